@@ -1,0 +1,170 @@
+// The main window procedure: every user command arrives here as WM_COMMAND
+// (menu bar, tray menu, accelerator or the picture button), as do the hooks'
+// reports and the tray icon's callback.
+#include "app/main_window.h"
+#include "app/tray.h"
+#include "dialogs/dialogs.h"
+#include "input/hooks.h"
+#include "scroll/engine.h"
+#include "scroll/settings.h"
+#include "store/settings_store.h"
+#include <string.h>
+
+static void ShowError(HWND hwnd, const char *text)
+{
+    MessageBoxA(hwnd, text, "Error", MB_ICONERROR);
+}
+
+// Grays the command just carried out, then enables the other one, in the
+// menu bar and (by command, through its nested popups) in the tray menu.
+static void SetStartStopItems(HMENU menu, UINT idDone, UINT idOther)
+{
+    HMENU menus[2] = {menu, Settings.hPopupMenu};
+    for (HMENU m : menus) {
+        EnableMenuItem(m, idDone, MF_BYCOMMAND | MF_DISABLED | MF_GRAYED);
+        EnableMenuItem(m, idOther, MF_BYCOMMAND | MF_ENABLED);
+    }
+}
+
+static void SwitchOn(HWND hwnd)
+{
+    // Never a second keyboard hook: Start while ON is ignored.
+    if (Settings.bScrolling)
+        return;
+    HMENU menu = GetMenu(hwnd);
+    if (!menu) {
+        ShowError(hwnd, "Unable to get menu handle.");
+        return;
+    }
+    Settings.hKeyboardHook = InstallKeyboardHook();
+    if (!Settings.hKeyboardHook) {
+        ShowError(hwnd, "Unable to hook keyboard.");
+        return;
+    }
+    SetStartStopItems(menu, IDM_START, IDM_STOP);
+    strcpy(Settings.szTitle, TITLE_ON);
+    UpdateTrayIcon(hwnd);
+    SetWindowTextA(hwnd, Settings.szTitle);
+    Settings.bScrolling = 1;
+    SendMessageA(Settings.hButton, BM_SETIMAGE, IMAGE_BITMAP, (LPARAM)Settings.hGoBitmap);
+}
+
+static void SwitchOff(HWND hwnd)
+{
+    HMENU menu = GetMenu(hwnd);
+    if (!menu) {
+        ShowError(hwnd, "Unable to get menu handle.");
+        return;
+    }
+    if (Settings.hKeyboardHook)
+        UnhookWindowsHookEx(Settings.hKeyboardHook);
+    Settings.hKeyboardHook = NULL;
+    SetStartStopItems(menu, IDM_STOP, IDM_START);
+    strcpy(Settings.szTitle, TITLE_OFF);
+    UpdateTrayIcon(hwnd);
+    SetWindowTextA(hwnd, Settings.szTitle);
+    Settings.bScrolling = 0;
+    SendMessageA(Settings.hButton, BM_SETIMAGE, IMAGE_BITMAP, (LPARAM)Settings.hStopBitmap);
+}
+
+// One copy of each modeless dialog: create it, or raise the open one.
+static void OpenDialog(HWND owner, HWND *phDialog, const char *templateName, DLGPROC proc)
+{
+    if (*phDialog) {
+        SetForegroundWindow(*phDialog);
+        return;
+    }
+    *phDialog = CreateDialogParamA(Settings.hInst, templateName, owner, proc, 0);
+}
+
+static void ToTray(void)
+{
+    if (!AddTrayIcon(Settings.hMainWnd)) {
+        ShowError(Settings.hMainWnd, "Unable to Minimize to system tray.");
+        return;
+    }
+    ShowWindow(Settings.hMainWnd, SW_MINIMIZE);
+    ShowWindow(Settings.hMainWnd, SW_HIDE);
+}
+
+static void ToWindow(void)
+{
+    RemoveTrayIcon(Settings.hMainWnd);
+    ShowWindow(Settings.hMainWnd, SW_RESTORE);
+}
+
+static void ShowTrayMenu(void)
+{
+    // A tray menu only closes on an outside click when its owner is the
+    // foreground window, and needs a message posted after it (WM_NULL).
+    SetForegroundWindow(Settings.hMainWnd);
+    TrackPopupMenu(GetSubMenu(Settings.hPopupMenu, 0), 0, Settings.nMouseX, Settings.nMouseY,
+                   0, Settings.hMainWnd, NULL);
+    PostMessageA(Settings.hMainWnd, WM_NULL, 0, 0);
+}
+
+static void OnCommand(HWND hwnd, UINT id)
+{
+    switch (id) {
+    case 0:   // the picture button
+        SendMessageA(hwnd, WM_COMMAND, Settings.bScrolling ? IDM_STOP : IDM_START, 0);
+        break;
+    case IDM_EXIT: PostQuitMessage(0); break;
+    case IDM_START: SwitchOn(hwnd); break;
+    case IDM_STOP: SwitchOff(hwnd); break;
+    case IDM_OPTIONS: OpenDialog(hwnd, &Settings.hOptionsDlg, "OPTIONSDLG", OptionsDlgProc); break;
+    case IDM_WINDOWS: OpenDialog(hwnd, &Settings.hWindowsDlg, "WINDOWSDLG", WindowsDlgProc); break;
+    case IDM_ABOUT: OpenDialog(hwnd, &Settings.hAboutDlg, "ABOUTDLG", AboutDlgProc); break;
+    case IDM_LOADSETTINGS: LoadSettings(); break;
+    case IDM_SAVESETTINGS: SaveSettings(); break;
+    case IDM_HELP: ShowHelp(hwnd); break;
+    case IDM_TOTRAY: ToTray(); break;
+    case IDM_TOWINDOW: ToWindow(); break;
+    default: break;
+    }
+}
+
+LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // Explorer forgets every tray icon when it restarts and then broadcasts
+    // this message; put the icon back or a hidden window becomes unreachable.
+    static UINT uTaskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+
+    switch (message) {
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    case WM_MOVE:
+        if (hwnd == Settings.hMainWnd) {
+            RECT rc;
+            GetWindowRect(hwnd, &rc);
+            Settings.nWindowX = rc.left;
+            Settings.nWindowY = rc.top;
+        }
+        return 0;
+    case WM_SETFOCUS:
+        SetFocus(Settings.hButton);
+        return 0;
+    case WM_DISPLAYCHANGE:
+        Settings.nScreenMaxX = GetSystemMetrics(SM_CXSCREEN) - 1;
+        Settings.nScreenMaxY = GetSystemMetrics(SM_CYSCREEN) - 1;
+        return 0;
+    case WM_COMMAND:
+        OnCommand(hwnd, LOWORD(wParam));
+        return 0;
+    case WM_HOOKMOUSE:
+        OnMouseReport((int)wParam, (int)lParam);
+        return 0;
+    case WM_HOOKKEY:
+        OnKeyReport((int)wParam, (int)lParam);
+        return 0;
+    case WM_TRAYNOTIFY:
+        if (lParam == WM_LBUTTONDOWN)
+            ShowTrayMenu();
+        return 0;
+    default:
+        if (message == uTaskbarCreated && uTaskbarCreated && Settings.bInTray)
+            AddTrayIcon(hwnd);
+        return DefWindowProcA(hwnd, message, wParam, lParam);
+    }
+}

@@ -1,0 +1,14 @@
+// The system-wide input hooks that relay desktop mouse and keyboard events to
+// the main window as WM_HOOKMOUSE and WM_HOOKKEY.
+#pragma once
+#include <windows.h>
+
+LRESULT CALLBACK MouseHookProc(int code, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK KeyboardHookProc(int code, WPARAM wParam, LPARAM lParam);
+
+// Installers; both return the hook handle or NULL.
+HHOOK InstallMouseHook(void);
+HHOOK InstallKeyboardHook(void);
+
+// Finds this process's main window by class and title ("" = either title).
+HWND FindOwnMainWindow(const char *title);

@@ -1,0 +1,69 @@
+// Command ids, control ids and resource names shared by the resource script
+// and the code. Command ids and private message numbers are separate spaces.
+#pragma once
+
+// Commands (menus, accelerators, the picture button sends 0).
+#define IDM_EXIT          1024
+#define IDM_START         1074
+#define IDM_STOP          1075
+#define IDM_OPTIONS       1124
+#define IDM_WINDOWS       1125
+#define IDM_LOADSETTINGS  1126
+#define IDM_SAVESETTINGS  1127
+#define IDM_HELP          1224
+#define IDM_ABOUT         1225
+#define IDM_TOTRAY        1825
+#define IDM_TOWINDOW      1826
+
+// Shared by the Options and Windows dialogs.
+#define IDC_APPLY         1544
+
+// Options dialog.
+#define IDC_SENSITIVITY        1524
+#define IDC_SCROLLTIMES        1525
+#define IDC_REPEATMS           1526
+#define IDC_EDGETHICKNESS      1527
+#define IDC_SENSITIVITY_SPIN   1528
+#define IDC_SCROLLTIMES_SPIN   1529
+#define IDC_REPEATMS_SPIN      1530
+#define IDC_EDGETHICKNESS_SPIN 1531
+#define IDC_SENSITIVITYLABEL   1532
+#define IDC_MESSAGELABEL       1533
+#define IDC_SCROLLTIMESLABEL   1534
+#define IDC_REPEATLABEL        1535
+#define IDC_MSLABEL            1536
+#define IDC_CLASSLABEL         1537
+#define IDC_EDGELABEL          1538
+#define IDC_PIXELSLABEL        1539
+#define IDC_MESSAGEFRAME       1540
+#define IDC_EDGEFRAME          1541
+#define IDC_REPEATFRAME        1542
+#define IDC_CLASSFRAME         1543
+#define IDC_THICKNESSFRAME     101
+#define MESSAGE_POST           1545   // radio ids double as nMessageType values
+#define MESSAGE_SEND           1546
+#define IDC_HOLDKEY            1624
+#define IDC_KEYLIST            1625
+#define IDC_ARROWKEYS          1626
+#define IDC_EDGESCROLL         1627
+#define IDC_EDGEREPEAT         1628
+#define IDC_SAVEONEXIT         1631
+#define IDC_CLASSEDIT          1730
+#define IDC_CLASSAFX           1731
+#define IDC_CLASSCHANNEL       1732
+#define IDC_CLASSOTHER         1733
+#define IDC_MIDDLEBUTTON       1734
+
+// Windows dialog.
+#define IDC_EXCLUDE            1629
+#define IDC_INCLUDE            1630
+#define IDC_EXCLUDELIST        1724
+#define IDC_INCLUDELIST        1725
+#define IDC_EXCLUDEADD         1726
+#define IDC_INCLUDEADD         1727
+#define IDC_EXCLUDEDELETE      1728
+#define IDC_INCLUDEDELETE      1729
+
+// About box.
+#define IDC_ABOUTTEXT          1828
+#define IDC_ABOUTPICTURE       1829

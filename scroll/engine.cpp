@@ -1,0 +1,82 @@
+// The scroll engine. It runs on the program's one thread, inside the handling
+// of a hook report or a timer tick, and keeps its state in the Settings record.
+#include "scroll/engine.h"
+#include "scroll/settings.h"
+#include "scroll/target.h"
+#include "scroll/tick_plan.h"
+
+void ScrollTick(void)
+{
+    if (!Settings.bScrolling)
+        return;
+    HWND target = FindTargetWindow();
+    if (!target)
+        return;
+
+    TICKPLAN plan = {};
+    if (Settings.bEdgeScroll == 1)
+        PlanEdgeSteps(&plan, Settings.nMouseX, Settings.nMouseY, Settings.nEdgeMargin,
+                      Settings.nScreenMaxX, Settings.nScreenMaxY, Settings.nScrollTimes);
+    if ((Settings.bHoldKey || Settings.bMiddleButton) && Settings.bKeyHeld)
+        PlanDragSteps(&plan, Settings.nMouseX, Settings.nMouseY, &Settings.nLastX,
+                      &Settings.nLastY, Settings.nSensitivity, Settings.nScrollTimes);
+    ScrollChildrenSteps(target, plan.aSegments, plan.nSegments);
+}
+
+void OnMouseReport(int x, int y)
+{
+    Settings.nLastX = Settings.nMouseX;
+    Settings.nLastY = Settings.nMouseY;
+    Settings.nMouseX = x;
+    Settings.nMouseY = y;
+    if (!Settings.bScrolling)
+        return;
+    if (Settings.bEdgeScroll == 1)
+        ScrollTick();
+    if (Settings.bEdgeRepeat == 1 && !Settings.bTimerRunning) {
+        Settings.idRepeatTimer = SetTimer(NULL, 0, (UINT)Settings.nRepeatMs, RepeatTimerProc);
+        // A refused timer is asked for again at the next report.
+        Settings.bTimerRunning = Settings.idRepeatTimer != 0;
+    }
+}
+
+static int ArrowDirection(int vk)
+{
+    switch (vk) {
+    case VK_UP: return SCROLL_UP;
+    case VK_DOWN: return SCROLL_DOWN;
+    case VK_LEFT: return SCROLL_LEFT;
+    case VK_RIGHT: return SCROLL_RIGHT;
+    default: return -1;
+    }
+}
+
+void OnKeyReport(int vk, int pressed)
+{
+    int direction = ArrowDirection(vk);
+    if (Settings.bArrowKeys && direction >= 0) {
+        // Press, every auto-repeat and the release all scroll.
+        HWND target = FindTargetWindow();
+        if (target && Settings.nScrollTimes > 0) {
+            STEPSEGMENT steps = {{direction, direction}, 1, Settings.nScrollTimes};
+            ScrollChildrenSteps(target, &steps, 1);
+        }
+        return;
+    }
+    if (vk == Settings.nScrollVk || vk == MIDDLE_BUTTON_KEY) {
+        Settings.bKeyHeld = (short)pressed;
+        if (Settings.bKeyHeld && (Settings.bHoldKey || Settings.bMiddleButton))
+            ScrollTick();
+    }
+}
+
+void CALLBACK RepeatTimerProc(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (IsAwayFromEdges(Settings.nMouseX, Settings.nMouseY, Settings.nEdgeMargin,
+                        Settings.nScreenMaxX, Settings.nScreenMaxY)) {
+        KillTimer(NULL, Settings.idRepeatTimer);
+        Settings.bTimerRunning = 0;
+        return;
+    }
+    ScrollTick();
+}

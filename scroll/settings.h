@@ -1,0 +1,82 @@
+// The one process-wide record: every user option, the two title lists, the
+// runtime state the engine, hooks, window procedure and dialogs share, and
+// the program's handles. There is exactly one instance, Settings.
+#pragma once
+#include <windows.h>
+#include "res/resource.h"
+
+#define WM_HOOKMOUSE   (WM_USER + 100)   // 1124: wParam x, lParam y
+#define WM_HOOKKEY     (WM_USER + 101)   // 1125: wParam vk, lParam 1 pressed / 0 released
+#define WM_TRAYNOTIFY  (WM_USER + 800)   // 1824: tray icon callback
+
+#define MIDDLE_BUTTON_KEY 1827           // WM_HOOKKEY "key" of the middle button
+
+#define LIST_TEXT_SIZE 100050            // bytes of a list text, terminator included
+#define SCROLL_KEY_SIZE 32               // 31 characters and the terminator
+
+#define MAIN_CLASS_NAME "Veltrac Window Class"
+#define TITLE_OFF "Veltrac --- OFF"
+#define TITLE_ON  "Veltrac --- ON"
+
+struct SETTINGS {
+    // Options (settings.dat lines 2..21, see store/settings_table.cpp).
+    int nSensitivity;
+    int nScrollTimes;
+    int nMessageType;
+    int bArrowKeys;
+    int bHoldKey;
+    int bEdgeScroll;          // on only when exactly 1
+    int bEdgeRepeat;          // on only when exactly 1
+    int nRepeatMs;
+    // The Options dialog addresses these five as check boxes 1730 + i.
+    union {
+        int abClassOptions[5];
+        struct {
+            int bClassEdit;
+            int bClassAfx;
+            int bClassChannel;
+            int bClassOther;
+            int bMiddleButton;
+        };
+    };
+    int bSaveOnExit;
+    char szScrollKey[SCROLL_KEY_SIZE];
+    int bExcludeList;
+    int bIncludeList;
+    int nEdgeMargin;          // edge thickness minus one
+    int nWindowX;
+    int nWindowY;
+
+    // Title lists: fragments each followed by '\n', zero-terminated.
+    char szExcludeList[LIST_TEXT_SIZE];
+    char szIncludeList[LIST_TEXT_SIZE];
+
+    // Runtime state, never saved.
+    int nScrollVk;
+    int bScrolling;
+    short bKeyHeld;
+    int nMouseX, nMouseY;
+    int nLastX, nLastY;
+    int nScreenMaxX, nScreenMaxY;
+    int bTimerRunning;
+    UINT_PTR idRepeatTimer;
+    int bInTray;
+    char szTitle[32];
+
+    // Handles.
+    HINSTANCE hInst;
+    HWND hMainWnd;
+    HWND hButton;
+    HMENU hPopupMenu;
+    HBITMAP hStopBitmap;
+    HBITMAP hGoBitmap;
+    HBITMAP hAboutBitmap;
+    HICON hSmallIcon;
+    HHOOK hMouseHook;
+    HHOOK hKeyboardHook;
+    HWND hOptionsDlg;
+    HWND hWindowsDlg;
+    HWND hAboutDlg;
+};
+
+extern SETTINGS Settings;

@@ -1,0 +1,87 @@
+// Edge and drag decisions. The comparisons are strict and use the signed
+// sensitivity as stored; a negative sensitivity makes every pass scroll Left
+// and Up. Arithmetic is done in 64 bits so extreme values from an edited
+// settings file cannot overflow.
+#include "scroll/tick_plan.h"
+
+static void AddSegment(TICKPLAN *plan, const int *dirs, int nDirs, int nRepeat)
+{
+    if (nDirs == 0 || nRepeat <= 0 || plan->nSegments >= MAX_TICK_SEGMENTS)
+        return;
+    STEPSEGMENT *s = &plan->aSegments[plan->nSegments++];
+    s->anDirection[0] = dirs[0];
+    s->anDirection[1] = nDirs > 1 ? dirs[1] : dirs[0];
+    s->nDirections = nDirs;
+    s->nRepeat = nRepeat;
+}
+
+void PlanEdgeSteps(TICKPLAN *plan, int x, int y, int nMargin, int nMaxX, int nMaxY,
+                   int nTimes)
+{
+    long long far_x = (long long)nMaxX - nMargin, far_y = (long long)nMaxY - nMargin;
+    int dir;
+    if (x <= nMargin) {
+        dir = SCROLL_LEFT;
+        AddSegment(plan, &dir, 1, nTimes);
+    } else if (x >= far_x) {
+        dir = SCROLL_RIGHT;
+        AddSegment(plan, &dir, 1, nTimes);
+    }
+    if (y <= nMargin) {
+        dir = SCROLL_UP;
+        AddSegment(plan, &dir, 1, nTimes);
+    } else if (y >= far_y) {
+        dir = SCROLL_DOWN;
+        AddSegment(plan, &dir, 1, nTimes);
+    }
+}
+
+// One pass of the drag rule on one axis; returns the direction or -1.
+static int DragAxis(int pos, int *last, long long nSensitivity, int less, int more)
+{
+    if (pos < *last - nSensitivity) {
+        *last = pos;
+        return less;
+    }
+    if (*last + nSensitivity < pos) {
+        *last = pos;
+        return more;
+    }
+    return -1;
+}
+
+static int DragPass(int x, int y, int *lastX, int *lastY, int nSensitivity, int *dirs)
+{
+    int n = 0;
+    int h = DragAxis(x, lastX, nSensitivity, SCROLL_LEFT, SCROLL_RIGHT);
+    if (h >= 0)
+        dirs[n++] = h;
+    int v = DragAxis(y, lastY, nSensitivity, SCROLL_UP, SCROLL_DOWN);
+    if (v >= 0)
+        dirs[n++] = v;
+    return n;
+}
+
+void PlanDragSteps(TICKPLAN *plan, int x, int y, int *lastX, int *lastY,
+                   int nSensitivity, int nTimes)
+{
+    if (nTimes <= 0)
+        return;
+    int first[2];
+    int nFirst = DragPass(x, y, lastX, lastY, nSensitivity, first);
+    AddSegment(plan, first, nFirst, 1);
+    if (nTimes == 1)
+        return;
+    // The first pass leaves the references where every later pass finds
+    // them (a step moves a reference to the cursor, and a pass without a
+    // step leaves it), so one more pass gives the pattern of all the rest.
+    int rest[2];
+    int nRest = DragPass(x, y, lastX, lastY, nSensitivity, rest);
+    AddSegment(plan, rest, nRest, nTimes - 1);
+}
+
+int IsAwayFromEdges(int x, int y, int nMargin, int nMaxX, int nMaxY)
+{
+    return nMargin < x && nMargin < y && x < (long long)nMaxX - nMargin &&
+           y < (long long)nMaxY - nMargin;
+}

@@ -1,0 +1,127 @@
+// Test windows: each child class is registered on demand with one counting
+// window procedure, so any class name can be given.
+#include "test_support.h"
+#include <map>
+#include <string>
+#include <stdio.h>
+
+static std::map<HWND, SCROLLCOUNT> counts;
+
+static LRESULT CALLBACK CountingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_VSCROLL || msg == WM_HSCROLL) {
+        SCROLLCOUNT &c = counts[hwnd];
+        if ((HWND)lParam != hwnd)
+            c.nBadLParam++;
+        if (msg == WM_VSCROLL && wParam == SB_LINEUP) c.nUp++;
+        if (msg == WM_VSCROLL && wParam == SB_LINEDOWN) c.nDown++;
+        if (msg == WM_HSCROLL && wParam == SB_LINELEFT) c.nLeft++;
+        if (msg == WM_HSCROLL && wParam == SB_LINERIGHT) c.nRight++;
+        return 0;
+    }
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+static void EnsureClass(const char *name)
+{
+    WNDCLASSA wc = {};
+    if (GetClassInfoA(GetModuleHandleA(NULL), name, &wc))
+        return;
+    wc.lpfnWndProc = CountingProc;
+    wc.hInstance = GetModuleHandleA(NULL);
+    wc.lpszClassName = name;
+    wc.hbrBackground = (HBRUSH)GetStockObject(WHITE_BRUSH);
+    RegisterClassA(&wc);
+}
+
+HWND CreateTestTarget(const char *title, const char *const *classes, int nClasses)
+{
+    EnsureClass("VeltracTestTop");
+    HWND top = CreateWindowExA(0, "VeltracTestTop", title, WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                               100, 100, 300, 200, NULL, NULL, GetModuleHandleA(NULL), NULL);
+    for (int i = 0; i < nClasses; i++) {
+        EnsureClass(classes[i]);
+        CreateWindowExA(0, classes[i], "", WS_CHILD | WS_VISIBLE, 0, i, 10, 1, top,
+                        (HMENU)(INT_PTR)(100 + i), GetModuleHandleA(NULL), NULL);
+    }
+    SetForegroundWindow(top);
+    PumpMessages(20);
+    return top;
+}
+
+void DestroyTestTarget(HWND target)
+{
+    DestroyWindow(target);
+    PumpMessages(10);
+}
+
+HWND TestChild(HWND target, int index)
+{
+    return GetDlgItem(target, 100 + index);
+}
+
+SCROLLCOUNT ChildCount(HWND child)
+{
+    auto it = counts.find(child);
+    if (it == counts.end())
+        return SCROLLCOUNT{};
+    return it->second;
+}
+
+int TotalScrolls(HWND child)
+{
+    SCROLLCOUNT c = ChildCount(child);
+    return c.nUp + c.nDown + c.nLeft + c.nRight;
+}
+
+void ResetCounts(void)
+{
+    counts.clear();
+}
+
+void PumpMessages(int ms)
+{
+    DWORD start = GetTickCount();
+    do {
+        MSG msg;
+        while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        Sleep(1);
+    } while ((int)(GetTickCount() - start) < ms);
+}
+
+static std::string savedDir;
+
+std::string EnterScratchDir(const char *name)
+{
+    char buf[MAX_PATH];
+    GetCurrentDirectoryA(sizeof buf, buf);
+    if (savedDir.empty())
+        savedDir = buf;
+    GetTempPathA(sizeof buf, buf);
+    char dir[MAX_PATH];
+    snprintf(dir, sizeof dir, "%sveltrac_%lu_%s", buf, GetCurrentProcessId(), name);
+    // Empty it if a previous case left files behind.
+    std::string pattern = std::string(dir) + "\\*";
+    WIN32_FIND_DATAA fd;
+    HANDLE h = FindFirstFileA(pattern.c_str(), &fd);
+    if (h != INVALID_HANDLE_VALUE) {
+        do {
+            std::string f = std::string(dir) + "\\" + fd.cFileName;
+            SetFileAttributesA(f.c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileA(f.c_str());
+        } while (FindNextFileA(h, &fd));
+        FindClose(h);
+    }
+    CreateDirectoryA(dir, NULL);
+    SetCurrentDirectoryA(dir);
+    return dir;
+}
+
+void LeaveScratchDir(void)
+{
+    if (!savedDir.empty())
+        SetCurrentDirectoryA(savedDir.c_str());
+}

@@ -1,0 +1,29 @@
+// Shared helpers for the tests: real test windows with children of chosen
+// classes that count the scroll messages they receive, message pumping, and
+// scratch folders.
+#pragma once
+#include <windows.h>
+#include <string>
+
+#define MAX_TEST_CHILDREN 256
+
+struct SCROLLCOUNT {
+    int nUp, nDown, nLeft, nRight;
+    int nBadLParam;     // messages whose lParam was not the child's own handle
+};
+
+// A top-level test window made the foreground window, with one child per
+// class name given (children of the same class can repeat).
+HWND CreateTestTarget(const char *title, const char *const *classes, int nClasses);
+void DestroyTestTarget(HWND target);
+HWND TestChild(HWND target, int index);
+SCROLLCOUNT ChildCount(HWND child);
+void ResetCounts(void);
+int TotalScrolls(HWND child);
+
+// Pumps this thread's messages for about ms milliseconds.
+void PumpMessages(int ms);
+
+// A fresh empty folder under the temp directory; becomes the current one.
+std::string EnterScratchDir(const char *name);
+void LeaveScratchDir(void);
