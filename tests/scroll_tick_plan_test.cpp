@@ -1,0 +1,96 @@
+// Edge and drag decisions as tables: which steps one tick makes and where the
+// drag references end up.
+#include <doctest.h>
+#include "scroll/tick_plan.h"
+#include <string>
+
+// Expands a plan into a string of step letters, e.g. "LLUU".
+static std::string Steps(const TICKPLAN &plan)
+{
+    static const char letters[] = "UDLR";
+    std::string s;
+    for (int i = 0; i < plan.nSegments; i++)
+        for (int r = 0; r < plan.aSegments[i].nRepeat; r++)
+            for (int d = 0; d < plan.aSegments[i].nDirections; d++)
+                s += letters[plan.aSegments[i].anDirection[d]];
+    return s;
+}
+
+TEST_CASE("edge bands: margins, corners, negative and far coordinates")
+{
+    struct { int x, y, margin, times; const char *steps; } rows[] = {
+        {500, 400, 0, 1, ""},
+        {0, 400, 0, 1, "L"},
+        {1, 400, 0, 1, ""},
+        {1023, 400, 0, 1, "R"},
+        {1022, 400, 0, 1, ""},
+        {500, 0, 0, 1, "U"},
+        {500, 767, 0, 1, "D"},
+        {0, 0, 0, 1, "LU"},          // corner: both, horizontal first
+        {1023, 767, 0, 2, "RRDD"},
+        {-300, 400, 0, 1, "L"},      // monitor left of the primary one
+        {500, -20, 0, 1, "U"},
+        {2000, 900, 0, 1, "RD"},
+        {4, 400, 4, 1, "L"},         // thickness 5
+        {5, 400, 4, 1, ""},
+        {1019, 400, 4, 1, "R"},
+        {0, 0, 0, 3, "LLLUUU"},
+        {0, 0, 0, 0, ""},            // no steps at all for 0 or fewer
+        {0, 0, 0, -2, ""},
+        {300, 300, 600, 1, "LU"},    // margin past the middle: left and top win
+        {700, 700, 600, 1, "RD"},
+        {500, 400, -1, 1, ""},       // a negative margin narrows the bands away
+        {-1, 400, -1, 1, "L"},
+    };
+    for (auto &r : rows) {
+        CAPTURE(r.x);
+        CAPTURE(r.y);
+        CAPTURE(r.margin);
+        TICKPLAN plan = {};
+        PlanEdgeSteps(&plan, r.x, r.y, r.margin, 1023, 767, r.times);
+        CHECK(Steps(plan) == r.steps);
+    }
+}
+
+TEST_CASE("drag passes: strict threshold, one line per axis, negative sensitivity")
+{
+    struct { int lastX, lastY, x, y, sens, times; const char *steps; int endX, endY; } rows[] = {
+        {100, 100, 106, 100, 5, 1, "R", 106, 100},   // 6 px scrolls
+        {100, 100, 105, 100, 5, 1, "", 100, 100},    // 5 px does not
+        {100, 100, 94, 100, 5, 1, "L", 94, 100},
+        {100, 100, 95, 100, 5, 1, "", 100, 100},
+        {100, 100, 100, 106, 5, 1, "D", 100, 106},
+        {100, 100, 100, 94, 5, 1, "U", 100, 94},
+        {100, 100, 110, 90, 5, 1, "RU", 110, 90},    // both axes, horizontal first
+        {100, 100, 110, 90, 5, 3, "RU", 110, 90},    // still one line per axis
+        {100, 100, 101, 100, 0, 1, "R", 101, 100},
+        {100, 100, 100, 100, 0, 3, "", 100, 100},
+        {100, 100, 100, 100, -1, 3, "LULULU", 100, 100},  // every pass Left and Up
+        {100, 100, 300, 300, -1, 2, "RDLU", 300, 300},
+        {100, 100, 300, 300, 5, 0, "", 100, 100},    // no passes at all
+        {100, 100, 300, 300, 5, -1, "", 100, 100},
+        {-2147483647, 0, 2147483647, 0, 2147483647, 1, "R", 2147483647, 0},  // no overflow
+    };
+    for (auto &r : rows) {
+        CAPTURE(r.x);
+        CAPTURE(r.y);
+        CAPTURE(r.sens);
+        CAPTURE(r.times);
+        TICKPLAN plan = {};
+        int lastX = r.lastX, lastY = r.lastY;
+        PlanDragSteps(&plan, r.x, r.y, &lastX, &lastY, r.sens, r.times);
+        CHECK(Steps(plan) == r.steps);
+        CHECK(lastX == r.endX);
+        CHECK(lastY == r.endY);
+    }
+}
+
+TEST_CASE("the repeat timer's away-from-edges test mirrors the bands")
+{
+    CHECK(IsAwayFromEdges(500, 400, 0, 1023, 767));
+    CHECK_FALSE(IsAwayFromEdges(0, 400, 0, 1023, 767));
+    CHECK_FALSE(IsAwayFromEdges(500, 767, 0, 1023, 767));
+    CHECK(IsAwayFromEdges(1, 1, 0, 1023, 767));
+    CHECK_FALSE(IsAwayFromEdges(1, 1, 1, 1023, 767));
+    CHECK_FALSE(IsAwayFromEdges(-5, 400, 0, 1023, 767));
+}
