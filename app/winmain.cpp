@@ -1,135 +1,17 @@
-// Program entry: the single-instance rule, the command-line switches,
-// resources, the main window and its picture button, the mouse hook, the
-// message loop and the orderly shutdown.
-#include "app/main_window.h"
-#include "app/tray.h"
-#include "input/hooks.h"
-#include "input/key_names.h"
-#include "scroll/settings.h"
-#include "scroll/text_match.h"
-#include "store/settings_store.h"
-#include <commctrl.h>
-
-static int StartupError(const char *text, const char *title, HWND owner)
-{
-    MessageBoxA(owner, text, title, MB_ICONERROR);
-    return 1;
-}
+// Program entry: one instance at a time (unless "-letmeopen2"), start-up,
+// the message loop, shutdown. Exit code 1 when another instance runs or a
+// start-up step fails, else the WM_QUIT code (0).
+#include "app/startup.h"
 
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR lpCmdLine, int nCmdShow)
 {
     const char *cmd = lpCmdLine ? lpCmdLine : "";
-    BOOL bToTray = ContainsText(cmd, "-tosystemtray");
-
-    HWND hOther = FindWindowA(MAIN_CLASS_NAME, NULL);
-    if (hOther && !ContainsText(cmd, "-letmeopen2")) {
-        if (!bToTray)
-            SetForegroundWindow(hOther);
+    if (YieldToOtherInstance(cmd))
         return 1;
-    }
-
-    InitCommonControls();
-    Settings.nScrollVk = KeyNameToVk(Settings.szScrollKey);
-    Settings.nScreenMaxX = GetSystemMetrics(SM_CXSCREEN) - 1;
-    Settings.nScreenMaxY = GetSystemMetrics(SM_CYSCREEN) - 1;
-    Settings.szExcludeList[0] = '\0';
-    Settings.szIncludeList[0] = '\0';
-    Settings.hInst = hInstance;
-
-    HACCEL hAccel = LoadAcceleratorsA(hInstance, "MYMENU");
-    const char *szBitmapError = "Can't load bitmap...corrupt .exe?\nOut of memory?\n";
-    if (!(Settings.hStopBitmap = LoadBitmapA(hInstance, "STOPBMP")))
-        return StartupError(szBitmapError, "Error", NULL);
-    if (!(Settings.hGoBitmap = LoadBitmapA(hInstance, "GOBMP")))
-        return StartupError(szBitmapError, "Error", NULL);
-    if (!(Settings.hAboutBitmap = LoadBitmapA(hInstance, "KQBMP")))
-        return StartupError(szBitmapError, "Error", NULL);
-    if (!(Settings.hPopupMenu = LoadMenuA(hInstance, "POPUPMENU")))
-        return StartupError("Can't load menu...corrupt .exe?\nOut of memory?\n", "Error", NULL);
-
-    WNDCLASSEXA wc = {};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = MainWndProc;
-    wc.hInstance = hInstance;
-    wc.hIcon = LoadIconA(hInstance, "MAINICON");
-    wc.hCursor = LoadCursorA(NULL, (LPCSTR)IDC_ARROW);
-    wc.hbrBackground = (HBRUSH)GetStockObject(WHITE_BRUSH);
-    wc.lpszMenuName = "MYMENU";
-    wc.lpszClassName = MAIN_CLASS_NAME;
-    wc.hIconSm = Settings.hSmallIcon = LoadIconA(hInstance, "SMALLICON");
-    if (!RegisterClassExA(&wc))
-        return StartupError("Unable to register window...out of memory?", "Error", NULL);
-
-    LoadSettings();
-
-    DWORD dwExStyle = WS_EX_WINDOWEDGE | WS_EX_CLIENTEDGE;
-    if (ContainsText(cmd, "-ontop"))
-        dwExStyle |= WS_EX_TOPMOST;
-    HWND hwnd = CreateWindowExA(dwExStyle, MAIN_CLASS_NAME, Settings.szTitle,
-                                WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-                                Settings.nWindowX, Settings.nWindowY, 170,
-                                GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYMENU) + 70,
-                                NULL, NULL, hInstance, NULL);
-    // Set only now: the moves during creation must not store a position.
-    Settings.hMainWnd = hwnd;
-    if (!hwnd)
-        return StartupError("Unable to create window...out of memory?", "Fatal Error", NULL);
-
-    RECT rc;
-    GetClientRect(hwnd, &rc);
-    Settings.hButton = CreateWindowExA(0, "BUTTON", "",
-                                       WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON |
-                                           BS_BITMAP | BS_CENTER | BS_VCENTER,
-                                       0, 0, rc.right, rc.bottom, hwnd, NULL, hInstance, NULL);
-    if (!Settings.hButton)
-        return StartupError("Unable to create hButton...out of memory?", "Fatal Error", NULL);
-    SendMessageA(Settings.hButton, BM_SETIMAGE, IMAGE_BITMAP, (LPARAM)Settings.hStopBitmap);
-
-    if (bToTray)
-        PostMessageA(hwnd, WM_COMMAND, IDM_TOTRAY, 0);
-    else
-        ShowWindow(hwnd, nCmdShow);
-    UpdateWindow(hwnd);
-
-    HMENU menu = GetMenu(hwnd);
-    if (!menu)
+    HACCEL hAccel;
+    if (!StartUp(hInstance, cmd, nCmdShow, &hAccel))
         return 1;
-    EnableMenuItem(menu, IDM_STOP, MF_BYCOMMAND | MF_DISABLED | MF_GRAYED);
-    EnableMenuItem(menu, IDM_START, MF_BYCOMMAND | MF_ENABLED);
-    EnableMenuItem(Settings.hPopupMenu, IDM_STOP, MF_BYCOMMAND | MF_DISABLED | MF_GRAYED);
-    EnableMenuItem(Settings.hPopupMenu, IDM_START, MF_BYCOMMAND | MF_ENABLED);
-
-    if (ContainsText(cmd, "-start"))
-        PostMessageA(hwnd, WM_COMMAND, IDM_START, 0);
-
-    Settings.hMouseHook = InstallMouseHook();
-    if (!Settings.hMouseHook)
-        return StartupError("Unable to hook mouse.", "Error", hwnd);
-
-    MSG msg;
-    while (GetMessageA(&msg, NULL, 0, 0) > 0) {
-        // A null dialog handle takes no message; skipping the call saves a
-        // message-filter round trip on every mouse move.
-        if ((Settings.hOptionsDlg && IsDialogMessageA(Settings.hOptionsDlg, &msg)) ||
-            (Settings.hWindowsDlg && IsDialogMessageA(Settings.hWindowsDlg, &msg)) ||
-            (Settings.hAboutDlg && IsDialogMessageA(Settings.hAboutDlg, &msg)))
-            continue;
-        if (!TranslateAcceleratorA(hwnd, hAccel, &msg)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-    }
-
-    if (Settings.bScrolling)
-        UnhookWindowsHookEx(Settings.hKeyboardHook);
-    UnhookWindowsHookEx(Settings.hMouseHook);
-    DeleteObject(Settings.hStopBitmap);
-    DeleteObject(Settings.hGoBitmap);
-    DeleteObject(Settings.hAboutBitmap);
-    if (Settings.bTimerRunning)
-        KillTimer(NULL, Settings.idRepeatTimer);
-    if (Settings.bSaveOnExit)
-        SaveSettings();
-    RemoveTrayIcon(hwnd);
-    return (int)msg.wParam;
+    int code = MessageLoop(hAccel);
+    ShutDown();
+    return code;
 }

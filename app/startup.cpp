@@ -1,0 +1,159 @@
+// Start-up and shutdown: resources, the window class, the main window with
+// its picture button, the initial OFF faces, the mouse hook, the message
+// loop, and the orderly release at the end.
+#include "app/startup.h"
+#include "app/main_window.h"
+#include "app/tray.h"
+#include "input/hooks.h"
+#include "input/key_names.h"
+#include "scroll/settings.h"
+#include "scroll/text_match.h"
+#include "store/settings_store.h"
+#include <commctrl.h>
+
+static BOOL StartupError(const char *text, const char *title, HWND owner)
+{
+    MessageBoxA(owner, text, title, MB_ICONERROR);
+    return FALSE;
+}
+
+BOOL YieldToOtherInstance(const char *cmd)
+{
+    HWND hOther = FindWindowA(MAIN_CLASS_NAME, NULL);
+    if (!hOther || ContainsText(cmd, "-letmeopen2"))
+        return FALSE;
+    if (!ContainsText(cmd, "-tosystemtray"))
+        SetForegroundWindow(hOther);
+    return TRUE;
+}
+
+static BOOL LoadResources(HINSTANCE hInstance, HACCEL *phAccel)
+{
+    *phAccel = LoadAcceleratorsA(hInstance, "MYMENU");
+    const char *szBitmapError = "Can't load bitmap...corrupt .exe?\nOut of memory?\n";
+    if (!(Settings.hStopBitmap = LoadBitmapA(hInstance, "STOPBMP")) ||
+        !(Settings.hGoBitmap = LoadBitmapA(hInstance, "GOBMP")) ||
+        !(Settings.hAboutBitmap = LoadBitmapA(hInstance, "KQBMP")))
+        return StartupError(szBitmapError, "Error", NULL);
+    if (!(Settings.hPopupMenu = LoadMenuA(hInstance, "POPUPMENU")))
+        return StartupError("Can't load menu...corrupt .exe?\nOut of memory?\n", "Error", NULL);
+    return TRUE;
+}
+
+static BOOL RegisterMainClass(HINSTANCE hInstance)
+{
+    WNDCLASSEXA wc = {};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = MainWndProc;
+    wc.hInstance = hInstance;
+    wc.hIcon = LoadIconA(hInstance, "MAINICON");
+    wc.hCursor = LoadCursorA(NULL, (LPCSTR)IDC_ARROW);
+    wc.hbrBackground = (HBRUSH)GetStockObject(WHITE_BRUSH);
+    wc.lpszMenuName = "MYMENU";
+    wc.lpszClassName = MAIN_CLASS_NAME;
+    wc.hIconSm = Settings.hSmallIcon = LoadIconA(hInstance, "SMALLICON");
+    if (!RegisterClassExA(&wc))
+        return StartupError("Unable to register window...out of memory?", "Error", NULL);
+    return TRUE;
+}
+
+static BOOL CreateMainWindow(HINSTANCE hInstance, const char *cmd)
+{
+    DWORD dwExStyle = WS_EX_WINDOWEDGE | WS_EX_CLIENTEDGE;
+    if (ContainsText(cmd, "-ontop"))
+        dwExStyle |= WS_EX_TOPMOST;
+    HWND hwnd = CreateWindowExA(dwExStyle, MAIN_CLASS_NAME, Settings.szTitle,
+                                WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+                                Settings.nWindowX, Settings.nWindowY, 170,
+                                GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYMENU) + 70,
+                                NULL, NULL, hInstance, NULL);
+    // Set only now: the moves during creation must not store a position.
+    Settings.hMainWnd = hwnd;
+    if (!hwnd)
+        return StartupError("Unable to create window...out of memory?", "Fatal Error", NULL);
+
+    // The button covers the client area as it really is after creation.
+    RECT rc;
+    GetClientRect(hwnd, &rc);
+    Settings.hButton = CreateWindowExA(0, "BUTTON", "",
+                                       WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON |
+                                           BS_BITMAP | BS_CENTER | BS_VCENTER,
+                                       0, 0, rc.right, rc.bottom, hwnd, NULL, hInstance, NULL);
+    if (!Settings.hButton)
+        return StartupError("Unable to create hButton...out of memory?", "Fatal Error", NULL);
+    SendMessageA(Settings.hButton, BM_SETIMAGE, IMAGE_BITMAP, (LPARAM)Settings.hStopBitmap);
+    return TRUE;
+}
+
+BOOL StartUp(HINSTANCE hInstance, const char *cmd, int nCmdShow, HACCEL *phAccel)
+{
+    InitCommonControls();
+    Settings.nScrollVk = KeyNameToVk(Settings.szScrollKey);
+    Settings.nScreenMaxX = GetSystemMetrics(SM_CXSCREEN) - 1;
+    Settings.nScreenMaxY = GetSystemMetrics(SM_CYSCREEN) - 1;
+    Settings.szExcludeList[0] = '\0';
+    Settings.szIncludeList[0] = '\0';
+    Settings.hInst = hInstance;
+
+    if (!LoadResources(hInstance, phAccel) || !RegisterMainClass(hInstance))
+        return FALSE;
+    LoadSettings();
+    if (!CreateMainWindow(hInstance, cmd))
+        return FALSE;
+    HWND hwnd = Settings.hMainWnd;
+
+    if (ContainsText(cmd, "-tosystemtray"))
+        PostMessageA(hwnd, WM_COMMAND, IDM_TOTRAY, 0);
+    else
+        ShowWindow(hwnd, nCmdShow);
+    UpdateWindow(hwnd);
+
+    HMENU menu = GetMenu(hwnd);
+    if (!menu)
+        return FALSE;
+    EnableMenuItem(menu, IDM_STOP, MF_BYCOMMAND | MF_DISABLED | MF_GRAYED);
+    EnableMenuItem(menu, IDM_START, MF_BYCOMMAND | MF_ENABLED);
+    EnableMenuItem(Settings.hPopupMenu, IDM_STOP, MF_BYCOMMAND | MF_DISABLED | MF_GRAYED);
+    EnableMenuItem(Settings.hPopupMenu, IDM_START, MF_BYCOMMAND | MF_ENABLED);
+
+    if (ContainsText(cmd, "-start"))
+        PostMessageA(hwnd, WM_COMMAND, IDM_START, 0);
+
+    Settings.hMouseHook = InstallMouseHook();
+    if (!Settings.hMouseHook)
+        return StartupError("Unable to hook mouse.", "Error", hwnd);
+    return TRUE;
+}
+
+int MessageLoop(HACCEL hAccel)
+{
+    MSG msg;
+    while (GetMessageA(&msg, NULL, 0, 0) > 0) {
+        // A null dialog handle takes no message; skipping the call saves a
+        // message-filter round trip on every mouse move.
+        if ((Settings.hOptionsDlg && IsDialogMessageA(Settings.hOptionsDlg, &msg)) ||
+            (Settings.hWindowsDlg && IsDialogMessageA(Settings.hWindowsDlg, &msg)) ||
+            (Settings.hAboutDlg && IsDialogMessageA(Settings.hAboutDlg, &msg)))
+            continue;
+        if (!TranslateAcceleratorA(Settings.hMainWnd, hAccel, &msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+    return (int)msg.wParam;
+}
+
+void ShutDown(void)
+{
+    if (Settings.bScrolling)
+        UnhookWindowsHookEx(Settings.hKeyboardHook);
+    UnhookWindowsHookEx(Settings.hMouseHook);
+    DeleteObject(Settings.hStopBitmap);
+    DeleteObject(Settings.hGoBitmap);
+    DeleteObject(Settings.hAboutBitmap);
+    if (Settings.bTimerRunning)
+        KillTimer(NULL, Settings.idRepeatTimer);
+    if (Settings.bSaveOnExit)
+        SaveSettings();
+    RemoveTrayIcon(Settings.hMainWnd);
+}

@@ -1,0 +1,200 @@
+// The main window in this process, brought up by the real start-up code:
+// ON/OFF faces, commands, position tracking, and the hooks' reports of real
+// injected input.
+#include <doctest.h>
+#include "app/startup.h"
+#include "res/resource.h"
+#include "scroll/settings.h"
+#include "test_support.h"
+#include <string.h>
+
+static HWND MainWindow(void)
+{
+    static HWND hwnd = [] {
+        EnterScratchDir("mainwindow");
+        HACCEL accel;
+        REQUIRE(StartUp(GetModuleHandleA(NULL), "", SW_SHOWNORMAL, &accel));
+        PumpMessages(50);
+        return Settings.hMainWnd;
+    }();
+    return hwnd;
+}
+
+static void Command(UINT id)
+{
+    CHECK(SendMessageA(MainWindow(), WM_COMMAND, id, 0) == 0);
+}
+
+static bool Grayed(HMENU menu, UINT id)
+{
+    return (GetMenuState(menu, id, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)) != 0;
+}
+
+static void CheckFaces(bool on)
+{
+    HWND hwnd = MainWindow();
+    char title[64];
+    GetWindowTextA(hwnd, title, sizeof title);
+    CHECK(strcmp(title, on ? "Veltrac --- ON" : "Veltrac --- OFF") == 0);
+    CHECK(strcmp(Settings.szTitle, title) == 0);
+    CHECK(Settings.bScrolling == (on ? 1 : 0));
+    CHECK((Settings.hKeyboardHook != NULL) == on);
+    for (HMENU menu : {GetMenu(hwnd), Settings.hPopupMenu}) {
+        CHECK(Grayed(menu, IDM_START) == on);
+        CHECK(Grayed(menu, IDM_STOP) == !on);
+    }
+    HBITMAP shown = (HBITMAP)SendMessageA(Settings.hButton, BM_GETIMAGE, IMAGE_BITMAP, 0);
+    CHECK(shown == (on ? Settings.hGoBitmap : Settings.hStopBitmap));
+}
+
+TEST_CASE("start-up leaves every face OFF, the button covering the client area")
+{
+    HWND hwnd = MainWindow();
+    REQUIRE(hwnd);
+    CheckFaces(false);
+    CHECK(Settings.hMouseHook != NULL);
+    char cls[64];
+    GetClassNameA(hwnd, cls, sizeof cls);
+    CHECK(strcmp(cls, "Veltrac Window Class") == 0);
+    RECT client, button;
+    GetClientRect(hwnd, &client);
+    GetClientRect(Settings.hButton, &button);
+    CHECK(button.right == client.right);
+    CHECK(button.bottom == client.bottom);
+    LONG style = GetWindowLongA(hwnd, GWL_STYLE);
+    CHECK((style & WS_MAXIMIZEBOX) == 0);
+    CHECK((style & WS_THICKFRAME) == 0);
+    CHECK((GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) == 0);
+    RECT rc;
+    GetWindowRect(hwnd, &rc);
+    CHECK(rc.right - rc.left == 170);
+    CHECK(Settings.nScrollVk == 17);
+}
+
+TEST_CASE("Start and Stop switch every face; Start while ON installs no second hook")
+{
+    Command(IDM_START);
+    CheckFaces(true);
+    HHOOK hook = Settings.hKeyboardHook;
+    Command(IDM_START);
+    CHECK(Settings.hKeyboardHook == hook);
+    Command(IDM_STOP);
+    CheckFaces(false);
+    Command(IDM_STOP);                    // again while OFF: the OFF faces again
+    CheckFaces(false);
+
+    Command(0);                           // the picture button toggles
+    CheckFaces(true);
+    Command(0);
+    CheckFaces(false);
+    Command(4321);                        // unknown commands do nothing
+    CheckFaces(false);
+}
+
+TEST_CASE("position, display and report messages")
+{
+    HWND hwnd = MainWindow();
+    SetWindowPos(hwnd, NULL, 123, 77, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    PumpMessages(20);
+    RECT rc;
+    GetWindowRect(hwnd, &rc);
+    CHECK(Settings.nWindowX == rc.left);
+    CHECK(Settings.nWindowY == rc.top);
+
+    Settings.nScreenMaxX = 5;
+    Settings.nScreenMaxY = 5;
+    CHECK(SendMessageA(hwnd, WM_DISPLAYCHANGE, 32, MAKELPARAM(10, 10)) == 0);
+    CHECK(Settings.nScreenMaxX == GetSystemMetrics(SM_CXSCREEN) - 1);
+    CHECK(Settings.nScreenMaxY == GetSystemMetrics(SM_CYSCREEN) - 1);
+
+    CHECK(SendMessageA(hwnd, WM_HOOKMOUSE, (WPARAM)-40, 300) == 0);
+    CHECK(Settings.nMouseX == -40);
+    CHECK(Settings.nMouseY == 300);
+    CHECK(SendMessageA(hwnd, WM_HOOKKEY, MIDDLE_BUTTON_KEY, 1) == 0);
+    CHECK(Settings.bKeyHeld == 1);
+    SendMessageA(hwnd, WM_HOOKKEY, MIDDLE_BUTTON_KEY, 0);
+    CHECK(Settings.bKeyHeld == 0);
+    CHECK(SendMessageA(hwnd, WM_TRAYNOTIFY, 1, WM_MOUSEMOVE) == 0);
+}
+
+TEST_CASE("one copy of each dialog: opening again raises it, closing clears the handle")
+{
+    Command(IDM_ABOUT);
+    HWND about = Settings.hAboutDlg;
+    REQUIRE(about);
+    Command(IDM_ABOUT);
+    CHECK(Settings.hAboutDlg == about);
+    SendMessageA(about, WM_COMMAND, IDCANCEL, 0);
+    PumpMessages(20);
+    CHECK(Settings.hAboutDlg == NULL);
+    CHECK_FALSE(IsWindow(about));
+
+    Command(IDM_OPTIONS);
+    Command(IDM_WINDOWS);
+    CHECK(Settings.hOptionsDlg != NULL);
+    CHECK(Settings.hWindowsDlg != NULL);
+    SendMessageA(Settings.hOptionsDlg, WM_COMMAND, IDCANCEL, 0);
+    SendMessageA(Settings.hWindowsDlg, WM_COMMAND, IDCANCEL, 0);
+    PumpMessages(20);
+    CHECK(Settings.hOptionsDlg == NULL);
+    CHECK(Settings.hWindowsDlg == NULL);
+}
+
+static void Inject(INPUT *in, int n)
+{
+    CHECK(SendInput((UINT)n, in, sizeof(INPUT)) == (UINT)n);
+    PumpMessages(60);   // low-level hooks run through this thread's queue
+}
+
+static void MoveTo(int x, int y)
+{
+    INPUT in = {};
+    in.type = INPUT_MOUSE;
+    in.mi.dx = (x * 65535 + GetSystemMetrics(SM_CXSCREEN) / 2) / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    in.mi.dy = (y * 65535 + GetSystemMetrics(SM_CYSCREEN) / 2) / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    Inject(&in, 1);
+}
+
+static void Key(WORD vk, bool up)
+{
+    INPUT in = {};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = vk;
+    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    Inject(&in, 1);
+}
+
+TEST_CASE("the hooks report real input: cursor, middle button, folded modifier keys")
+{
+    MainWindow();
+    MoveTo(200, 150);
+    MoveTo(210, 160);
+    CHECK(Settings.nMouseX == 210);
+    CHECK(Settings.nMouseY == 160);
+    CHECK(Settings.nLastX == 200);
+
+    INPUT mb = {};
+    mb.type = INPUT_MOUSE;
+    mb.mi.dwFlags = MOUSEEVENTF_MIDDLEDOWN;
+    Inject(&mb, 1);
+    CHECK(Settings.bKeyHeld == 1);
+    mb.mi.dwFlags = MOUSEEVENTF_MIDDLEUP;
+    Inject(&mb, 1);
+    CHECK(Settings.bKeyHeld == 0);
+
+    Key(VK_LCONTROL, false);              // OFF: no keyboard hook, no report
+    CHECK(Settings.bKeyHeld == 0);
+    Key(VK_LCONTROL, true);
+
+    Command(IDM_START);
+    Key(VK_LCONTROL, false);              // arrives as 162, reported as 17
+    CHECK(Settings.bKeyHeld == 1);
+    Key(VK_LCONTROL, true);
+    CHECK(Settings.bKeyHeld == 0);
+    Key(VK_RCONTROL, false);
+    CHECK(Settings.bKeyHeld == 1);
+    Key(VK_RCONTROL, true);
+    CHECK(Settings.bKeyHeld == 0);
+    Command(IDM_STOP);
+}
