@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "app/tray.h"
 #include "dialogs/dialogs.h"
+#include "input/hook_health.h"
 #include "input/hooks.h"
 #include "scroll/engine.h"
 #include "scroll/settings.h"
@@ -158,6 +159,12 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     case WM_HOOKKEY:
         OnKeyReport((int)wParam, (int)lParam);
         return 0;
+    case WM_TIMER:
+        if (wParam == HOOK_HEALTH_TIMER) {
+            CheckHookHealth();
+            return 0;
+        }
+        break;
     case WM_TRAYNOTIFY:
         if (lParam == WM_LBUTTONDOWN)
             ShowTrayMenu();
@@ -165,6 +172,7 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     default:
         if (message == uTaskbarCreated && uTaskbarCreated && Settings.bInTray)
             AddTrayIcon(hwnd);
-        return DefWindowProcA(hwnd, message, wParam, lParam);
+        break;
     }
+    return DefWindowProcA(hwnd, message, wParam, lParam);
 }

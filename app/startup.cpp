@@ -4,6 +4,7 @@
 #include "app/startup.h"
 #include "app/main_window.h"
 #include "app/tray.h"
+#include "input/hook_health.h"
 #include "input/hooks.h"
 #include "input/key_names.h"
 #include "scroll/settings.h"
@@ -122,6 +123,7 @@ BOOL StartUp(HINSTANCE hInstance, const char *cmd, int nCmdShow, HACCEL *phAccel
     Settings.hMouseHook = InstallMouseHook();
     if (!Settings.hMouseHook)
         return StartupError("Unable to hook mouse.", "Error", hwnd);
+    StartHookHealth(hwnd);
     return TRUE;
 }
 

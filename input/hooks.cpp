@@ -8,6 +8,8 @@
 #include "scroll/settings.h"
 #include <string.h>
 
+volatile unsigned nMouseEventsSeen, nKeyEventsSeen;
+
 static HWND hMouseTarget, hKeyboardTarget;   // each hook's own cached window
 static BOOL bMouseLooked, bKeyboardLooked;
 
@@ -47,6 +49,7 @@ LRESULT CALLBACK MouseHookProc(int code, WPARAM wParam, LPARAM lParam)
 {
     if (code >= 0) {
         const MSLLHOOKSTRUCT *event = (const MSLLHOOKSTRUCT *)lParam;
+        nMouseEventsSeen++;
         if (!bMouseLooked) {
             hMouseTarget = FindOwnMainWindow(TITLE_OFF);
             if (!hMouseTarget)
@@ -68,6 +71,7 @@ LRESULT CALLBACK KeyboardHookProc(int code, WPARAM wParam, LPARAM lParam)
 {
     if (code >= 0) {
         const KBDLLHOOKSTRUCT *event = (const KBDLLHOOKSTRUCT *)lParam;
+        nKeyEventsSeen++;
         int pressed = (event->flags & LLKHF_UP) ? 0 : 1;
         if (!bKeyboardLooked) {
             hKeyboardTarget = FindOwnMainWindow(TITLE_ON);

@@ -10,5 +10,8 @@ LRESULT CALLBACK KeyboardHookProc(int code, WPARAM wParam, LPARAM lParam);
 HHOOK InstallMouseHook(void);
 HHOOK InstallKeyboardHook(void);
 
+// Events each hook has seen so far, for the hook watchdog.
+extern volatile unsigned nMouseEventsSeen, nKeyEventsSeen;
+
 // Finds this process's main window by class and title ("" = either title).
 HWND FindOwnMainWindow(const char *title);

@@ -198,3 +198,47 @@ TEST_CASE("the hooks report real input: cursor, middle button, folded modifier k
     CHECK(Settings.bKeyHeld == 0);
     Command(IDM_STOP);
 }
+
+TEST_CASE("a hook removed behind the program's back is installed again and scrolling comes back")
+{
+    MainWindow();
+    const char *classes[] = {"TestEdit"};
+    HWND top = CreateTestTarget("Hook Health Target", classes, 1);
+    HWND edit = TestChild(top, 0);
+    Command(IDM_START);
+    Settings.bEdgeRepeat = 0;
+    MoveTo(300, 300);
+
+    // Windows drops a hook that overran its time-out without a word; do the
+    // same here, then keep using the mouse.
+    HHOOK dead = Settings.hMouseHook;
+    UnhookWindowsHookEx(dead);
+    MoveTo(320, 330);
+    CHECK(Settings.nMouseX == 300);       // the move went unseen
+    MoveTo(340, 350);
+    PumpMessages(1200);                   // two watchdog periods
+    CHECK(Settings.hMouseHook != dead);
+    ResetCounts();
+    MoveTo(300, 0);                       // the top edge scrolls again
+    CHECK(Settings.nMouseY == 0);
+    CHECK(ChildCount(edit).nUp >= 1);
+
+    // The same for the keyboard hook while ON.
+    dead = Settings.hKeyboardHook;
+    UnhookWindowsHookEx(dead);
+    Key(VK_LCONTROL, false);
+    Key(VK_LCONTROL, true);
+    CHECK(Settings.bKeyHeld == 0);
+    Key(VK_SHIFT, false);
+    Key(VK_SHIFT, true);
+    PumpMessages(1200);
+    CHECK(Settings.hKeyboardHook != dead);
+    CHECK(Settings.hKeyboardHook != NULL);
+    Key(VK_LCONTROL, false);
+    CHECK(Settings.bKeyHeld == 1);
+    Key(VK_LCONTROL, true);
+    CHECK(Settings.bKeyHeld == 0);
+
+    Command(IDM_STOP);
+    DestroyTestTarget(top);
+}

@@ -1,0 +1,48 @@
+// The hook watchdog's Win32 side: sampling, and installing a hook again.
+#include "input/hook_health.h"
+#include "input/hook_watch.h"
+#include "input/hooks.h"
+#include "scroll/settings.h"
+
+static HOOKSAMPLE prevSample;
+
+static void TakeSample(HOOKSAMPLE *s)
+{
+    POINT pt = {};
+    GetCursorPos(&pt);
+    LASTINPUTINFO lii = {sizeof lii, 0};
+    GetLastInputInfo(&lii);
+    s->nCursorX = pt.x;
+    s->nCursorY = pt.y;
+    s->dwLastInput = lii.dwTime;
+    s->nMouseEvents = nMouseEventsSeen;
+    s->nKeyEvents = nKeyEventsSeen;
+}
+
+void StartHookHealth(HWND hwnd)
+{
+    TakeSample(&prevSample);
+    SetTimer(hwnd, HOOK_HEALTH_TIMER, HOOK_HEALTH_MS, NULL);
+}
+
+void CheckHookHealth(void)
+{
+    HOOKSAMPLE now;
+    TakeSample(&now);
+    int repair = HooksToRepair(&prevSample, &now, Settings.hKeyboardHook != NULL);
+    if (repair & REPAIR_MOUSE) {
+        HHOOK hNew = InstallMouseHook();
+        if (hNew) {
+            UnhookWindowsHookEx(Settings.hMouseHook);   // fails quietly if already gone
+            Settings.hMouseHook = hNew;
+        }
+    }
+    if (repair & REPAIR_KEYBOARD) {
+        HHOOK hNew = InstallKeyboardHook();
+        if (hNew) {
+            UnhookWindowsHookEx(Settings.hKeyboardHook);
+            Settings.hKeyboardHook = hNew;
+        }
+    }
+    prevSample = now;
+}
