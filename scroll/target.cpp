@@ -1,5 +1,5 @@
-// Target selection (foreground window through the title lists) and delivery
-// to its descendants through the class filter.
+// Delivery of scroll steps to the target's descendants through the class
+// filter.
 //
 // Delivery in send mode runs inside the desktop's input hooks: every mouse
 // event waits for it. A plain SendMessage to a hung window would freeze the
@@ -16,56 +16,6 @@
 #define SEND_LATE_TIMEOUT_MS 5
 #define SEND_TICK_BUDGET_MS 90
 #define MAX_HUNG_THREADS 16
-
-// An entry may be as long as a whole list text.
-static char szEntry[LIST_TEXT_SIZE];
-
-HWND FindTargetWindow(void)
-{
-    HWND hForeground = GetForegroundWindow();
-    if (!hForeground)
-        return NULL;
-    if (!Settings.bExcludeList && !Settings.bIncludeList)
-        return hForeground;
-
-    BOOL bExclude = Settings.bExcludeList != 0;
-    char *list = bExclude ? Settings.szExcludeList : Settings.szIncludeList;
-    HWND hNoMatch = bExclude ? hForeground : NULL;
-    HWND hMatch = bExclude ? NULL : hForeground;
-
-    if (list[0] == '\n')
-        list[0] = '\0';
-    if (list[0] == '\0')
-        return hNoMatch;
-
-    // The title is read once per call; the outcome is the same as reading it
-    // again for every entry.
-    int nTitle = GetWindowTextLengthA(hForeground);
-    char *title = (char *)malloc((size_t)nTitle + 1);
-    BOOL bTitle = FALSE;
-    if (title) {
-        title[0] = '\0';
-        bTitle = GetWindowTextA(hForeground, title, nTitle + 1) > 0;
-    }
-
-    HWND hResult = hNoMatch;
-    size_t nEntry = 0;
-    for (size_t i = 0; i < LIST_TEXT_SIZE && list[i]; i++) {
-        if (list[i] != '\n') {
-            szEntry[nEntry++] = list[i];
-            continue;
-        }
-        szEntry[nEntry] = '\0';
-        nEntry = 0;
-        // An empty title matches no entry, not even the empty one.
-        if (bTitle && title[0] && ContainsText(title, szEntry)) {
-            hResult = hMatch;
-            break;
-        }
-    }
-    free(title);
-    return hResult;
-}
 
 BOOL IsScrollableChild(HWND child)
 {
