@@ -1,0 +1,23 @@
+// The layout of settings.dat: which field of the Settings record each line
+// holds and how it is written. Loading, saving and the tests all walk this
+// one table, so the line order exists in exactly one place.
+#pragma once
+
+#define SETTINGS_HEADER "settings 1"
+#define SETTINGS_LINE_COUNT 21          // the header and one line per field
+
+enum LINEKIND {
+    LINE_NUMBER,                        // an int written with "%d"
+    LINE_TEXT,                          // szScrollKey written with "%s"
+};
+
+struct SETTINGSLINE {
+    int nLine;                          // line of settings.dat, 2..21
+    LINEKIND nKind;
+    void *pField;                       // int* for LINE_NUMBER, char* for LINE_TEXT
+    int cbField;                        // bytes of the field, terminator included
+    const char *szName;                 // the field's name, for test messages
+};
+
+#define SETTINGS_FIELD_COUNT (SETTINGS_LINE_COUNT - 1)
+extern const SETTINGSLINE aSettingsLines[SETTINGS_FIELD_COUNT];

@@ -1,0 +1,372 @@
+// LoadSettings and SaveSettings on real files in a scratch folder: what each
+// kind of file content loads as, what saving writes, and that a save that
+// cannot finish leaves the previous files as they were.
+#include <doctest.h>
+#include "store/settings_file.h"
+#include "store/settings_store.h"
+#include "store/settings_table.h"
+#include "store/settings_text.h"
+#include "scroll/settings.h"
+#include "input/key_names.h"
+#include "test_support.h"
+#include "store_test_files.h"
+#include <stdlib.h>
+#include <string.h>
+#include <algorithm>
+#include <random>
+#include <string>
+#include <vector>
+
+static const SETTINGS defaultRecord = Settings;
+
+static void RestoreDefaults(void)
+{
+    memcpy(&Settings, &defaultRecord, sizeof Settings);
+}
+
+// Sets every option to a value unlike its default, so that a test can see
+// which fields a load changed and which it left alone.
+static void SetSentinels(void)
+{
+    for (const SETTINGSLINE &row : aSettingsLines) {
+        if (row.nKind == LINE_TEXT)
+            strcpy((char *)row.pField, "Sentinel");
+        else
+            *(int *)row.pField = 7000 + row.nLine;
+    }
+    Settings.nScrollVk = -1;
+}
+
+static bool FieldIsSentinel(const SETTINGSLINE &row)
+{
+    if (row.nKind == LINE_TEXT)
+        return strcmp((const char *)row.pField, "Sentinel") == 0;
+    return *(const int *)row.pField == 7000 + row.nLine;
+}
+
+static std::string DefaultsFile(void)
+{
+    RestoreDefaults();
+    return SettingsFileBytes();
+}
+
+TEST_CASE("no files: loading changes nothing, saving writes the defaults exactly")
+{
+    EnterScratchDir("store_nofiles");
+    RestoreDefaults();
+    LoadSettings();
+    CHECK(memcmp(&Settings, &defaultRecord, sizeof Settings) == 0);
+
+    SaveSettings();
+    std::string dat = ReadBytes("settings.dat");
+    CHECK(dat.size() == 102);
+    CHECK(dat.substr(0, 12) == "settings 1\r\n");
+    CHECK_BYTES(dat, DefaultsFile());
+    CHECK(FileExists("list1.txt"));
+    CHECK(ReadBytes("list1.txt").empty());
+    CHECK(FileExists("list2.txt"));
+    CHECK(ReadBytes("list2.txt").empty());
+    CHECK(CountFiles("*.tmp") == 0);
+    LeaveScratchDir();
+}
+
+TEST_CASE("header variants decide whether any option is read")
+{
+    struct { std::string header; bool accepted; } rows[] = {
+        {"settings 1\r\n", true}, {"settings 1\n", true}, {"settings\r 1\r\r\n", true},
+        {"Settings 1\r\n", false}, {"SETTINGS 1\r\n", false}, {"settings 1 \r\n", false},
+        {" settings 1\r\n", false}, {"settings 2\r\n", false}, {"settings 10\r\n", false},
+        {"settings 1", false}, {"\r\n", false}, {"", false},
+        {std::string("settings 1\0\r\n", 13), false}, {"settings 1\x1a\r\n", false},
+    };
+    EnterScratchDir("store_header");
+    for (auto &r : rows) {
+        CAPTURE(r.header);
+        SetSentinels();
+        WriteBytes("settings.dat", r.header + "9\r\n8\r\n1545\r\n");
+        LoadSettings();
+        CHECK(Settings.nSensitivity == (r.accepted ? 9 : 7002));
+        CHECK(Settings.nScrollTimes == (r.accepted ? 8 : 7003));
+        CHECK(Settings.nMessageType == (r.accepted ? 1545 : 7004));
+        for (int i = 3; i < SETTINGS_FIELD_COUNT; i++)
+            CHECK(FieldIsSentinel(aSettingsLines[i]));
+    }
+    LeaveScratchDir();
+}
+
+TEST_CASE("settings.dat lines: short files, line 15, odd numbers, extra and long lines")
+{
+    std::string head = "settings 1\r\n";
+    std::string to14 = head;                       // lines 1 to 14
+    for (int line = 2; line <= 14; line++)
+        to14 += std::to_string(line) + "\r\n";
+    std::string after15 = "16\r\n17\r\n18\r\n19\r\n20\r\n21\r\n";
+    std::string long40(40, 'k');
+    struct {
+        const char *what;
+        std::string file;
+        int nFieldsSet;           // fields 2.. that changed, the rest keep sentinels
+        const char *key;          // expected szScrollKey when line 15 was read
+        int vk;
+    } rows[] = {
+        {"header only", head, 0, nullptr, 0},
+        {"three lines", head + "1\r\n2\r\n3\r\n", 3, nullptr, 0},
+        {"three lines, last without newline", head + "1\r\n2\r\n3", 3, nullptr, 0},
+        {"lower-case alt", to14 + "alt\r\n" + after15, 20, "alt", 17},
+        {"Alt", to14 + "Alt\r\n" + after15, 20, "Alt", 18},
+        {"empty key line", to14 + "\r\n" + after15, 20, "", 17},
+        {"key ends the file", to14 + "Shift", 14, "Shift", 16},
+        {"key with LF only", to14 + "Tab\n" + after15, 20, "Tab", 9},
+        {"key with trailing blank", to14 + "Alt \r\n" + after15, 20, "Alt ", 17},
+        {"key of 40 characters", to14 + long40 + "\r\n" + after15, 20,
+         "kkkkkkkkkkkkkkkkkkkkkkkkkkkkkkk", 17},
+        {"key of 31 characters", to14 + long40.substr(0, 31) + "\r\n" + after15, 20,
+         "kkkkkkkkkkkkkkkkkkkkkkkkkkkkkkk", 17},
+        {"lines after 21", to14 + "F5\r\n" + after15 + "99\r\ngarbage\r\n", 20, "F5", 116},
+    };
+    EnterScratchDir("store_lines");
+    for (auto &r : rows) {
+        CAPTURE(r.what);
+        SetSentinels();
+        WriteBytes("settings.dat", r.file);
+        LoadSettings();
+        for (int i = 0; i < SETTINGS_FIELD_COUNT; i++) {
+            const SETTINGSLINE &row = aSettingsLines[i];
+            CAPTURE(row.szName);
+            if (i >= r.nFieldsSet)
+                CHECK(FieldIsSentinel(row));
+            else if (row.nKind == LINE_TEXT)
+                CHECK_BYTES(std::string(Settings.szScrollKey), r.key);
+            else if (r.nFieldsSet == 3)
+                CHECK(*(int *)row.pField == i + 1);
+            else
+                CHECK(*(int *)row.pField == row.nLine);
+        }
+        CHECK(Settings.nScrollVk == (r.key ? r.vk : -1));
+    }
+    LeaveScratchDir();
+}
+
+TEST_CASE("numbers are stored unvalidated, and an over-long line shifts the fields after it")
+{
+    EnterScratchDir("store_numbers");
+    SetSentinels();
+    WriteBytes("settings.dat", "settings 1\r\n-5\r\n  +3 apples\r\n7\r\n3000000000\r\n2\r\n");
+    LoadSettings();
+    CHECK(Settings.nSensitivity == -5);
+    CHECK(Settings.nScrollTimes == 3);
+    CHECK(Settings.nMessageType == 7);
+    CHECK(Settings.bArrowKeys == -1294967296);
+    CHECK(Settings.bHoldKey == 2);
+    CHECK(Settings.bEdgeScroll == 7007);
+
+    // Line 2 holds 2001 characters and its newline: it arrives as two pieces,
+    // so line 3's field gets the second piece and every later field moves up.
+    SetSentinels();
+    WriteBytes("settings.dat", "settings 1\r\n4" + std::string(1998, ' ') + "66\r\n11\r\n12\r\n");
+    LoadSettings();
+    CHECK(Settings.nSensitivity == 4);
+    CHECK(Settings.nScrollTimes == 66);
+    CHECK(Settings.nMessageType == 11);
+    CHECK(Settings.bArrowKeys == 12);
+    CHECK(Settings.bHoldKey == 7006);
+
+    // The window position saved as CW_USEDEFAULT reads back as that value.
+    RestoreDefaults();
+    Settings.nWindowX = 1;
+    Settings.nWindowY = 2;
+    WriteBytes("settings.dat", DefaultsFile());
+    LoadSettings();
+    CHECK(Settings.nWindowX == CW_USEDEFAULT);
+    CHECK(Settings.nWindowY == CW_USEDEFAULT);
+    LeaveScratchDir();
+}
+
+TEST_CASE("list files load by the text-mode rules, and whole")
+{
+    std::string line3000(3000, 'w');
+    struct { const char *what; std::string bytes, list; } rows[] = {
+        {"CR LF", "Notepad\r\nWord\r\n", "Notepad\nWord\n"},
+        {"LF", "Notepad\nWord\n", "Notepad\nWord\n"},
+        {"lone CR inside a line", "Note\rpad\r\n", "Notepad\n"},
+        {"lone CR between lines", "a\rb\r", "ab"},
+        {"Ctrl-Z", "one\r\ntw\x1ao\r\nthree\r\n", "one\ntw"},
+        {"empty first line", "\r\nabc\r\n", "\nabc\n"},
+        {"empty line further down", "a\r\n\r\nb\r\n", "a\n\nb\n"},
+        {"no final newline", "a\r\nlast", "a\nlast"},
+        {"percent sign", "100%\r\n%s%d\r\n", "100%\n%s%d\n"},
+        {"empty file", "", ""},
+        {"first line of 1998 characters", std::string(1997, 'm') + "\r\nx\r\n",
+         std::string(1997, 'm') + "\nx\n"},
+        {"line of 3000 characters", line3000 + "\r\nnext\r\n", line3000 + "\nnext\n"},
+        {"zero byte inside a line", std::string("ab\0cd\r\nef\r\n", 11), "abcd\nef\n"},
+    };
+    EnterScratchDir("store_lists");
+    for (auto &r : rows) {
+        CAPTURE(r.what);
+        strcpy(Settings.szExcludeList, "old\n");
+        strcpy(Settings.szIncludeList, "old\n");
+        WriteBytes("list1.txt", r.bytes);
+        WriteBytes("list2.txt", r.bytes);
+        LoadSettings();
+        CHECK_BYTES(std::string(Settings.szExcludeList), r.list);
+        CHECK_BYTES(std::string(Settings.szIncludeList), r.list);
+    }
+
+    // A missing list file leaves the list as it is; the other still loads.
+    DeleteFileA("list1.txt");
+    WriteBytes("list2.txt", "b\r\n");
+    strcpy(Settings.szExcludeList, "kept\n");
+    LoadSettings();
+    CHECK_BYTES(std::string(Settings.szExcludeList), "kept\n");
+    CHECK_BYTES(std::string(Settings.szIncludeList), "b\n");
+
+    // A list without a final newline saves back without one.
+    SaveSettings();
+    CHECK_BYTES(ReadBytes("list1.txt"), "kept\r\n");
+    CHECK_BYTES(ReadBytes("list2.txt"), "b\r\n");
+    strcpy(Settings.szExcludeList, "a\nlast");
+    SaveSettings();
+    CHECK_BYTES(ReadBytes("list1.txt"), "a\r\nlast");
+    LeaveScratchDir();
+}
+
+TEST_CASE("a list of 3,000 entries round-trips save, load, save byte for byte")
+{
+    EnterScratchDir("store_big_list");
+    RestoreDefaults();
+    std::string list;
+    for (int i = 0; i < 3000; i++)
+        list += "Window " + std::to_string(i) + " - 100% done\n";
+    CHECK(list.size() > 60000);
+    CHECK(list.size() < LIST_TEXT_SIZE);
+    strcpy(Settings.szExcludeList, list.c_str());
+    strcpy(Settings.szIncludeList, list.c_str() + 50000);
+    SaveSettings();
+    std::string first1 = ReadBytes("list1.txt"), first2 = ReadBytes("list2.txt");
+    CHECK(first1.size() == list.size() + 3000);
+
+    Settings.szExcludeList[0] = Settings.szIncludeList[0] = '\0';
+    LoadSettings();
+    CHECK_BYTES(std::string(Settings.szExcludeList), list);
+    CHECK_BYTES(std::string(Settings.szIncludeList), list.substr(50000));
+    SaveSettings();
+    CHECK_BYTES(ReadBytes("list1.txt"), first1);
+    CHECK_BYTES(ReadBytes("list2.txt"), first2);
+    LeaveScratchDir();
+}
+
+TEST_CASE("10 MB of random bytes load without harm and leave a consistent record")
+{
+    EnterScratchDir("store_random");
+    std::mt19937 rng(4242);
+    std::string noise(10 * 1024 * 1024, '\0');
+    for (char &c : noise)
+        c = (char)(rng() & 0xff);
+    // Ctrl-Z ends a text file; without this the noise would end within
+    // a few hundred bytes and test little.
+    for (char &c : noise)
+        if (c == '\x1a')
+            c = 'Z';
+    WriteBytes("settings.dat", "settings 1\r\n" + noise);
+    WriteBytes("list1.txt", noise);
+    WriteBytes("list2.txt", noise.substr(12345));
+    for (int pass = 0; pass < 2; pass++) {
+        CAPTURE(pass);
+        LoadSettings();
+        for (const char *list : {Settings.szExcludeList, Settings.szIncludeList}) {
+            size_t n = strnlen(list, LIST_TEXT_SIZE);
+            CHECK(n < LIST_TEXT_SIZE);
+            CHECK(n > 90000);                   // filled, not cut at 2,000
+            CHECK(memchr(list, '\r', n) == nullptr);
+        }
+        CHECK(strnlen(Settings.szScrollKey, SCROLL_KEY_SIZE) < SCROLL_KEY_SIZE);
+        CHECK(Settings.nScrollVk == KeyNameToVk(Settings.szScrollKey));
+        // What was loaded saves and loads back unchanged.
+        SaveSettings();
+        std::string dat = ReadBytes("settings.dat");
+        CHECK(std::count(dat.begin(), dat.end(), '\n') == 21);
+    }
+    std::string saved1 = ReadBytes("list1.txt");
+    LoadSettings();
+    SaveSettings();
+    CHECK_BYTES(ReadBytes("list1.txt"), saved1);
+    LeaveScratchDir();
+}
+
+TEST_CASE("randomized records the dialogs can produce save and load back equal")
+{
+    EnterScratchDir("store_roundtrip");
+    std::mt19937 rng(20240601);
+    auto anyInt = [&] { return (int)rng(); };
+    auto flag = [&] { return (int)(rng() % 2); };
+    // An entry as typed into a combo box: 1..2000 characters, no line ends,
+    // no zero byte, no Ctrl-Z.
+    auto entry = [&] {
+        std::string e(1 + rng() % (rng() % 4 ? 40 : 2000), ' ');
+        for (char &c : e) {
+            do
+                c = (char)(1 + rng() % 255);
+            while (c == '\n' || c == '\r' || c == '\x1a');
+        }
+        return e;
+    };
+    auto list = [&](char *dst) {
+        std::string text;
+        int n = (int)(rng() % 4 == 0 ? 0 : rng() % 300);
+        for (int i = 0; i < n; i++) {
+            std::string e = entry();
+            if (text.size() + e.size() + 2 <= LIST_TEXT_SIZE)
+                text += e + "\n";
+        }
+        strcpy(dst, text.c_str());
+    };
+    for (int iter = 0; iter < 40; iter++) {
+        CAPTURE(iter);
+        RestoreDefaults();
+        Settings.nSensitivity = anyInt();
+        Settings.nScrollTimes = anyInt();
+        Settings.nMessageType = flag() ? MESSAGE_POST : MESSAGE_SEND;
+        Settings.bArrowKeys = flag();
+        Settings.bHoldKey = flag();
+        Settings.bEdgeScroll = flag();
+        Settings.bEdgeRepeat = flag();
+        Settings.nRepeatMs = anyInt();
+        for (int &b : Settings.abClassOptions)
+            b = flag();
+        Settings.bSaveOnExit = flag();
+        strcpy(Settings.szScrollKey, aszKeyNames[rng() % KEY_NAME_COUNT].szName);
+        Settings.nScrollVk = KeyNameToVk(Settings.szScrollKey);
+        Settings.bExcludeList = flag();
+        Settings.bIncludeList = flag();
+        Settings.nEdgeMargin = (int)(rng() % 100);
+        Settings.nWindowX = iter == 0 ? CW_USEDEFAULT : anyInt();
+        Settings.nWindowY = iter == 0 ? CW_USEDEFAULT : anyInt();
+        list(Settings.szExcludeList);
+        list(Settings.szIncludeList);
+        static SETTINGS saved;
+        memcpy(&saved, &Settings, sizeof saved);
+        SaveSettings();
+        std::string bytes = ReadBytes("settings.dat");
+
+        SetSentinels();
+        strcpy(Settings.szExcludeList, "stale\n");
+        strcpy(Settings.szIncludeList, "stale\n");
+        LoadSettings();
+        for (const SETTINGSLINE &row : aSettingsLines) {
+            CAPTURE(row.szName);
+            if (row.nKind == LINE_TEXT)
+                CHECK(strcmp((char *)row.pField, saved.szScrollKey) == 0);
+            else {
+                size_t offset = (char *)row.pField - (char *)&Settings;
+                CHECK(*(int *)row.pField == *(int *)((char *)&saved + offset));
+            }
+        }
+        CHECK(Settings.nScrollVk == saved.nScrollVk);
+        CHECK(strcmp(Settings.szExcludeList, saved.szExcludeList) == 0);
+        CHECK(strcmp(Settings.szIncludeList, saved.szIncludeList) == 0);
+        SaveSettings();
+        CHECK_BYTES(ReadBytes("settings.dat"), bytes);
+    }
+    LeaveScratchDir();
+}
