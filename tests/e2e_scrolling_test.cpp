@@ -1,0 +1,142 @@
+// Scrolling Wine's notepad with the real program, driven only by injected
+// input as a user would: Control held (with its auto-repeat) while the mouse
+// moves, the cursor pushed against the top edge, and the same input while
+// OFF. Notepad's own first visible line is the measure.
+#include <doctest.h>
+#include "e2e_support.h"
+#include "res/resource.h"
+#include "test_support.h"
+#include <stdio.h>
+
+static const int X = 500, Y0 = 300;   // well away from every screen edge
+
+static bool WriteLongFile(const std::string &path)
+{
+    FILE *f = fopen(path.c_str(), "w");
+    if (!f)
+        return false;
+    for (int i = 1; i <= 500; i++)
+        fprintf(f, "Line %03d of a long file for scrolling.\n", i);
+    return fclose(f) == 0;
+}
+
+// Waits until the first visible line has stayed the same for a while and
+// returns it: the program delivers every step before the input moves on,
+// but notepad may still be repainting.
+static int SettledLine(HWND edit)
+{
+    int line = FirstVisibleLine(edit), same = 0;
+    WaitFor([&] {
+        int now = FirstVisibleLine(edit);
+        same = now == line ? same + 1 : 0;
+        line = now;
+        return same >= 10;
+    }, 3000);
+    return line;
+}
+
+struct DRAGROW {
+    const char *name;
+    WORD vk;        // key held during the moves, 0 for none
+    int nStep;      // pixels per move (down when positive)
+    int nMoves;
+    int nExpected;  // lines scrolled while ON (down when positive)
+};
+
+static const DRAGROW dragRows[] = {
+    {"Control, down", VK_CONTROL, 12, 10, 10},
+    {"left Control, up", VK_LCONTROL, -12, 6, -6},
+    {"right Control, down", VK_RCONTROL, 8, 4, 4},
+    {"moves of exactly the sensitivity", VK_CONTROL, 5, 6, 0},
+    {"one pixel more", VK_CONTROL, -6, 3, -3},
+    {"no key held", 0, 12, 5, 0},
+};
+
+// One drag: a key-down before every move, as auto-repeat sends them, then
+// the release; returns the lines scrolled.
+static int Drag(HWND edit, const DRAGROW &row)
+{
+    // The key's first press compares the last two cursor reports, so the
+    // last two must be close: a jump to the start would scroll by itself.
+    MoveMouseTo(X, Y0 + 1);
+    MoveMouseTo(X, Y0);
+    int before = SettledLine(edit);
+    for (int i = 1; i <= row.nMoves; i++) {
+        if (row.vk)
+            KeyDown(row.vk);
+        MoveMouseTo(X, Y0 + i * row.nStep);
+    }
+    if (row.vk)
+        KeyUp(row.vk);
+    return SettledLine(edit) - before;
+}
+
+// Pushes the cursor against the top edge for a while, then away from it;
+// returns the lines scrolled while there and checks that leaving the edge
+// stops the repetition.
+static int EdgeScroll(HWND edit, bool bExpectMoving)
+{
+    SendMessageA(edit, EM_LINESCROLL, 0, 200 - FirstVisibleLine(edit));
+    int before = SettledLine(edit);
+    MoveMouseTo(X, 0);
+    // The repeat timer keeps scrolling while the cursor rests at the edge.
+    if (bExpectMoving)
+        WaitFor([&] { return FirstVisibleLine(edit) <= before - 5; }, 5000);
+    else
+        Sleep(400);
+    int at = FirstVisibleLine(edit);
+    MoveMouseTo(X, Y0);
+    int after = SettledLine(edit);
+    Sleep(300);
+    CHECK(FirstVisibleLine(edit) == after);   // no more steps away from the edge
+    return at - before;
+}
+
+static void RunAll(HWND notepad, HWND edit, bool bOn)
+{
+    CAPTURE(bOn);
+    CHECK(MakeForeground(notepad));
+    for (const DRAGROW &row : dragRows) {
+        CAPTURE(row.name);
+        CHECK(Drag(edit, row) == (bOn ? row.nExpected : 0));
+    }
+    int scrolled = EdgeScroll(edit, bOn);
+    if (bOn)
+        CHECK(scrolled <= -5);   // more than the single step of the report
+    else
+        CHECK(scrolled == 0);
+}
+
+TEST_CASE("notepad scrolls while ON and never while OFF")
+{
+    std::string dir = EnterScratchDir("e2e_scroll");
+    std::string file = dir + "\\long.txt";
+    CHECK(WriteLongFile(file));
+    CHILDPROC app = StartVeltrac("");
+    HWND edit = NULL;
+    CHILDPROC notepad = StartNotepad(file.c_str(), &edit);
+    CHECK(app.hwnd != NULL);
+    CHECK(edit != NULL);
+    if (app.hwnd && edit) {
+        CHECK(FirstVisibleLine(edit) == 0);
+        RunAll(notepad.hwnd, edit, false);
+
+        PostMessageA(app.hwnd, WM_COMMAND, IDM_START, 0);
+        CHECK(WaitFor([&] { return WindowText(app.hwnd) == "Veltrac --- ON"; }, 10000));
+        RunAll(notepad.hwnd, edit, true);
+
+        // Switched OFF again: the keyboard hook is gone and the engine idle.
+        PostMessageA(app.hwnd, WM_COMMAND, IDM_STOP, 0);
+        CHECK(WaitFor([&] { return WindowText(app.hwnd) == "Veltrac --- OFF"; }, 10000));
+        RunAll(notepad.hwnd, edit, false);
+
+        CHECK(EndVeltrac(&app) == 0);
+    }
+    if (notepad.hwnd) {
+        PostMessageA(notepad.hwnd, WM_CLOSE, 0, 0);
+        WaitExit(&notepad, 10000);
+    }
+    CloseChild(&notepad);
+    CloseChild(&app);
+    LeaveScratchDir();
+}

@@ -1,0 +1,223 @@
+// Process, window and input helpers for the end-to-end tests. Everything here
+// talks to other processes, so every wait is a bounded poll: a slow machine
+// only makes the tests slower, never wrong.
+#include "e2e_support.h"
+#include "res/resource.h"
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+bool WaitFor(const std::function<bool()> &cond, int ms)
+{
+    DWORD start = GetTickCount();
+    for (;;) {
+        if (cond())
+            return true;
+        if ((int)(GetTickCount() - start) >= ms)
+            return false;
+        Sleep(10);
+    }
+}
+
+static CHILDPROC Launch(const char *cmdline)
+{
+    CHILDPROC proc = {};
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    char *cmd = _strdup(cmdline);   // CreateProcessA may write into it
+    if (!CreateProcessA(NULL, cmd, NULL, NULL, FALSE, 0, NULL, NULL, &si, &proc.pi))
+        memset(&proc.pi, 0, sizeof proc.pi);
+    free(cmd);
+    return proc;
+}
+
+CHILDPROC StartVeltrac(const char *args, bool bWaitWindow)
+{
+    const char *exe = getenv("VELTRAC_EXE");
+    char cmd[MAX_PATH * 2];
+    snprintf(cmd, sizeof cmd, "\"%s\" %s", exe ? exe : "Veltrac.exe", args);
+    CHILDPROC proc = Launch(cmd);
+    if (!proc.pi.hProcess || !bWaitWindow)
+        return proc;
+    // Input idle means the first GetMessage found an empty queue: the window
+    // exists, the mouse hook is in and the posted start-up commands have run.
+    WaitForInputIdle(proc.pi.hProcess, 20000);
+    WaitFor([&] { return (proc.hwnd = FindProcessWindow(proc.pi.dwProcessId, VELTRAC_CLASS)) != NULL; },
+            20000);
+    return proc;
+}
+
+int WaitExit(CHILDPROC *proc, int ms)
+{
+    if (!proc->pi.hProcess)
+        return -1;
+    if (WaitForSingleObject(proc->pi.hProcess, ms) != WAIT_OBJECT_0) {
+        TerminateProcess(proc->pi.hProcess, 99);
+        WaitForSingleObject(proc->pi.hProcess, 5000);
+        return -1;
+    }
+    DWORD code = 0;
+    GetExitCodeProcess(proc->pi.hProcess, &code);
+    return (int)code;
+}
+
+int EndVeltrac(CHILDPROC *proc, UINT how)
+{
+    if (how == WM_CLOSE)
+        PostMessageA(proc->hwnd, WM_CLOSE, 0, 0);
+    else
+        PostMessageA(proc->hwnd, WM_COMMAND, IDM_EXIT, 0);
+    return WaitExit(proc, 20000);
+}
+
+void CloseChild(CHILDPROC *proc)
+{
+    if (!proc->pi.hProcess)
+        return;
+    if (WaitForSingleObject(proc->pi.hProcess, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(proc->pi.hProcess, 99);
+        WaitForSingleObject(proc->pi.hProcess, 5000);
+    }
+    CloseHandle(proc->pi.hProcess);
+    CloseHandle(proc->pi.hThread);
+    memset(proc, 0, sizeof *proc);
+}
+
+struct WINDOWQUERY {
+    DWORD pid;            // 0 = any process
+    const char *szClass;
+    const char *szTitle;  // NULL = any title
+    HWND hFound;
+    int nCount;
+};
+
+static BOOL CALLBACK MatchWindow(HWND hwnd, LPARAM lParam)
+{
+    WINDOWQUERY *q = (WINDOWQUERY *)lParam;
+    char cls[256], text[256];
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (q->pid && pid != q->pid)
+        return TRUE;
+    if (!GetClassNameA(hwnd, cls, sizeof cls) || lstrcmpiA(cls, q->szClass))
+        return TRUE;
+    GetWindowTextA(hwnd, text, sizeof text);
+    if (q->szTitle && strcmp(text, q->szTitle))
+        return TRUE;
+    if (!q->hFound)
+        q->hFound = hwnd;
+    q->nCount++;
+    return TRUE;
+}
+
+static WINDOWQUERY QueryWindows(DWORD pid, const char *className, const char *title)
+{
+    WINDOWQUERY q = {pid, className, title, NULL, 0};
+    EnumWindows(MatchWindow, (LPARAM)&q);
+    return q;
+}
+
+HWND FindProcessWindow(DWORD pid, const char *className)
+{
+    return QueryWindows(pid, className, NULL).hFound;
+}
+
+int CountWindowsOfClass(const char *className)
+{
+    return QueryWindows(0, className, NULL).nCount;
+}
+
+HWND FindProcessDialog(DWORD pid, const char *title)
+{
+    return QueryWindows(pid, "#32770", title).hFound;
+}
+
+std::string WindowText(HWND hwnd)
+{
+    char text[256] = "";
+    GetWindowTextA(hwnd, text, sizeof text);
+    return text;
+}
+
+UINT MenuState(HWND hwnd, UINT id)
+{
+    return GetMenuState(GetMenu(hwnd), id, MF_BYCOMMAND);
+}
+
+CHILDPROC StartNotepad(const char *path, HWND *edit)
+{
+    char cmd[MAX_PATH * 2];
+    snprintf(cmd, sizeof cmd, "C:\\windows\\notepad.exe \"%s\"", path);
+    CHILDPROC proc = Launch(cmd);
+    *edit = NULL;
+    if (!proc.pi.hProcess)
+        return proc;
+    WaitForInputIdle(proc.pi.hProcess, 20000);
+    // The edit control holds the text once the file has been read.
+    WaitFor([&] {
+        proc.hwnd = FindProcessWindow(proc.pi.dwProcessId, "Notepad");
+        *edit = proc.hwnd ? FindWindowExA(proc.hwnd, NULL, "Edit", NULL) : NULL;
+        return *edit && SendMessageA(*edit, EM_GETLINECOUNT, 0, 0) > 100;
+    }, 20000);
+    return proc;
+}
+
+int FirstVisibleLine(HWND edit)
+{
+    return (int)SendMessageA(edit, EM_GETFIRSTVISIBLELINE, 0, 0);
+}
+
+static void SendKey(WORD vk, DWORD flags)
+{
+    INPUT in = {};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = vk;
+    in.ki.wScan = (WORD)MapVirtualKeyA(vk, MAPVK_VK_TO_VSC);
+    in.ki.dwFlags = flags;
+    SendInput(1, &in, sizeof in);
+}
+
+void KeyDown(WORD vk) { SendKey(vk, 0); }
+void KeyUp(WORD vk) { SendKey(vk, KEYEVENTF_KEYUP); }
+
+void PressKey(WORD vk)
+{
+    KeyDown(vk);
+    KeyUp(vk);
+}
+
+static void SendMouse(int x, int y, DWORD buttons)
+{
+    // Absolute coordinates run from 0 to 65535 over the screen; rounding up
+    // makes the system's conversion land on exactly the pixel asked for.
+    int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+    INPUT in = {};
+    in.type = INPUT_MOUSE;
+    in.mi.dx = (LONG)(((long long)x * 65536 + w - 1) / w);
+    in.mi.dy = (LONG)(((long long)y * 65536 + h - 1) / h);
+    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttons;
+    SendInput(1, &in, sizeof in);
+}
+
+void MoveMouseTo(int x, int y)
+{
+    SendMouse(x, y, 0);
+    // Wine moves the X pointer to match, and the X server's events about it
+    // (the pointer entering a window, motion) come back as mouse events of
+    // their own, with the position of their time. A short pause lets them
+    // arrive before the next move rather than after it with an old position.
+    Sleep(25);
+}
+
+void ClickAt(int x, int y)
+{
+    SendMouse(x, y, 0);
+    SendMouse(x, y, MOUSEEVENTF_LEFTDOWN);
+    SendMouse(x, y, MOUSEEVENTF_LEFTUP);
+}
+
+bool MakeForeground(HWND hwnd)
+{
+    SetForegroundWindow(hwnd);
+    return WaitFor([&] { return GetForegroundWindow() == hwnd; }, 5000);
+}

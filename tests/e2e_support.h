@@ -1,0 +1,51 @@
+// Helpers for the end-to-end tests: start and end the real Veltrac.exe and
+// Wine's notepad as separate processes, inject input with SendInput, and wait
+// with bounded polls for what another process does.
+#pragma once
+#include <windows.h>
+#include <functional>
+#include <string>
+#include <vector>
+
+#define VELTRAC_CLASS "Veltrac Window Class"
+
+struct CHILDPROC {
+    PROCESS_INFORMATION pi;
+    HWND hwnd;           // its main (top-level) window, NULL until found
+};
+
+// Polls cond every few ms until it holds or ms milliseconds have passed.
+bool WaitFor(const std::function<bool()> &cond, int ms);
+
+// Starts VELTRAC_EXE with the given arguments in the current folder. With
+// bWaitWindow the call returns once the window exists and the message loop is
+// idle; the process handle is returned either way (pi.hProcess NULL on failure).
+CHILDPROC StartVeltrac(const char *args, bool bWaitWindow = true);
+// Waits for the process to end and returns its exit code, or -1 on timeout
+// (the process is then terminated).
+int WaitExit(CHILDPROC *proc, int ms);
+// Ends it the way a user does: IDM_EXIT (or WM_CLOSE), then the exit code.
+int EndVeltrac(CHILDPROC *proc, UINT how = WM_COMMAND);
+void CloseChild(CHILDPROC *proc);   // terminates if still running, frees handles
+
+// The top-level windows of a class that belong to one process / all of them.
+HWND FindProcessWindow(DWORD pid, const char *className);
+int CountWindowsOfClass(const char *className);
+// A message box (dialog class "#32770") with this title, owned by pid.
+HWND FindProcessDialog(DWORD pid, const char *title);
+
+std::string WindowText(HWND hwnd);
+UINT MenuState(HWND hwnd, UINT id);   // GetMenuState of the window's menu bar
+
+// Notepad on a file: process, its window and its edit control.
+CHILDPROC StartNotepad(const char *path, HWND *edit);
+int FirstVisibleLine(HWND edit);
+
+// Input injection. Coordinates are screen pixels.
+void KeyDown(WORD vk);
+void KeyUp(WORD vk);
+void PressKey(WORD vk);
+void MoveMouseTo(int x, int y);
+void ClickAt(int x, int y);
+bool MakeForeground(HWND hwnd);
+
