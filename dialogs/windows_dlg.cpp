@@ -140,6 +140,10 @@ static void InitDialog(HWND dialog)
     EnableListGroups(dialog, Settings.bExcludeList, Settings.bIncludeList);
     SendDlgItemMessageA(dialog, IDC_EXCLUDELIST, CB_LIMITTEXT, ENTRY_LIMIT, 0);
     SendDlgItemMessageA(dialog, IDC_INCLUDELIST, CB_LIMITTEXT, ENTRY_LIMIT, 0);
+    // The typing fields start empty, whatever the template's texts: an Add
+    // pressed before typing must not add "ComboBox1".
+    SetDlgItemTextA(dialog, IDC_EXCLUDELIST, "");
+    SetDlgItemTextA(dialog, IDC_INCLUDELIST, "");
     FillComboFromList(dialog, IDC_EXCLUDELIST, Settings.szExcludeList);
     FillComboFromList(dialog, IDC_INCLUDELIST, Settings.szIncludeList);
     EnableApply(dialog, FALSE);

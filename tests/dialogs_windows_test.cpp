@@ -74,6 +74,8 @@ TEST_CASE("with the defaults the exclude group is on, the include group off, App
     CheckGroups(dialog, true, false);
     CHECK(Count(dialog, IDC_EXCLUDELIST) == 0);
     CHECK(Count(dialog, IDC_INCLUDELIST) == 0);
+    CHECK(ItemText(dialog, IDC_EXCLUDELIST).empty());
+    CHECK(ItemText(dialog, IDC_INCLUDELIST).empty());
     CHECK_FALSE(Enabled(dialog, IDC_APPLY));
     // Both edit fields take at most 2,000 typed characters.
     CHECK(SendMessageA(ComboEdit(dialog, IDC_EXCLUDELIST), EM_GETLIMITTEXT, 0, 0) == 2000);
