@@ -42,10 +42,16 @@ inline HWND Owner()
     return owner;
 }
 
-// Brings the record back to its start-up state between cases.
+inline void CloseIfOpen(HWND *phDialog);
+
+// Brings the record back to its start-up state between cases, closing what
+// a failed case left open.
 inline void ResetSettings()
 {
     Owner();
+    CloseIfOpen(&Settings.hOptionsDlg);
+    CloseIfOpen(&Settings.hWindowsDlg);
+    CloseIfOpen(&Settings.hAboutDlg);
     Settings = Initial();
 }
 
@@ -74,8 +80,11 @@ inline HWND Command(UINT idm, HWND *phDialog)
     return *phDialog;
 }
 
+// A user cannot click a disabled control; BM_CLICK under Wine would.
 inline void Click(HWND dialog, int id)
 {
+    CAPTURE(id);
+    REQUIRE(IsWindowEnabled(GetDlgItem(dialog, id)));
     SendDlgItemMessageA(dialog, id, BM_CLICK, 0, 0);
     Pump(5);
 }

@@ -299,22 +299,21 @@ TEST_CASE("the edge check boxes enable the seven edge controls")
 {
     ResetSettings();
     HWND dialog = OpenOptions();
-    // Checks to reach each state from the default (both on), and what is
-    // then enabled: the four thickness controls and the three repeat ones.
+    // Clicks in turn, and what is enabled after each: the four thickness
+    // controls and the three repeat ones. The repeat box can only be
+    // clicked while edge scrolling is checked.
     struct {
-        int clickEdge, clickRepeat;
+        int clickId;
         bool bThickness, bRepeat;
     } rows[] = {
-        {1, 0, false, false},   // edge off
-        {0, 1, false, false},   // repeat off too: still all off
-        {1, 0, true, false},    // edge on, repeat off
-        {0, 1, true, true},     // both on again
+        {IDC_EDGEREPEAT, true, false},
+        {IDC_EDGESCROLL, false, false},
+        {IDC_EDGESCROLL, true, false},
+        {IDC_EDGEREPEAT, true, true},
+        {IDC_EDGESCROLL, false, false},   // repeat still checked: all off
     };
     for (auto &row : rows) {
-        if (row.clickEdge)
-            Click(dialog, IDC_EDGESCROLL);
-        if (row.clickRepeat)
-            Click(dialog, IDC_EDGEREPEAT);
+        Click(dialog, row.clickId);
         CAPTURE(Checked(dialog, IDC_EDGESCROLL));
         CAPTURE(Checked(dialog, IDC_EDGEREPEAT));
         for (int i = 0; i < 7; i++) {
@@ -323,8 +322,8 @@ TEST_CASE("the edge check boxes enable the seven edge controls")
         }
     }
     // The spin controls themselves are left as they are.
-    Click(dialog, IDC_EDGESCROLL);
     CHECK(Enabled(dialog, IDC_EDGETHICKNESS_SPIN));
+    CHECK(Enabled(dialog, IDC_REPEATMS_SPIN));
     Click(dialog, IDOK);
     CHECK(Settings.bEdgeScroll == 0);
     CHECK(Settings.bEdgeRepeat == 1);
@@ -340,12 +339,20 @@ TEST_CASE("one dialog at a time; Cancel keeps what Apply stored; reopening reads
     CHECK(nDialogs == 1);
 
     Type(dialog, IDC_SENSITIVITY, "9");
+    Click(dialog, IDC_ARROWKEYS);   // twice: Apply on, the box as it was
+    Click(dialog, IDC_ARROWKEYS);
+    // A second initialisation of an open dialog touches nothing.
+    SendMessageA(dialog, WM_INITDIALOG, 0, 0);
+    CHECK(ItemText(dialog, IDC_SENSITIVITY) == "9");
+    CHECK(SendDlgItemMessageA(dialog, IDC_KEYLIST, LB_GETCOUNT, 0, 0) == 28);
     Click(dialog, IDC_APPLY);
     CHECK(Settings.nSensitivity == 9);
     // Changes made elsewhere while it is open (Load Settings, say) are not
     // shown; Apply writes the dialog's values over them.
     Settings.nScrollTimes = 4;
     Type(dialog, IDC_SENSITIVITY, "12");
+    Click(dialog, IDC_ARROWKEYS);
+    Click(dialog, IDC_ARROWKEYS);
     Click(dialog, IDC_APPLY);
     CHECK(Settings.nSensitivity == 12);
     CHECK(Settings.nScrollTimes == 1);
