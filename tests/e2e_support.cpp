@@ -39,11 +39,17 @@ CHILDPROC StartVeltrac(const char *args, bool bWaitWindow)
     CHILDPROC proc = Launch(cmd);
     if (!proc.pi.hProcess || !bWaitWindow)
         return proc;
-    // Input idle means the first GetMessage found an empty queue: the window
-    // exists, the mouse hook is in and the posted start-up commands have run.
+    // WaitForInputIdle alone is not enough: under Wine it returns at once
+    // while the new process has not set up its message queue yet.
     WaitForInputIdle(proc.pi.hProcess, 20000);
     WaitFor([&] { return (proc.hwnd = FindProcessWindow(proc.pi.dwProcessId, VELTRAC_CLASS)) != NULL; },
             20000);
+    // A sent message is only taken by the message loop (start-up sends none
+    // across threads), so its answer means the start-up is complete: window
+    // shown, menus set, mouse hook in. Posted commands may still be queued.
+    DWORD_PTR result;
+    if (proc.hwnd)
+        SendMessageTimeoutA(proc.hwnd, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &result);
     return proc;
 }
 
@@ -202,10 +208,10 @@ static void SendMouse(int x, int y, DWORD buttons)
 void MoveMouseTo(int x, int y)
 {
     SendMouse(x, y, 0);
-    // Wine moves the X pointer to match, and the X server's events about it
-    // (the pointer entering a window, motion) come back as mouse events of
-    // their own, with the position of their time. A short pause lets them
-    // arrive before the next move rather than after it with an old position.
+    // Wine does not move the X pointer for injected moves, and X events
+    // about that pointer (a window appearing under it) come back as real
+    // mouse moves to where it still is. A short pause lets such an event
+    // arrive between two moves rather than in the middle of a gesture.
     Sleep(25);
 }
 
