@@ -1,0 +1,207 @@
+// The benchmark driver: runs every measurement in one go, prints progress on
+// stderr, then the table, the goals and, as the very last line, the four
+// figures: off_vs_bare tick_vs_enum hung_stall_ms start_vs_trivial.
+// Options: --veltrac PATH, --rounds N, --moves N (per round, cheap
+// scenarios), --on-moves N (in all, each ON scenario), --launches N,
+// --tick-runs N, --only moves|tick|hung|start (one part; the others' figures
+// are then n/a).
+#include "bench/bench_hung.h"
+#include "bench/bench_moves.h"
+#include "bench/bench_procs.h"
+#include "bench/bench_report.h"
+#include "bench/bench_start.h"
+#include "bench/bench_stats.h"
+#include "bench/bench_target.h"
+#include "bench/bench_tick.h"
+#include <fcntl.h>
+#include <io.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+struct OPTIONS {
+    const char *szVeltrac;
+    const char *szOnly;
+    int nRounds, nMoves, nOnMoves, nLaunches, nTickRuns;
+};
+
+static bool ParseOptions(int argc, char **argv, OPTIONS *o)
+{
+    *o = {"", "", 5, 2000, 500, 5, 40};
+    for (int i = 1; i < argc; i++) {
+        const char *arg = argv[i];
+        const char *value = i + 1 < argc ? argv[i + 1] : NULL;
+        int *number = !strcmp(arg, "--rounds")      ? &o->nRounds
+                      : !strcmp(arg, "--moves")     ? &o->nMoves
+                      : !strcmp(arg, "--on-moves")  ? &o->nOnMoves
+                      : !strcmp(arg, "--launches")  ? &o->nLaunches
+                      : !strcmp(arg, "--tick-runs") ? &o->nTickRuns
+                                                    : NULL;
+        const char **text = !strcmp(arg, "--veltrac") ? &o->szVeltrac
+                            : !strcmp(arg, "--only")  ? &o->szOnly
+                                                      : NULL;
+        if (!value || (!number && !text)) {
+            fprintf(stderr, "bench: unknown or incomplete option %s\n", arg);
+            return false;
+        }
+        if (number)
+            *number = atoi(value);
+        else
+            *text = value;
+        i++;
+    }
+    return o->nRounds > 0 && o->nMoves > 0 && o->nOnMoves > 0 && o->nLaunches > 0 &&
+           o->nTickRuns > 0;
+}
+
+static bool Wanted(const OPTIONS &o, const char *part)
+{
+    return !o.szOnly[0] || !strcmp(o.szOnly, part);
+}
+
+// The figures of the last line; a negative value was not measured.
+struct FIGURES {
+    double dOffVsBare, dTickVsEnum, dHungStallMs, dStartVsTrivial;
+};
+
+static void PrintFigure(FILE *out, const char *name, double value, const char *format,
+                        double goal)
+{
+    fprintf(out, "%-18s ", name);
+    if (value < 0) {
+        fprintf(out, "%8s  goal <= %g  NOT MEASURED\n", "-", goal);
+        return;
+    }
+    fprintf(out, format, value);
+    fprintf(out, "  goal <= %g  %s\n", goal, value <= goal ? "met" : "MISSED");
+}
+
+static void LastLineFigure(char *line, size_t size, const char *name, double value,
+                           const char *format)
+{
+    size_t len = strlen(line);
+    if (value < 0) {
+        snprintf(line + len, size - len, "%s%s=n/a", len ? " " : "", name);
+        return;
+    }
+    char number[32];
+    snprintf(number, sizeof number, format, value);
+    snprintf(line + len, size - len, "%s%s=%s", len ? " " : "", name, number);
+}
+
+static void MeasureMoves(const OPTIONS &o, FIGURES *f)
+{
+    std::vector<double> sleepy;
+    double dWait = CheckHooksWait(&sleepy);
+    AddHeading("check: SendInput waits for the hooks");
+    AddRow("move with a bare hook that sleeps 5 ms", sleepy,
+           dWait >= 4.5 ? "waits: the method holds" : "DOES NOT WAIT: figures below are void");
+    fprintf(stderr, "hook check: median %.3f ms with a 5 ms hook\n", dWait);
+
+    MOVERESULTS r = {};
+    if (!RunMoveRounds(o.nRounds, o.nMoves, o.nOnMoves, &r))
+        return;
+    static const char *const aszRows[SC_COUNT] = {
+        "no hook", "bare LL hook, other process", "Veltrac OFF",
+        "Veltrac ON, post, drag, 200 children", "Veltrac ON, send, drag, 200 children",
+    };
+    char heading[96];
+    snprintf(heading, sizeof heading, "per injected mouse move (%d alternating rounds)", o.nRounds);
+    AddHeading(heading);
+    for (int sc = 0; sc < SC_COUNT; sc++) {
+        char note[96] = "";
+        if (r.anExpected[sc])
+            snprintf(note, sizeof note, "%ld of %ld scroll messages arrived", r.anDelivered[sc],
+                     r.anExpected[sc]);
+        else if (r.anDelivered[sc])
+            snprintf(note, sizeof note, "%ld scroll messages (none expected)", r.anDelivered[sc]);
+        AddRow(aszRows[sc], r.aSamples[sc], note);
+    }
+    f->dOffVsBare = Median(r.aOffVsBare);
+    char note[64];
+    snprintf(note, sizeof note, "pooled medians give %.2f",
+             Ratio(Median(r.aSamples[SC_OFF]), Median(r.aSamples[SC_BARE])));
+    AddRow("OFF/bare, ratio of medians per round", r.aOffVsBare, note);
+}
+
+static void MeasureTick(const OPTIONS &o, FIGURES *f)
+{
+    TICKRESULTS r = {};
+    if (!RunTickBench(o.nTickRuns, &r))
+        return;
+    AddHeading("one edge tick at a corner, 6 steps, 200 children the filter skips");
+    char note[96];
+    snprintf(note, sizeof note, "a corner tick to 200 passing children: %ld messages (6 x 200 = 1200)",
+             r.nSanityScrolls);
+    AddRow("ScrollTick", r.tick, note);
+    AddRow("bare EnumChildWindows + GetClassNameA", r.bare);
+    AddRow("6 steps walked one by one (reference)", r.stepwise);
+    if (r.nSanityScrolls == 6 * 200)
+        f->dTickVsEnum = Ratio(Median(r.tick), Median(r.bare));
+    else
+        fprintf(stderr, "bench: the corner tick did not deliver six steps; tick_vs_enum void\n");
+}
+
+static void MeasureHung(FIGURES *f)
+{
+    HUNGRESULTS r = {};
+    if (!RunHungBench(&r))
+        return;
+    char heading[96], note[96];
+    snprintf(heading, sizeof heading, "Veltrac ON, send, edge moves, target with %d + 1 children",
+             BENCH_HUNG_TARGET_CHILDREN);
+    AddHeading(heading);
+    AddRow("every child responsive", r.responsive);
+    snprintf(note, sizeof note, "max = hung_stall_ms; the others got %ld messages meanwhile",
+             r.nDeliveredWhileHung);
+    AddRow("one child's thread hung", r.hung, note);
+    f->dHungStallMs = Summarize(r.hung).dMax;
+}
+
+static void MeasureStart(const OPTIONS &o, FIGURES *f)
+{
+    std::vector<double> veltrac, trivial;
+    if (!RunStartBench(o.nLaunches, &veltrac, &trivial))
+        return;
+    AddHeading("launch to first paint (alternating launches)");
+    AddRow("Veltrac.exe", veltrac);
+    AddRow("trivial Win32 program", trivial);
+    f->dStartVsTrivial = Ratio(Median(veltrac), Median(trivial));
+}
+
+int main(int argc, char **argv)
+{
+    // Plain LF line ends on the pipe to the shell script.
+    _setmode(_fileno(stdout), _O_BINARY);
+    OPTIONS o;
+    if (!ParseOptions(argc, argv, &o) || !PreparePaths(o.szVeltrac) || !StartTargets())
+        return 2;
+    FIGURES f = {-1, -1, -1, -1};
+    if (Wanted(o, "moves"))
+        MeasureMoves(o, &f);
+    if (Wanted(o, "tick"))
+        MeasureTick(o, &f);
+    if (Wanted(o, "hung"))
+        MeasureHung(&f);
+    if (Wanted(o, "start"))
+        MeasureStart(o, &f);
+    StopTargets();
+    RemoveScratch();
+
+    PrintTable(stdout);
+    printf("\n");
+    PrintFigure(stdout, "off_vs_bare", f.dOffVsBare, "%8.2f", 1.25);
+    PrintFigure(stdout, "tick_vs_enum", f.dTickVsEnum, "%8.2f", 1.15);
+    PrintFigure(stdout, "hung_stall_ms", f.dHungStallMs, "%8.0f", 100);
+    PrintFigure(stdout, "start_vs_trivial", f.dStartVsTrivial, "%8.2f", 1.5);
+    char line[256] = "";
+    LastLineFigure(line, sizeof line, "off_vs_bare", f.dOffVsBare, "%.2f");
+    LastLineFigure(line, sizeof line, "tick_vs_enum", f.dTickVsEnum, "%.2f");
+    LastLineFigure(line, sizeof line, "hung_stall_ms", f.dHungStallMs, "%.0f");
+    LastLineFigure(line, sizeof line, "start_vs_trivial", f.dStartVsTrivial, "%.2f");
+    printf("%s\n", line);
+    fflush(stdout);
+    bool bAll = f.dOffVsBare >= 0 && f.dTickVsEnum >= 0 && f.dHungStallMs >= 0 &&
+                f.dStartVsTrivial >= 0;
+    return bAll ? 0 : 1;
+}

@@ -1,0 +1,24 @@
+// Per-event cost of the desktop's mouse hooks: the time one injected mouse
+// move takes with no hook, with a bare hook in another process, with Veltrac
+// OFF, and with Veltrac ON drag-scrolling a 200-child target in post and in
+// send mode; in alternating rounds.
+#pragma once
+#include <vector>
+
+enum { SC_NONE, SC_BARE, SC_OFF, SC_ON_POST, SC_ON_SEND, SC_COUNT };
+
+struct MOVERESULTS {
+    std::vector<double> aSamples[SC_COUNT];
+    std::vector<double> aOffVsBare;       // one ratio of medians per round
+    long anDelivered[SC_COUNT];           // scroll messages the children got
+    long anExpected[SC_COUNT];
+};
+
+// Median time of a move with a bare hook that sleeps 5 ms: at least 5 when
+// SendInput really waits for the hooks. -1 when it could not be measured.
+double CheckHooksWait(std::vector<double> *samples);
+
+// nCheap moves per round for the first three scenarios, nOn moves in all
+// (spread over the rounds) for each ON scenario. False if a program would
+// not start.
+bool RunMoveRounds(int nRounds, int nCheap, int nOn, MOVERESULTS *r);

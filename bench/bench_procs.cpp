@@ -1,0 +1,268 @@
+// Starting and ending the benchmark's other processes. Every wait is bounded,
+// so a program that fails to start shows up as a failed run, not a hang.
+#include "bench/bench_procs.h"
+#include "bench/bench_stats.h"
+#include "scroll/settings.h"
+#include <stdio.h>
+#include <string.h>
+
+BENCHPATHS Paths;
+
+static bool FileExists(const char *path)
+{
+    DWORD attr = GetFileAttributesA(path);
+    return attr != INVALID_FILE_ATTRIBUTES && !(attr & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// 21 lines: the header, then the options in file order. Edge scrolling and
+// its repeat, hold key Control and the default class filter (Edit, Afx:,
+// channel) as a user has them; lists off so every window is a target; no
+// save on exit, so the folder stays as written.
+static bool WriteSettingsDat(const char *dir, int nMessageType)
+{
+    char path[MAX_PATH];
+    snprintf(path, sizeof path, "%s\\settings.dat", dir);
+    FILE *f = fopen(path, "wb");
+    if (!f)
+        return false;
+    fprintf(f, "settings 1\r\n5\r\n1\r\n%d\r\n0\r\n1\r\n1\r\n1\r\n50\r\n1\r\n1\r\n1\r\n0\r\n0\r\n"
+               "Control\r\n0\r\n0\r\n0\r\n0\r\n%d\r\n%d\r\n",
+            nMessageType, BENCH_VELTRAC_X, BENCH_VELTRAC_Y);
+    return fclose(f) == 0;
+}
+
+static bool MakeScratch(char *dir, const char *base, const char *name, int nMessageType)
+{
+    snprintf(dir, MAX_PATH, "%s\\%s", base, name);
+    CreateDirectoryA(dir, NULL);
+    return WriteSettingsDat(dir, nMessageType);
+}
+
+bool PreparePaths(const char *szVeltracArg)
+{
+    char self[MAX_PATH];
+    GetModuleFileNameA(NULL, self, sizeof self);
+    char *slash = strrchr(self, '\\');
+    if (slash)
+        *slash = '\0';
+    snprintf(Paths.szBareHook, MAX_PATH, "%s\\bench_bare_hook.exe", self);
+    snprintf(Paths.szTrivial, MAX_PATH, "%s\\bench_trivial.exe", self);
+    snprintf(Paths.szChildren, MAX_PATH, "%s\\bench_children.exe", self);
+    if (szVeltracArg && szVeltracArg[0])
+        snprintf(Paths.szVeltrac, MAX_PATH, "%s", szVeltracArg);
+    else
+        snprintf(Paths.szVeltrac, MAX_PATH, "%s\\..\\Veltrac.exe", self);
+
+    const char *need[] = {Paths.szVeltrac, Paths.szBareHook, Paths.szTrivial, Paths.szChildren};
+    for (const char *path : need)
+        if (!FileExists(path)) {
+            fprintf(stderr, "bench: missing %s\n", path);
+            return false;
+        }
+
+    char temp[MAX_PATH], base[MAX_PATH];
+    GetTempPathA(sizeof temp, temp);
+    snprintf(base, sizeof base, "%sveltrac_bench_%lu", temp, GetCurrentProcessId());
+    CreateDirectoryA(base, NULL);
+    if (!MakeScratch(Paths.szPostDir, base, "post", MESSAGE_POST) ||
+        !MakeScratch(Paths.szSendDir, base, "send", MESSAGE_SEND)) {
+        fprintf(stderr, "bench: cannot write settings.dat under %s\n", base);
+        return false;
+    }
+    return true;
+}
+
+void RemoveScratch(void)
+{
+    const char *dirs[] = {Paths.szPostDir, Paths.szSendDir};
+    for (const char *dir : dirs) {
+        char path[MAX_PATH];
+        snprintf(path, sizeof path, "%s\\settings.dat", dir);
+        DeleteFileA(path);
+        RemoveDirectoryA(dir);
+    }
+    char base[MAX_PATH];
+    snprintf(base, sizeof base, "%s", Paths.szPostDir);
+    char *slash = strrchr(base, '\\');
+    if (slash) {
+        *slash = '\0';
+        RemoveDirectoryA(base);
+    }
+}
+
+static bool Launch(const char *cmdline, const char *dir, BENCHPROC *p)
+{
+    memset(p, 0, sizeof *p);
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    char cmd[MAX_PATH * 2 + 64];
+    snprintf(cmd, sizeof cmd, "%s", cmdline);   // CreateProcessA may write into it
+    if (CreateProcessA(NULL, cmd, NULL, NULL, FALSE, 0, NULL, dir, &si, &p->pi))
+        return true;
+    fprintf(stderr, "bench: cannot start %s (error %lu)\n", cmdline, GetLastError());
+    memset(p, 0, sizeof *p);
+    return false;
+}
+
+struct FINDWINDOW {
+    DWORD dwPid;
+    const char *szClass;
+    HWND hFound;
+};
+
+static BOOL CALLBACK MatchWindow(HWND hwnd, LPARAM lParam)
+{
+    FINDWINDOW *find = (FINDWINDOW *)lParam;
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    char cls[128];
+    if (pid != find->dwPid || !GetClassNameA(hwnd, cls, sizeof cls) || strcmp(cls, find->szClass))
+        return TRUE;
+    find->hFound = hwnd;
+    return FALSE;
+}
+
+static HWND FindProcessWindow(DWORD pid, const char *szClass)
+{
+    FINDWINDOW find = {pid, szClass, NULL};
+    EnumWindows(MatchWindow, (LPARAM)&find);
+    return find.hFound;
+}
+
+// Polls for the process's window for up to ms milliseconds.
+static HWND WaitWindow(const BENCHPROC *p, const char *szClass, int ms)
+{
+    double until = NowMs() + ms;
+    do {
+        HWND hwnd = FindProcessWindow(p->pi.dwProcessId, szClass);
+        if (hwnd)
+            return hwnd;
+        Sleep(5);
+    } while (NowMs() < until);
+    return NULL;
+}
+
+bool StartVeltracIn(const char *dir, bool bOn, BENCHPROC *p)
+{
+    char cmd[MAX_PATH + 32];
+    snprintf(cmd, sizeof cmd, "\"%s\"%s", Paths.szVeltrac, bOn ? " -start" : "");
+    if (!Launch(cmd, dir, p))
+        return false;
+    // Input idle: the window exists, the mouse hook is in and the posted
+    // Start has been carried out.
+    WaitForInputIdle(p->pi.hProcess, 20000);
+    p->hwnd = WaitWindow(p, MAIN_CLASS_NAME, 20000);
+    const char *want = bOn ? TITLE_ON : TITLE_OFF;
+    char title[64] = "";
+    double until = NowMs() + 5000;
+    while (p->hwnd && NowMs() < until) {
+        GetWindowTextA(p->hwnd, title, sizeof title);
+        if (!strcmp(title, want))
+            break;
+        Sleep(5);
+    }
+    RECT rc = {};
+    if (p->hwnd)
+        GetWindowRect(p->hwnd, &rc);
+    if (!p->hwnd || strcmp(title, want)) {
+        fprintf(stderr, "bench: Veltrac did not come up %s\n", bOn ? "ON" : "OFF");
+        StopProc(p);
+        return false;
+    }
+    if (rc.left != BENCH_VELTRAC_X || rc.top != BENCH_VELTRAC_Y)
+        fprintf(stderr, "bench: warning: Veltrac opened at %ld,%ld, not where settings.dat "
+                        "says: were the settings loaded?\n", rc.left, rc.top);
+    return true;
+}
+
+bool StartBareHook(DWORD dwSleepMs, BENCHPROC *p)
+{
+    char name[64];
+    snprintf(name, sizeof name, "VeltracBenchHookReady%lu", GetCurrentProcessId());
+    HANDLE hReady = CreateEventA(NULL, TRUE, FALSE, name);
+    char cmd[MAX_PATH + 96];
+    snprintf(cmd, sizeof cmd, "\"%s\" %s %lu", Paths.szBareHook, name, dwSleepMs);
+    bool ok = Launch(cmd, NULL, p) && WaitForSingleObject(hReady, 20000) == WAIT_OBJECT_0;
+    CloseHandle(hReady);
+    if (!ok) {
+        fprintf(stderr, "bench: the bare hook did not come up\n");
+        StopProc(p);
+    }
+    return ok;
+}
+
+#define CHILDREN_CLASS "Veltrac Bench Children"
+
+bool StartChildrenTarget(const char *szClass, int nChildren, BENCHPROC *p)
+{
+    char cmd[MAX_PATH + 96];
+    snprintf(cmd, sizeof cmd, "\"%s\" %s %d", Paths.szChildren, szClass, nChildren);
+    if (!Launch(cmd, NULL, p))
+        return false;
+    WaitForInputIdle(p->pi.hProcess, 20000);
+    p->hwnd = WaitWindow(p, CHILDREN_CLASS, 20000);
+    if (!p->hwnd) {
+        fprintf(stderr, "bench: the children target did not come up\n");
+        StopProc(p);
+        return false;
+    }
+    return true;
+}
+
+void StopProc(BENCHPROC *p)
+{
+    if (!p->pi.hProcess)
+        return;
+    if (p->hwnd)
+        PostMessageA(p->hwnd, WM_CLOSE, 0, 0);
+    else
+        PostThreadMessageA(p->pi.dwThreadId, WM_QUIT, 0, 0);
+    if (WaitForSingleObject(p->pi.hProcess, 10000) != WAIT_OBJECT_0) {
+        fprintf(stderr, "bench: a process did not end when asked; terminated\n");
+        TerminateProcess(p->pi.hProcess, 99);
+        WaitForSingleObject(p->pi.hProcess, 5000);
+    }
+    CloseHandle(p->pi.hThread);
+    CloseHandle(p->pi.hProcess);
+    memset(p, 0, sizeof *p);
+}
+
+static BOOL CALLBACK FindUnpainted(HWND child, LPARAM lParam)
+{
+    if (IsWindowVisible(child) && GetUpdateRect(child, NULL, FALSE)) {
+        *(bool *)lParam = true;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Visible, with nothing left to paint in it or any of its children.
+static bool IsPainted(HWND hwnd)
+{
+    if (!IsWindowVisible(hwnd) || GetUpdateRect(hwnd, NULL, FALSE))
+        return false;
+    bool bUnpainted = false;
+    EnumChildWindows(hwnd, FindUnpainted, (LPARAM)&bUnpainted);
+    return !bUnpainted;
+}
+
+double LaunchToFirstPaint(const char *szExe, const char *szClass, BENCHPROC *p)
+{
+    char cmd[MAX_PATH + 4];
+    snprintf(cmd, sizeof cmd, "\"%s\"", szExe);
+    double t0 = NowMs();
+    if (!Launch(cmd, Paths.szPostDir, p))
+        return -1;
+    // Idle is the first wait for input: the start-up paint is behind it.
+    WaitForInputIdle(p->pi.hProcess, 20000);
+    double until = t0 + 20000;
+    for (;;) {
+        if (!p->hwnd)
+            p->hwnd = FindProcessWindow(p->pi.dwProcessId, szClass);
+        if (p->hwnd && IsPainted(p->hwnd))
+            return NowMs() - t0;
+        if (NowMs() > until)
+            return -1;
+        Sleep(1);
+    }
+}

@@ -1,0 +1,43 @@
+// The processes the benchmark starts: the real Veltrac.exe (OFF or ON, post
+// or send mode, from a scratch folder holding its settings.dat), the bare
+// hook, the trivial program and the children target; starting, finding
+// their windows, timing launch to first paint, and ending them.
+#pragma once
+#include <windows.h>
+
+struct BENCHPROC {
+    PROCESS_INFORMATION pi;
+    HWND hwnd;          // its top-level window, NULL for the bare hook
+};
+
+struct BENCHPATHS {
+    char szVeltrac[MAX_PATH];
+    char szBareHook[MAX_PATH];
+    char szTrivial[MAX_PATH];
+    char szChildren[MAX_PATH];
+    char szPostDir[MAX_PATH];     // settings.dat with post mode
+    char szSendDir[MAX_PATH];     // settings.dat with send mode
+};
+extern BENCHPATHS Paths;
+
+// Fills Paths (Veltrac.exe from the argument, else beside the bench folder)
+// and writes the two scratch folders. Reports what is missing and fails.
+bool PreparePaths(const char *szVeltracArg);
+void RemoveScratch(void);
+
+// The window position written to settings.dat: Veltrac opens there, which
+// also proves it read the file.
+#define BENCH_VELTRAC_X 760
+#define BENCH_VELTRAC_Y 560
+
+bool StartVeltracIn(const char *dir, bool bOn, BENCHPROC *p);
+bool StartBareHook(DWORD dwSleepMs, BENCHPROC *p);
+bool StartChildrenTarget(const char *szClass, int nChildren, BENCHPROC *p);
+// Asks the process to end (WM_CLOSE or WM_QUIT) and waits; terminates it
+// after a time-out.
+void StopProc(BENCHPROC *p);
+
+// Milliseconds from CreateProcess to the moment the program waits for input
+// with its main window (class szClass) visible and fully painted; the same
+// test for any program. The process is left running in *p. -1 on failure.
+double LaunchToFirstPaint(const char *szExe, const char *szClass, BENCHPROC *p);

@@ -1,0 +1,21 @@
+// The benchmark's clock and the figures it draws from a set of samples:
+// minimum, median, 99th percentile and maximum. Plain arithmetic.
+#pragma once
+#include <vector>
+
+// Milliseconds from an arbitrary origin, at the resolution of the
+// performance counter.
+double NowMs(void);
+
+struct SUMMARY {
+    int n;
+    double dMin, dMedian, dP99, dMax;
+};
+
+// All zero for an empty set. The percentile is the nearest rank: the
+// smallest sample that at least 99 % of the samples do not exceed.
+SUMMARY Summarize(const std::vector<double> &samples);
+double Median(const std::vector<double> &samples);
+
+// a / b, or 0 when b is not positive (a figure that could not be measured).
+double Ratio(double a, double b);

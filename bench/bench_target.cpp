@@ -1,0 +1,158 @@
+// The driver's own target windows and the thread that hangs on request.
+#include "bench/bench_target.h"
+#include "bench/bench_stats.h"
+#include <stdio.h>
+
+BENCHTARGETS Targets;
+
+static volatile LONG nScrolls;
+static HANDLE hTargetThread, hHungThread;
+static DWORD dwTargetThread;
+static HANDLE hReady, hHang, hRelease;
+
+static LRESULT CALLBACK CountingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_VSCROLL || msg == WM_HSCROLL) {
+        InterlockedIncrement(&nScrolls);
+        return 0;
+    }
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+static void Register(const char *name)
+{
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = CountingProc;
+    wc.hInstance = GetModuleHandleA(NULL);
+    wc.hbrBackground = (HBRUSH)GetStockObject(WHITE_BRUSH);
+    wc.lpszClassName = name;
+    RegisterClassA(&wc);
+}
+
+static HWND CreateChild(HWND parent, int i)
+{
+    return CreateWindowExA(0, BENCH_PASS_CLASS, "", WS_CHILD | WS_VISIBLE, 4 + (i % 20) * 28,
+                           4 + (i / 20) * 28, 24, 24, parent, (HMENU)(INT_PTR)(i + 1),
+                           GetModuleHandleA(NULL), NULL);
+}
+
+static HWND CreateTarget(const char *title, int nChildren)
+{
+    HWND top = CreateWindowExA(0, "Veltrac Bench Target", title, WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                               100, 80, 600, 500, NULL, NULL, GetModuleHandleA(NULL), NULL);
+    for (int i = 0; top && i < nChildren; i++)
+        CreateChild(top, i);
+    return top;
+}
+
+static DWORD WINAPI TargetThread(LPVOID)
+{
+    Register("Veltrac Bench Target");
+    Register(BENCH_PASS_CLASS);
+    Targets.hHung = CreateTarget("Bench hung target", BENCH_HUNG_TARGET_CHILDREN);
+    Targets.hScroll = CreateTarget("Bench scroll target", BENCH_CHILDREN);
+    MSG msg;
+    PeekMessageA(&msg, NULL, 0, 0, PM_NOREMOVE);
+    SetEvent(hReady);
+    while (GetMessageA(&msg, NULL, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    DestroyWindow(Targets.hScroll);
+    DestroyWindow(Targets.hHung);
+    return 0;
+}
+
+// One more child of the hung target, owned by this thread. It answers
+// messages until told to hang, then blocks without pumping until released.
+static DWORD WINAPI HungThread(LPVOID)
+{
+    HWND child = CreateChild(Targets.hHung, BENCH_HUNG_TARGET_CHILDREN);
+    SetEvent(hReady);
+    for (;;) {
+        if (MsgWaitForMultipleObjects(1, &hHang, FALSE, INFINITE, QS_ALLINPUT) == WAIT_OBJECT_0)
+            break;
+        MSG msg;
+        while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
+            DispatchMessageA(&msg);
+    }
+    WaitForSingleObject(hRelease, INFINITE);
+    DestroyWindow(child);
+    return 0;
+}
+
+bool StartTargets(void)
+{
+    hReady = CreateEventA(NULL, FALSE, FALSE, NULL);
+    hHang = CreateEventA(NULL, TRUE, FALSE, NULL);
+    hRelease = CreateEventA(NULL, TRUE, FALSE, NULL);
+    hTargetThread = CreateThread(NULL, 0, TargetThread, NULL, 0, &dwTargetThread);
+    if (!hTargetThread || WaitForSingleObject(hReady, 20000) != WAIT_OBJECT_0 ||
+        !Targets.hScroll || !Targets.hHung) {
+        fprintf(stderr, "bench: cannot create the target windows\n");
+        return false;
+    }
+    hHungThread = CreateThread(NULL, 0, HungThread, NULL, 0, NULL);
+    if (!hHungThread || WaitForSingleObject(hReady, 20000) != WAIT_OBJECT_0) {
+        fprintf(stderr, "bench: cannot create the hung child\n");
+        return false;
+    }
+    return true;
+}
+
+void HangChild(void)
+{
+    SetEvent(hHang);
+}
+
+void ReleaseHungChild(void)
+{
+    SetEvent(hHang);
+    SetEvent(hRelease);
+    if (hHungThread)
+        WaitForSingleObject(hHungThread, 10000);
+}
+
+void StopTargets(void)
+{
+    ReleaseHungChild();
+    PostThreadMessageA(dwTargetThread, WM_QUIT, 0, 0);
+    WaitForSingleObject(hTargetThread, 10000);
+}
+
+void ResetScrollCount(void)
+{
+    InterlockedExchange(&nScrolls, 0);
+}
+
+long ScrollCount(void)
+{
+    return InterlockedCompareExchange(&nScrolls, 0, 0);
+}
+
+long SettledScrollCount(int ms)
+{
+    double until = NowMs() + ms;
+    long last = ScrollCount();
+    while (NowMs() < until) {
+        Sleep(50);
+        long now = ScrollCount();
+        if (now == last)
+            break;
+        last = now;
+    }
+    return last;
+}
+
+bool MakeForeground(HWND hwnd)
+{
+    double until = NowMs() + 3000;
+    do {
+        SetForegroundWindow(hwnd);
+        Sleep(10);
+        if (GetForegroundWindow() == hwnd)
+            return true;
+    } while (NowMs() < until);
+    fprintf(stderr, "bench: warning: could not make a target the foreground window\n");
+    return false;
+}

@@ -1,0 +1,33 @@
+// The foreground targets the driver owns, on a thread of their own so the
+// thread that injects input is never the one that must answer Veltrac: a
+// window with 200 children of a class the default filter passes, which
+// count the scroll messages they get, and a small window with a few such
+// children and one more that belongs to a thread that can be made to hang.
+#pragma once
+#include <windows.h>
+
+#define BENCH_CHILDREN 200
+#define BENCH_HUNG_TARGET_CHILDREN 4   // responsive ones, beside the hung one
+#define BENCH_PASS_CLASS "BenchEdit"   // "Edit" within the first 9 characters
+
+struct BENCHTARGETS {
+    HWND hScroll;
+    HWND hHung;
+};
+extern BENCHTARGETS Targets;
+
+bool StartTargets(void);
+void StopTargets(void);
+
+// Scroll messages the children have handled since the last reset.
+void ResetScrollCount(void);
+long ScrollCount(void);
+// Waits until the count stops changing (posted messages drained), at most ms.
+long SettledScrollCount(int ms);
+
+// The hung child's thread stops handling messages / starts again and ends.
+void HangChild(void);
+void ReleaseHungChild(void);
+
+// SetForegroundWindow, then waits (bounded) until it took effect.
+bool MakeForeground(HWND hwnd);

@@ -1,0 +1,107 @@
+// The tick measurement drives this process's own copy of the engine through
+// the Settings record, exactly as the hooks' reports do inside Veltrac.
+#include "bench/bench_tick.h"
+#include "bench/bench_procs.h"
+#include "bench/bench_stats.h"
+#include "bench/bench_target.h"
+#include "scroll/engine.h"
+#include "scroll/settings.h"
+#include "scroll/target.h"
+#include <stdio.h>
+
+#define FILTERED_CLASS "BenchPane"   // no "Edit", "Afx:" or "channel" in it
+
+static void SetCornerTick(void)
+{
+    Settings.bScrolling = 1;
+    Settings.bEdgeScroll = 1;
+    Settings.bHoldKey = 0;
+    Settings.bMiddleButton = 0;
+    Settings.bKeyHeld = 0;
+    Settings.nScrollTimes = 3;
+    Settings.nEdgeMargin = 0;
+    Settings.nMessageType = MESSAGE_POST;
+    Settings.bExcludeList = 0;
+    Settings.bIncludeList = 0;
+    Settings.bClassEdit = 1;
+    Settings.bClassAfx = 1;
+    Settings.bClassChannel = 1;
+    Settings.bClassOther = 0;
+    Settings.nScreenMaxX = GetSystemMetrics(SM_CXSCREEN) - 1;
+    Settings.nScreenMaxY = GetSystemMetrics(SM_CYSCREEN) - 1;
+    Settings.nMouseX = Settings.nLastX = 0;
+    Settings.nMouseY = Settings.nLastY = 0;
+}
+
+static BOOL CALLBACK BareClassify(HWND child, LPARAM lParam)
+{
+    char szClass[256];
+    if (GetClassNameA(child, szClass, sizeof szClass))
+        ++*(int *)lParam;
+    return TRUE;
+}
+
+static double TimeTick(void)
+{
+    double t0 = NowMs();
+    ScrollTick();
+    return NowMs() - t0;
+}
+
+static double TimeBarePass(HWND target)
+{
+    int n = 0;
+    double t0 = NowMs();
+    EnumChildWindows(target, BareClassify, (LPARAM)&n);
+    double t = NowMs() - t0;
+    if (n != BENCH_CHILDREN)
+        fprintf(stderr, "bench: warning: the bare pass saw %d children\n", n);
+    return t;
+}
+
+// The corner tick's six steps, one walk each.
+static double TimeStepwise(HWND target)
+{
+    static const int aDirections[6] = {SCROLL_LEFT, SCROLL_LEFT, SCROLL_LEFT,
+                                       SCROLL_UP, SCROLL_UP, SCROLL_UP};
+    double t0 = NowMs();
+    for (int direction : aDirections)
+        ScrollChildren(target, direction);
+    return NowMs() - t0;
+}
+
+bool RunTickBench(int nRuns, TICKRESULTS *r)
+{
+    SetCornerTick();
+    // First make sure the corner tick really is six steps: against the
+    // driver's own children, which pass the filter and count.
+    MakeForeground(Targets.hScroll);
+    ResetScrollCount();
+    ScrollTick();
+    r->nSanityScrolls = SettledScrollCount(5000);
+
+    BENCHPROC p;
+    if (!StartChildrenTarget(FILTERED_CLASS, BENCH_CHILDREN, &p))
+        return false;
+    MakeForeground(p.hwnd);
+    for (int i = 0; i < 3; i++) {   // warm-up
+        TimeTick();
+        TimeBarePass(p.hwnd);
+    }
+    for (int i = 0; i < nRuns; i++) {
+        if (GetForegroundWindow() != p.hwnd)
+            MakeForeground(p.hwnd);
+        if (i % 2) {
+            r->tick.push_back(TimeTick());
+            r->bare.push_back(TimeBarePass(p.hwnd));
+        } else {
+            r->bare.push_back(TimeBarePass(p.hwnd));
+            r->tick.push_back(TimeTick());
+        }
+        if (i % 4 == 0)
+            r->stepwise.push_back(TimeStepwise(p.hwnd));
+    }
+    StopProc(&p);
+    Settings.bScrolling = 0;
+    return true;
+}
