@@ -27,6 +27,22 @@ static void SetStartStopItems(HMENU menu, UINT idDone, UINT idOther)
     }
 }
 
+// The faces of the switch, in this order: menu items, title, tray tip,
+// caption, the flag the engine reads, the button picture.
+static void ShowSwitchState(HWND hwnd, HMENU menu, int bOn)
+{
+    if (bOn)
+        SetStartStopItems(menu, IDM_START, IDM_STOP);
+    else
+        SetStartStopItems(menu, IDM_STOP, IDM_START);
+    strcpy(Settings.szTitle, bOn ? TITLE_ON : TITLE_OFF);
+    UpdateTrayIcon(hwnd);
+    SetWindowTextA(hwnd, Settings.szTitle);
+    Settings.bScrolling = bOn;
+    SendMessageA(Settings.hButton, BM_SETIMAGE, IMAGE_BITMAP,
+                 (LPARAM)(bOn ? Settings.hGoBitmap : Settings.hStopBitmap));
+}
+
 static void SwitchOn(HWND hwnd)
 {
     // Never a second keyboard hook: Start while ON is ignored.
@@ -42,12 +58,7 @@ static void SwitchOn(HWND hwnd)
         ShowError(hwnd, "Unable to hook keyboard.");
         return;
     }
-    SetStartStopItems(menu, IDM_START, IDM_STOP);
-    strcpy(Settings.szTitle, TITLE_ON);
-    UpdateTrayIcon(hwnd);
-    SetWindowTextA(hwnd, Settings.szTitle);
-    Settings.bScrolling = 1;
-    SendMessageA(Settings.hButton, BM_SETIMAGE, IMAGE_BITMAP, (LPARAM)Settings.hGoBitmap);
+    ShowSwitchState(hwnd, menu, 1);
 }
 
 static void SwitchOff(HWND hwnd)
@@ -60,12 +71,7 @@ static void SwitchOff(HWND hwnd)
     if (Settings.hKeyboardHook)
         UnhookWindowsHookEx(Settings.hKeyboardHook);
     Settings.hKeyboardHook = NULL;
-    SetStartStopItems(menu, IDM_STOP, IDM_START);
-    strcpy(Settings.szTitle, TITLE_OFF);
-    UpdateTrayIcon(hwnd);
-    SetWindowTextA(hwnd, Settings.szTitle);
-    Settings.bScrolling = 0;
-    SendMessageA(Settings.hButton, BM_SETIMAGE, IMAGE_BITMAP, (LPARAM)Settings.hStopBitmap);
+    ShowSwitchState(hwnd, menu, 0);
 }
 
 // One copy of each modeless dialog: create it, or raise the open one.

@@ -4,7 +4,6 @@
 // readme.txt present).
 #include "dialogs_harness.h"
 #include "res/resource.h"
-#include <tlhelp32.h>
 #include <stdio.h>
 #include <string.h>
 
@@ -29,19 +28,6 @@ static std::vector<std::string> SplitCrLf(const std::string &text)
             return lines;
         start = at + 2;
     }
-}
-
-static int CountNotepads()
-{
-    int n = 0;
-    HANDLE snap = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    PROCESSENTRY32 pe = {};
-    pe.dwSize = sizeof pe;
-    for (BOOL ok = Process32First(snap, &pe); ok; ok = Process32Next(snap, &pe))
-        if (_stricmp(pe.szExeFile, "notepad.exe") == 0)
-            n++;
-    CloseHandle(snap);
-    return n;
 }
 
 static const char szQuestion[] =
@@ -142,14 +128,14 @@ TEST_CASE("Help asks first; No starts nothing, Yes without readme.txt reports it
     REQUIRE(f != NULL);
     fputs("help text\n", f);
     fclose(f);
-    int nBefore = CountNotepads();
+    int nBefore = CountProcesses("notepad.exe");
 
     UINT_PTR timer = ExpectBoxes({{"Help With Veltrac v2.5", IDNO, "", false}});
     SendMessageA(Owner(), WM_COMMAND, IDM_HELP, 0);
     StopAnswering(timer);
     REQUIRE(Steps()[0].seen);
     CHECK(Steps()[0].text == szQuestion);
-    CHECK(CountNotepads() == nBefore);
+    CHECK(CountProcesses("notepad.exe") == nBefore);
 
     DeleteFileA("readme.txt");
     timer = ExpectBoxes({{"Help With Veltrac v2.5", IDYES, "", false},
@@ -158,7 +144,7 @@ TEST_CASE("Help asks first; No starts nothing, Yes without readme.txt reports it
     StopAnswering(timer);
     REQUIRE(Steps()[1].seen);
     CHECK(Steps()[1].text == "Can't find readme.txt, sorry.");
-    CHECK(CountNotepads() == nBefore);
+    CHECK(CountProcesses("notepad.exe") == nBefore);
     LeaveScratchDir();
 }
 

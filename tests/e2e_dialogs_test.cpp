@@ -6,21 +6,7 @@
 #include "res/resource.h"
 #include "scroll/settings.h"
 #include "test_support.h"
-#include <tlhelp32.h>
 #include <string.h>
-
-static int CountNotepads()
-{
-    int n = 0;
-    HANDLE snap = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    PROCESSENTRY32 pe = {};
-    pe.dwSize = sizeof pe;
-    for (BOOL ok = Process32First(snap, &pe); ok; ok = Process32Next(snap, &pe))
-        if (_stricmp(pe.szExeFile, "notepad.exe") == 0)
-            n++;
-    CloseHandle(snap);
-    return n;
-}
 
 // Waits for the dialog or message box of this title to show, then closes it
 // with the given key; true when it came and went. A box is found as soon as
@@ -68,7 +54,7 @@ TEST_CASE("keys, menu bar and tray menu open the dialogs and Help in the real pr
     EnterScratchDir("e2e_dialogs");
     CHILDPROC app = StartVeltrac("");
     REQUIRE(app.hwnd != NULL);
-    int nNotepads = CountNotepads();
+    int nNotepads = CountProcesses("notepad.exe");
 
     struct {
         const char *how;
@@ -86,7 +72,7 @@ TEST_CASE("keys, menu bar and tray menu open the dialogs and Help in the real pr
         PressKey(k.vk);
         CHECK(SeeAndClose(app, k.title, k.closeKey));
     }
-    CHECK(CountNotepads() == nNotepads);
+    CHECK(CountProcesses("notepad.exe") == nNotepads);
 
     // Help, About from the menu bar.
     CHECK(PickFromMenuBar(app, 'H', 'A'));

@@ -1,6 +1,7 @@
 // Test windows: each child class is registered on demand with one counting
 // window procedure, so any class name can be given.
 #include "test_support.h"
+#include <tlhelp32.h>
 #include <map>
 #include <string>
 #include <stdio.h>
@@ -124,4 +125,19 @@ void LeaveScratchDir(void)
 {
     if (!savedDir.empty())
         SetCurrentDirectoryA(savedDir.c_str());
+}
+
+int CountProcesses(const char *szExe)
+{
+    int n = 0;
+    HANDLE snap = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snap == INVALID_HANDLE_VALUE)
+        return 0;
+    PROCESSENTRY32 pe = {};
+    pe.dwSize = sizeof pe;
+    for (BOOL ok = Process32First(snap, &pe); ok; ok = Process32Next(snap, &pe))
+        if (_stricmp(pe.szExeFile, szExe) == 0)
+            n++;
+    CloseHandle(snap);
+    return n;
 }

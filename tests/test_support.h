@@ -27,3 +27,6 @@ void PumpMessages(int ms);
 // A fresh empty folder under the temp directory; becomes the current one.
 std::string EnterScratchDir(const char *name);
 void LeaveScratchDir(void);
+
+// How many processes of this executable name are running.
+int CountProcesses(const char *szExe);
