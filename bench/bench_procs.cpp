@@ -3,6 +3,7 @@
 #include "bench/bench_procs.h"
 #include "bench/bench_stats.h"
 #include "scroll/settings.h"
+#include "store/settings_text.h"
 #include <stdio.h>
 #include <string.h>
 
@@ -14,21 +15,37 @@ static bool FileExists(const char *path)
     return attr != INVALID_FILE_ATTRIBUTES && !(attr & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-// 21 lines: the header, then the options in file order. Edge scrolling and
-// its repeat, hold key Control and the default class filter (Edit, Afx:,
-// channel) as a user has them; lists off so every window is a target; no
-// save on exit, so the folder stays as written.
+// Written by the program's own formatter from the record as a user has it:
+// edge scrolling with its repeat, hold key Control and the default class
+// filter (Edit, Afx:, channel); lists off so every window is a target; no
+// save on exit, so the folder stays as written. The record is put back after.
 static bool WriteSettingsDat(const char *dir, int nMessageType)
 {
+    static SETTINGS saved;
+    saved = Settings;
+    Settings.nSensitivity = 5;
+    Settings.nScrollTimes = 1;
+    Settings.nMessageType = nMessageType;
+    Settings.bArrowKeys = 0;
+    Settings.bHoldKey = Settings.bEdgeScroll = Settings.bEdgeRepeat = 1;
+    Settings.nRepeatMs = 50;
+    Settings.bClassEdit = Settings.bClassAfx = Settings.bClassChannel = 1;
+    Settings.bClassOther = 0;
+    Settings.bSaveOnExit = Settings.bExcludeList = Settings.bIncludeList = 0;
+    Settings.bMiddleButton = Settings.nEdgeMargin = 0;
+    strcpy(Settings.szScrollKey, "Control");
+    Settings.nWindowX = BENCH_VELTRAC_X;
+    Settings.nWindowY = BENCH_VELTRAC_Y;
+    std::string bytes = SettingsFileBytes();
+    Settings = saved;
+
     char path[MAX_PATH];
     snprintf(path, sizeof path, "%s\\settings.dat", dir);
     FILE *f = fopen(path, "wb");
     if (!f)
         return false;
-    fprintf(f, "settings 1\r\n5\r\n1\r\n%d\r\n0\r\n1\r\n1\r\n1\r\n50\r\n1\r\n1\r\n1\r\n0\r\n0\r\n"
-               "Control\r\n0\r\n0\r\n0\r\n0\r\n%d\r\n%d\r\n",
-            nMessageType, BENCH_VELTRAC_X, BENCH_VELTRAC_Y);
-    return fclose(f) == 0;
+    bool ok = fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    return fclose(f) == 0 && ok;
 }
 
 static bool MakeScratch(char *dir, const char *base, const char *name, int nMessageType)
@@ -148,8 +165,8 @@ bool StartVeltracIn(const char *dir, bool bOn, BENCHPROC *p)
     snprintf(cmd, sizeof cmd, "\"%s\"%s", Paths.szVeltrac, bOn ? " -start" : "");
     if (!Launch(cmd, dir, p))
         return false;
-    // Input idle: the window exists, the mouse hook is in and the posted
-    // Start has been carried out.
+    // Under Wine input idle can come before the window exists; the title
+    // below is the real sign that start-up (and the posted Start) is done.
     WaitForInputIdle(p->pi.hProcess, 20000);
     p->hwnd = WaitWindow(p, MAIN_CLASS_NAME, 20000);
     const char *want = bOn ? TITLE_ON : TITLE_OFF;
