@@ -93,6 +93,25 @@ void PumpMessages(int ms)
     } while ((int)(GetTickCount() - start) < ms);
 }
 
+bool PumpUntil(const std::function<bool()> &cond, int deadlineMs)
+{
+    DWORD start = GetTickCount();
+    for (;;) {
+        MSG msg;
+        while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        if (cond())
+            return true;
+        if ((int)(GetTickCount() - start) >= deadlineMs)
+            return false;
+        // Wakes for any message, sent ones (hook calls) included, or after
+        // a millisecond for conditions no message announces.
+        MsgWaitForMultipleObjectsEx(0, NULL, 1, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    }
+}
+
 static std::string savedDir;
 
 std::string EnterScratchDir(const char *name)

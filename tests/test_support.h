@@ -3,6 +3,7 @@
 // scratch folders.
 #pragma once
 #include <windows.h>
+#include <functional>
 #include <string>
 
 #define MAX_TEST_CHILDREN 256
@@ -23,6 +24,11 @@ int TotalScrolls(HWND child);
 
 // Pumps this thread's messages for about ms milliseconds.
 void PumpMessages(int ms);
+
+// Pumps this thread's messages until cond holds (checked after every pump
+// round) or deadlineMs milliseconds have passed; returns whether it held.
+// The one way to wait for something this thread's windows or hooks do.
+bool PumpUntil(const std::function<bool()> &cond, int deadlineMs);
 
 // A fresh empty folder under the temp directory; becomes the current one.
 std::string EnterScratchDir(const char *name);
