@@ -7,6 +7,7 @@
 #include "input/hook_health.h"
 #include "input/hooks.h"
 #include "scroll/engine.h"
+#include "scroll/monitors.h"
 #include "scroll/settings.h"
 #include "store/settings_store.h"
 #include <string.h>
@@ -142,7 +143,9 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         PostQuitMessage(0);
         return 0;
     case WM_MOVE:
-        if (hwnd == Settings.hMainWnd) {
+        // Minimised (and so also in the tray) the window sits at -32000,
+        // -32000; saved, that would open the next start off-screen.
+        if (hwnd == Settings.hMainWnd && IsWindowVisible(hwnd) && !IsIconic(hwnd)) {
             RECT rc;
             GetWindowRect(hwnd, &rc);
             Settings.nWindowX = rc.left;
@@ -153,9 +156,12 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         SetFocus(Settings.hButton);
         return 0;
     case WM_DISPLAYCHANGE:
-        Settings.nScreenMaxX = GetSystemMetrics(SM_CXSCREEN) - 1;
-        Settings.nScreenMaxY = GetSystemMetrics(SM_CYSCREEN) - 1;
+        RefreshMonitors();
         return 0;
+    case WM_SETTINGCHANGE:
+        // A work area that changed (taskbar moved or resized) comes this way.
+        RefreshMonitors();
+        break;
     case WM_COMMAND:
         OnCommand(hwnd, LOWORD(wParam));
         return 0;

@@ -3,10 +3,12 @@
 // loop, and the orderly release at the end.
 #include "app/startup.h"
 #include "app/main_window.h"
+#include "app/placement.h"
 #include "app/tray.h"
 #include "input/hook_health.h"
 #include "input/hooks.h"
 #include "input/key_names.h"
+#include "scroll/monitors.h"
 #include "scroll/settings.h"
 #include "scroll/text_match.h"
 #include "store/settings_store.h"
@@ -63,10 +65,13 @@ static BOOL CreateMainWindow(HINSTANCE hInstance, const char *cmd)
     DWORD dwExStyle = WS_EX_WINDOWEDGE | WS_EX_CLIENTEDGE;
     if (ContainsText(cmd, "-ontop"))
         dwExStyle |= WS_EX_TOPMOST;
+    int nHeight = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYMENU) + 70;
+    // A saved place on no monitor would open the window where nobody sees it.
+    int x = Settings.nWindowX, y = Settings.nWindowY;
+    PlaceOnDesktop(&x, &y, 170, nHeight, Settings.arcMonitors, Settings.arcWorkAreas,
+                   Settings.nMonitors);
     HWND hwnd = CreateWindowExA(dwExStyle, MAIN_CLASS_NAME, Settings.szTitle,
-                                WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-                                Settings.nWindowX, Settings.nWindowY, 170,
-                                GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYMENU) + 70,
+                                WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, x, y, 170, nHeight,
                                 NULL, NULL, hInstance, NULL);
     // Set only now: the moves during creation must not store a position.
     Settings.hMainWnd = hwnd;
@@ -90,8 +95,7 @@ BOOL StartUp(HINSTANCE hInstance, const char *cmd, int nCmdShow, HACCEL *phAccel
 {
     InitCommonControls();
     Settings.nScrollVk = KeyNameToVk(Settings.szScrollKey);
-    Settings.nScreenMaxX = GetSystemMetrics(SM_CXSCREEN) - 1;
-    Settings.nScreenMaxY = GetSystemMetrics(SM_CYSCREEN) - 1;
+    RefreshMonitors();
     Settings.szExcludeList[0] = '\0';
     Settings.szIncludeList[0] = '\0';
     Settings.hInst = hInstance;
@@ -130,7 +134,8 @@ BOOL StartUp(HINSTANCE hInstance, const char *cmd, int nCmdShow, HACCEL *phAccel
 int MessageLoop(HACCEL hAccel)
 {
     MSG msg;
-    while (GetMessageA(&msg, NULL, 0, 0) > 0) {
+    BOOL got;
+    while ((got = GetMessageA(&msg, NULL, 0, 0)) > 0) {
         // A null dialog handle takes no message; skipping the call saves a
         // message-filter round trip on every mouse move.
         if ((Settings.hOptionsDlg && IsDialogMessageA(Settings.hOptionsDlg, &msg)) ||
@@ -142,7 +147,9 @@ int MessageLoop(HACCEL hAccel)
             DispatchMessageA(&msg);
         }
     }
-    return (int)msg.wParam;
+    // -1 is a failure of GetMessageA itself (msg holds nothing then, at the
+    // very first call not even an old message): the program did not end well.
+    return got == 0 ? (int)msg.wParam : 1;
 }
 
 void ShutDown(void)

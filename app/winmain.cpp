@@ -2,9 +2,11 @@
 // the message loop, shutdown. Exit code 1 when another instance runs or a
 // start-up step fails, else the WM_QUIT code (0).
 #include "app/startup.h"
+#include "scroll/settings.h"
 
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR lpCmdLine, int nCmdShow)
 {
+    SetDefaultSettings();
     const char *cmd = lpCmdLine ? lpCmdLine : "";
     if (YieldToOtherInstance(cmd))
         return 1;

@@ -6,7 +6,7 @@
 #include "bench/bench_target.h"
 #include "scroll/engine.h"
 #include "scroll/settings.h"
-#include "scroll/target.h"
+#include "scroll/delivery.h"
 #include <stdio.h>
 
 #define FILTERED_CLASS "BenchPane"   // no "Edit", "Afx:" or "channel" in it

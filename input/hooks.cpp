@@ -10,8 +10,10 @@
 
 volatile unsigned nMouseEventsSeen, nKeyEventsSeen;
 
-static HWND hMouseTarget, hKeyboardTarget;   // each hook's own cached window
-static BOOL bMouseLooked, bKeyboardLooked;
+// Each hook's own cached window. A failed look-up is never kept: the keyboard
+// hook is installed by Start before the title says ON, and an event that
+// arrives in between must not leave the keys dead for the whole ON period.
+static HWND hMouseTarget, hKeyboardTarget;
 
 struct FINDMAIN {
     const char *szTitle;
@@ -49,14 +51,11 @@ LRESULT CALLBACK MouseHookProc(int code, WPARAM wParam, LPARAM lParam)
 {
     if (code >= 0) {
         const MSLLHOOKSTRUCT *event = (const MSLLHOOKSTRUCT *)lParam;
-        nMouseEventsSeen++;
-        if (!bMouseLooked) {
-            hMouseTarget = FindOwnMainWindow(TITLE_OFF);
-            if (!hMouseTarget)
-                hMouseTarget = FindOwnMainWindow(TITLE_ON);
-            bMouseLooked = TRUE;
-        }
+        if (!hMouseTarget)
+            hMouseTarget = FindOwnMainWindow("");
         if (hMouseTarget) {
+            // The watchdog counts only events that reached the window.
+            nMouseEventsSeen++;
             SendMessageA(hMouseTarget, WM_HOOKMOUSE, (WPARAM)event->pt.x, (LPARAM)event->pt.y);
             if (wParam == WM_MBUTTONDOWN)
                 SendMessageA(hMouseTarget, WM_HOOKKEY, MIDDLE_BUTTON_KEY, 1);
@@ -71,28 +70,28 @@ LRESULT CALLBACK KeyboardHookProc(int code, WPARAM wParam, LPARAM lParam)
 {
     if (code >= 0) {
         const KBDLLHOOKSTRUCT *event = (const KBDLLHOOKSTRUCT *)lParam;
-        nKeyEventsSeen++;
         int pressed = (event->flags & LLKHF_UP) ? 0 : 1;
-        if (!bKeyboardLooked) {
-            hKeyboardTarget = FindOwnMainWindow(TITLE_ON);
-            bKeyboardLooked = TRUE;
-        }
-        if (hKeyboardTarget)
+        if (!hKeyboardTarget)
+            hKeyboardTarget = FindOwnMainWindow("");
+        if (hKeyboardTarget) {
+            nKeyEventsSeen++;
             SendMessageA(hKeyboardTarget, WM_HOOKKEY, (WPARAM)FoldModifierVk((int)event->vkCode),
                          pressed);
+        }
     }
     return CallNextHookEx(Settings.hKeyboardHook, code, wParam, lParam);
 }
 
-// A new hook looks its window up again at its first event.
+// A new hook looks its window up again at its first event. Either title will
+// do: the window is this process's own, and its title changes with ON/OFF.
 HHOOK InstallMouseHook(void)
 {
-    bMouseLooked = FALSE;
+    hMouseTarget = NULL;
     return SetWindowsHookExA(WH_MOUSE_LL, MouseHookProc, GetModuleHandleA(NULL), 0);
 }
 
 HHOOK InstallKeyboardHook(void)
 {
-    bKeyboardLooked = FALSE;
+    hKeyboardTarget = NULL;
     return SetWindowsHookExA(WH_KEYBOARD_LL, KeyboardHookProc, GetModuleHandleA(NULL), 0);
 }

@@ -1,6 +1,11 @@
 // The scroll engine. It runs on the program's one thread, inside the handling
 // of a hook report or a timer tick, and keeps its state in the Settings record.
+// A tick plans its steps first and looks for a target only when there is
+// something to deliver: most cursor reports plan nothing, and they are the
+// program's whole day while it is ON.
 #include "scroll/engine.h"
+#include "scroll/delivery.h"
+#include "scroll/monitors.h"
 #include "scroll/settings.h"
 #include "scroll/target.h"
 #include "scroll/tick_plan.h"
@@ -9,18 +14,23 @@ void ScrollTick(void)
 {
     if (!Settings.bScrolling)
         return;
+    TICKPLAN plan = {};
+    if (Settings.bEdgeScroll == 1)
+        PlanEdgeSteps(&plan, CursorEdgeSides(Settings.nMouseX, Settings.nMouseY),
+                      Settings.nScrollTimes);
+    // The drag references move only when the tick has a target to scroll.
+    int lastX = Settings.nLastX, lastY = Settings.nLastY;
+    if ((Settings.bHoldKey || Settings.bMiddleButton) && Settings.bKeyHeld)
+        PlanDragSteps(&plan, Settings.nMouseX, Settings.nMouseY, &lastX, &lastY,
+                      Settings.nSensitivity, Settings.nScrollTimes);
+    if (plan.nSegments == 0)
+        return;
     HWND target = FindTargetWindow();
     if (!target)
         return;
-
-    TICKPLAN plan = {};
-    if (Settings.bEdgeScroll == 1)
-        PlanEdgeSteps(&plan, Settings.nMouseX, Settings.nMouseY, Settings.nEdgeMargin,
-                      Settings.nScreenMaxX, Settings.nScreenMaxY, Settings.nScrollTimes);
-    if ((Settings.bHoldKey || Settings.bMiddleButton) && Settings.bKeyHeld)
-        PlanDragSteps(&plan, Settings.nMouseX, Settings.nMouseY, &Settings.nLastX,
-                      &Settings.nLastY, Settings.nSensitivity, Settings.nScrollTimes);
-    ScrollChildrenSteps(target, plan.aSegments, plan.nSegments);
+    Settings.nLastX = lastX;
+    Settings.nLastY = lastY;
+    DeliverSteps(target, plan.aSegments, plan.nSegments);
 }
 
 void OnMouseReport(int x, int y)
@@ -34,7 +44,8 @@ void OnMouseReport(int x, int y)
     if (Settings.bEdgeScroll == 1)
         ScrollTick();
     if (Settings.bEdgeRepeat == 1 && !Settings.bTimerRunning) {
-        Settings.idRepeatTimer = SetTimer(NULL, 0, (UINT)Settings.nRepeatMs, RepeatTimerProc);
+        Settings.idRepeatTimer =
+            SetTimer(NULL, 0, RepeatPeriodMs(Settings.nRepeatMs), RepeatTimerProc);
         // A refused timer is asked for again at the next report.
         Settings.bTimerRunning = Settings.idRepeatTimer != 0;
     }
@@ -59,7 +70,7 @@ void OnKeyReport(int vk, int pressed)
         HWND target = FindTargetWindow();
         if (target && Settings.nScrollTimes > 0) {
             STEPSEGMENT steps = {{direction, direction}, 1, Settings.nScrollTimes};
-            ScrollChildrenSteps(target, &steps, 1);
+            DeliverSteps(target, &steps, 1);
         }
         return;
     }
@@ -72,8 +83,7 @@ void OnKeyReport(int vk, int pressed)
 
 void CALLBACK RepeatTimerProc(HWND, UINT, UINT_PTR, DWORD)
 {
-    if (IsAwayFromEdges(Settings.nMouseX, Settings.nMouseY, Settings.nEdgeMargin,
-                        Settings.nScreenMaxX, Settings.nScreenMaxY)) {
+    if (!CursorEdgeSides(Settings.nMouseX, Settings.nMouseY)) {
         KillTimer(NULL, Settings.idRepeatTimer);
         Settings.bTimerRunning = 0;
         return;

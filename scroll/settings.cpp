@@ -1,46 +1,27 @@
-// The Settings record and its defaults, set when the program is loaded.
+// The Settings record and its start-up values.
 #include "scroll/settings.h"
+#include <string.h>
 
-SETTINGS Settings = {
-    .nSensitivity = 5,
-    .nScrollTimes = 1,
-    .nMessageType = MESSAGE_SEND,
-    .bArrowKeys = 0,
-    .bHoldKey = 1,
-    .bEdgeScroll = 1,
-    .bEdgeRepeat = 1,
-    .nRepeatMs = 50,
-    .abClassOptions = {1, 1, 1, 0, 0},   // Edit, Afx:, channel on; other, middle off
-    .bSaveOnExit = 1,
-    .szScrollKey = "Control",
-    .bExcludeList = 1,
-    .bIncludeList = 0,
-    .nEdgeMargin = 0,
-    .nWindowX = CW_USEDEFAULT,
-    .nWindowY = CW_USEDEFAULT,
-    .szExcludeList = "",
-    .szIncludeList = "",
-    .nScrollVk = VK_CONTROL,
-    .bScrolling = 0,
-    .bKeyHeld = 0,
-    .nMouseX = 0, .nMouseY = 0,
-    .nLastX = 0, .nLastY = 0,
-    .nScreenMaxX = 0, .nScreenMaxY = 0,
-    .bTimerRunning = 0,
-    .idRepeatTimer = 0,
-    .bInTray = 0,
-    .szTitle = TITLE_OFF,
-    .hInst = NULL,
-    .hMainWnd = NULL,
-    .hButton = NULL,
-    .hPopupMenu = NULL,
-    .hStopBitmap = NULL,
-    .hGoBitmap = NULL,
-    .hAboutBitmap = NULL,
-    .hSmallIcon = NULL,
-    .hMouseHook = NULL,
-    .hKeyboardHook = NULL,
-    .hOptionsDlg = NULL,
-    .hWindowsDlg = NULL,
-    .hAboutDlg = NULL,
-};
+SETTINGS Settings;
+
+void SetDefaultSettings(void)
+{
+    memset(&Settings, 0, sizeof Settings);
+    Settings.nSensitivity = 5;
+    Settings.nScrollTimes = 1;
+    Settings.nMessageType = MESSAGE_SEND;
+    Settings.bHoldKey = 1;
+    Settings.bEdgeScroll = 1;
+    Settings.bEdgeRepeat = 1;
+    Settings.nRepeatMs = 50;
+    Settings.bClassEdit = 1;              // Edit, Afx:, channel on; other, middle off
+    Settings.bClassAfx = 1;
+    Settings.bClassChannel = 1;
+    Settings.bSaveOnExit = 1;
+    strcpy(Settings.szScrollKey, "Control");
+    Settings.bExcludeList = 1;
+    Settings.nWindowX = CW_USEDEFAULT;
+    Settings.nWindowY = CW_USEDEFAULT;
+    Settings.nScrollVk = VK_CONTROL;
+    strcpy(Settings.szTitle, TITLE_OFF);
+}

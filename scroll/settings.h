@@ -4,6 +4,7 @@
 #pragma once
 #include <windows.h>
 #include "res/resource.h"
+#include "scroll/steps.h"
 
 #define WM_HOOKMOUSE   (WM_USER + 100)   // 1124: wParam x, lParam y
 #define WM_HOOKKEY     (WM_USER + 101)   // 1125: wParam vk, lParam 1 pressed / 0 released
@@ -17,6 +18,8 @@
 #define MAIN_CLASS_NAME "Veltrac Window Class"
 #define TITLE_OFF "Veltrac --- OFF"
 #define TITLE_ON  "Veltrac --- ON"
+
+#define MAX_MONITOR_RECTS 16                  // rectangles kept of the desktop's monitors
 
 struct SETTINGS {
     // Options (settings.dat lines 2..21, see store/settings_table.cpp).
@@ -58,6 +61,11 @@ struct SETTINGS {
     int nMouseX, nMouseY;
     int nLastX, nLastY;
     int nScreenMaxX, nScreenMaxY;
+    // The desktop's monitors and their work areas, gathered at start and on
+    // display and work-area changes; none yet means the primary screen alone.
+    SCREENRECT arcMonitors[MAX_MONITOR_RECTS];
+    SCREENRECT arcWorkAreas[MAX_MONITOR_RECTS];
+    int nMonitors;
     int bTimerRunning;
     UINT_PTR idRepeatTimer;
     int bInTray;
@@ -80,3 +88,7 @@ struct SETTINGS {
 };
 
 extern SETTINGS Settings;
+
+// Gives every field its start-up value. The record itself is zero-filled at
+// load (its two 100,000-byte lists stay out of the executable's data).
+void SetDefaultSettings(void);

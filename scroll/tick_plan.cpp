@@ -3,6 +3,7 @@
 // and Up. Arithmetic is done in 64 bits so extreme values from an edited
 // settings file cannot overflow.
 #include "scroll/tick_plan.h"
+#include "scroll/edge_bands.h"
 
 static void AddSegment(TICKPLAN *plan, const int *dirs, int nDirs, int nRepeat)
 {
@@ -15,23 +16,15 @@ static void AddSegment(TICKPLAN *plan, const int *dirs, int nDirs, int nRepeat)
     s->nRepeat = nRepeat;
 }
 
-void PlanEdgeSteps(TICKPLAN *plan, int x, int y, int nMargin, int nMaxX, int nMaxY,
-                   int nTimes)
+void PlanEdgeSteps(TICKPLAN *plan, int nSides, int nTimes)
 {
-    long long far_x = (long long)nMaxX - nMargin, far_y = (long long)nMaxY - nMargin;
     int dir;
-    if (x <= nMargin) {
-        dir = SCROLL_LEFT;
-        AddSegment(plan, &dir, 1, nTimes);
-    } else if (x >= far_x) {
-        dir = SCROLL_RIGHT;
+    if (nSides & (EDGE_LEFT | EDGE_RIGHT)) {
+        dir = (nSides & EDGE_LEFT) ? SCROLL_LEFT : SCROLL_RIGHT;
         AddSegment(plan, &dir, 1, nTimes);
     }
-    if (y <= nMargin) {
-        dir = SCROLL_UP;
-        AddSegment(plan, &dir, 1, nTimes);
-    } else if (y >= far_y) {
-        dir = SCROLL_DOWN;
+    if (nSides & (EDGE_TOP | EDGE_BOTTOM)) {
+        dir = (nSides & EDGE_TOP) ? SCROLL_UP : SCROLL_DOWN;
         AddSegment(plan, &dir, 1, nTimes);
     }
 }
@@ -80,8 +73,8 @@ void PlanDragSteps(TICKPLAN *plan, int x, int y, int *lastX, int *lastY,
     AddSegment(plan, rest, nRest, nTimes - 1);
 }
 
-int IsAwayFromEdges(int x, int y, int nMargin, int nMaxX, int nMaxY)
+unsigned RepeatPeriodMs(int nRepeatMs)
 {
-    return nMargin < x && nMargin < y && x < (long long)nMaxX - nMargin &&
-           y < (long long)nMaxY - nMargin;
+    const int nMin = 0xA;              // USER_TIMER_MINIMUM
+    return nRepeatMs < nMin ? (unsigned)nMin : (unsigned)nRepeatMs;   // max is 0x7FFFFFFF
 }

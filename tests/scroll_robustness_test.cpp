@@ -4,7 +4,7 @@
 #include <doctest.h>
 #include "scroll/engine.h"
 #include "scroll/settings.h"
-#include "scroll/target.h"
+#include "scroll/delivery.h"
 #include "test_support.h"
 #include <string.h>
 #include <string>

@@ -2,6 +2,7 @@
 // filter's 9-character view, delivery modes, and a hung child in send mode.
 #include <doctest.h>
 #include "scroll/settings.h"
+#include "scroll/delivery.h"
 #include "scroll/target.h"
 #include "test_support.h"
 #include <string.h>
@@ -237,7 +238,7 @@ TEST_CASE("a hung child in send mode does not stall the tick beyond the bound")
     // Six steps, as a corner tick with three lines each makes.
     STEPSEGMENT steps[2] = {{{SCROLL_LEFT, 0}, 1, 3}, {{SCROLL_UP, 0}, 1, 3}};
     DWORD start = GetTickCount();
-    ScrollChildrenSteps(top, steps, 2);
+    DeliverSteps(top, steps, 2);
     DWORD elapsed = GetTickCount() - start;
     MESSAGE("six send steps with a hung child took ", elapsed, " ms");
     CHECK(elapsed < 200);

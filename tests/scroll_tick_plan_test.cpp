@@ -1,6 +1,7 @@
 // Edge and drag decisions as tables: which steps one tick makes and where the
 // drag references end up.
 #include <doctest.h>
+#include "scroll/edge_bands.h"
 #include "scroll/tick_plan.h"
 #include <string>
 
@@ -16,7 +17,14 @@ static std::string Steps(const TICKPLAN &plan)
     return s;
 }
 
-TEST_CASE("edge bands: margins, corners, negative and far coordinates")
+// One 1024 x 768 monitor: the bands of a plain desktop.
+static int Sides(int x, int y, int margin)
+{
+    SCREENRECT screen = {0, 0, 1024, 768};
+    return EdgeSides(x, y, margin, &screen, 1);
+}
+
+TEST_CASE("edge steps on one monitor: margins, corners, negative and far coordinates")
 {
     struct { int x, y, margin, times; const char *steps; } rows[] = {
         {500, 400, 0, 1, ""},
@@ -47,7 +55,7 @@ TEST_CASE("edge bands: margins, corners, negative and far coordinates")
         CAPTURE(r.y);
         CAPTURE(r.margin);
         TICKPLAN plan = {};
-        PlanEdgeSteps(&plan, r.x, r.y, r.margin, 1023, 767, r.times);
+        PlanEdgeSteps(&plan, Sides(r.x, r.y, r.margin), r.times);
         CHECK(Steps(plan) == r.steps);
     }
 }
@@ -85,12 +93,23 @@ TEST_CASE("drag passes: strict threshold, one line per axis, negative sensitivit
     }
 }
 
-TEST_CASE("the repeat timer's away-from-edges test mirrors the bands")
+TEST_CASE("the repeat timer's away-from-edges test is the bands' own answer")
 {
-    CHECK(IsAwayFromEdges(500, 400, 0, 1023, 767));
-    CHECK_FALSE(IsAwayFromEdges(0, 400, 0, 1023, 767));
-    CHECK_FALSE(IsAwayFromEdges(500, 767, 0, 1023, 767));
-    CHECK(IsAwayFromEdges(1, 1, 0, 1023, 767));
-    CHECK_FALSE(IsAwayFromEdges(1, 1, 1, 1023, 767));
-    CHECK_FALSE(IsAwayFromEdges(-5, 400, 0, 1023, 767));
+    CHECK(Sides(500, 400, 0) == 0);
+    CHECK(Sides(0, 400, 0) == EDGE_LEFT);
+    CHECK(Sides(500, 767, 0) == EDGE_BOTTOM);
+    CHECK(Sides(1, 1, 0) == 0);
+    CHECK(Sides(1, 1, 1) == (EDGE_LEFT | EDGE_TOP));
+    CHECK(Sides(-5, 400, 0) == EDGE_LEFT);
+}
+
+TEST_CASE("repeat periods stay within what timers accept")
+{
+    CHECK(RepeatPeriodMs(50) == 50);
+    CHECK(RepeatPeriodMs(10) == 10);
+    CHECK(RepeatPeriodMs(9) == 10);
+    CHECK(RepeatPeriodMs(0) == 10);
+    CHECK(RepeatPeriodMs(-1) == 10);            // not 4294967295 ms, about 49 days
+    CHECK(RepeatPeriodMs(-2147483647 - 1) == 10);
+    CHECK(RepeatPeriodMs(2147483647) == 0x7FFFFFFFu);
 }

@@ -17,11 +17,23 @@
 #include <string>
 #include <vector>
 
-static const SETTINGS defaultRecord = Settings;
+// The record as the program starts, whatever the cases did to it meanwhile.
+static const SETTINGS &DefaultRecord(void)
+{
+    static const SETTINGS *defaults = [] {
+        SETTINGS *keep = new SETTINGS(Settings);
+        SetDefaultSettings();
+        SETTINGS *d = new SETTINGS(Settings);
+        Settings = *keep;
+        delete keep;
+        return d;
+    }();
+    return *defaults;
+}
 
 static void RestoreDefaults(void)
 {
-    memcpy(&Settings, &defaultRecord, sizeof Settings);
+    memcpy(&Settings, &DefaultRecord(), sizeof Settings);
 }
 
 // Sets every option to a value unlike its default, so that a test can see
@@ -55,7 +67,7 @@ TEST_CASE("no files: loading changes nothing, saving writes the defaults exactly
     EnterScratchDir("store_nofiles");
     RestoreDefaults();
     LoadSettings();
-    CHECK(memcmp(&Settings, &defaultRecord, sizeof Settings) == 0);
+    CHECK(memcmp(&Settings, &DefaultRecord(), sizeof Settings) == 0);
 
     SaveSettings();
     std::string dat = ReadBytes("settings.dat");

@@ -8,11 +8,23 @@
 #include <string>
 #include <vector>
 
-static const SETTINGS defaultRecord = Settings;
+// The record as the program starts, whatever the cases did to it meanwhile.
+static const SETTINGS &DefaultRecord(void)
+{
+    static const SETTINGS *defaults = [] {
+        SETTINGS *keep = new SETTINGS(Settings);
+        SetDefaultSettings();
+        SETTINGS *d = new SETTINGS(Settings);
+        Settings = *keep;
+        delete keep;
+        return d;
+    }();
+    return *defaults;
+}
 
 static void RestoreDefaults(void)
 {
-    memcpy(&Settings, &defaultRecord, sizeof Settings);
+    memcpy(&Settings, &DefaultRecord(), sizeof Settings);
 }
 
 // A source that hands out at most nChunk bytes per call, so that carriage

@@ -1,0 +1,47 @@
+// The shared tick deadline, kept on the performance counter: GetTickCount
+// moves in steps of up to 16 ms, a third of the whole budget.
+#include "scroll/tick_budget.h"
+
+static LONGLONG llFrequency;          // counts per second
+static LONGLONG llDeadline;           // no message starts after this count
+static int nDepth;                    // ticks under way, nested ones included
+
+static LONGLONG Now(void)
+{
+    LARGE_INTEGER t;
+    QueryPerformanceCounter(&t);
+    return t.QuadPart;
+}
+
+void BeginTickBudget(TICKBUDGET *budget)
+{
+    if (!llFrequency) {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        llFrequency = f.QuadPart > 0 ? f.QuadPart : 1000;
+    }
+    budget->bOutermost = nDepth == 0;
+    if (budget->bOutermost)
+        llDeadline = Now() + llFrequency * TICK_DELIVERY_MS / 1000;
+    nDepth++;
+}
+
+void EndTickBudget(TICKBUDGET *budget)
+{
+    (void)budget;
+    if (nDepth > 0)
+        nDepth--;
+}
+
+BOOL TickTimeLeft(void)
+{
+    return Now() < llDeadline;
+}
+
+UINT SendTimeoutNow(void)
+{
+    // A send started before the deadline may wait out the whole allowance;
+    // sends nested in its wait start before the deadline too, so every one
+    // of them has ended by the deadline plus one allowance.
+    return Now() < llDeadline ? SEND_TIMEOUT_MS : 0;
+}

@@ -1,0 +1,28 @@
+// How long one tick may deliver. Ticks run inside the desktop's input hooks,
+// so every mouse and key event of every program waits for them; a tick stops
+// delivering once it has spent its budget, and the steps that did not fit are
+// dropped, never queued for later.
+#pragma once
+#include <windows.h>
+
+// No message leaves after a tick has run this long...
+#define TICK_DELIVERY_MS 50
+// ...and a send started before then waits at most this long, so a whole
+// tick, hung windows and all, ends within TICK_DELIVERY_MS + SEND_TIMEOUT_MS.
+#define SEND_TIMEOUT_MS 30
+
+// Delivery can re-enter itself: while a send waits, the thread handles
+// incoming hook calls, and a whole tick can run inside another. The deadline
+// is therefore shared: the outermost tick sets it, and a tick that starts
+// while another is under way works within what is left of it.
+struct TICKBUDGET {
+    BOOL bOutermost;
+};
+void BeginTickBudget(TICKBUDGET *budget);
+void EndTickBudget(TICKBUDGET *budget);
+
+// Whether a message may still be started.
+BOOL TickTimeLeft(void);
+// How long a send started now may wait, in ms: SEND_TIMEOUT_MS, or 0 once
+// nothing may be sent.
+UINT SendTimeoutNow(void);
