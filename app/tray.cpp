@@ -3,7 +3,6 @@
 // which every shell version accepts.
 #include "app/tray.h"
 #include "scroll/settings.h"
-#include <stdio.h>
 #include <string.h>
 
 static void FillTrayData(NOTIFYICONDATAA *nid, HWND window, UINT uFlags)
@@ -16,7 +15,11 @@ static void FillTrayData(NOTIFYICONDATAA *nid, HWND window, UINT uFlags)
     nid->uCallbackMessage = WM_TRAYNOTIFY;
     if (uFlags) {
         nid->hIcon = Settings.hSmallIcon;
-        snprintf(nid->szTip, 64, "%s:  Left click for options.", Settings.szTitle);
+        // The title, a colon, two spaces and the hint; the title is cut so
+        // that the hint always fits the 64-byte tip.
+        static const char szHint[] = ":  Left click for options.";
+        lstrcpynA(nid->szTip, Settings.szTitle, (int)(sizeof nid->szTip - (sizeof szHint - 1)));
+        lstrcatA(nid->szTip, szHint);
     }
 }
 

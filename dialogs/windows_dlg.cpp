@@ -5,6 +5,7 @@
 #include "dialogs/list_text.h"
 #include "scroll/settings.h"
 #include <string>
+#include <vector>
 
 // What the user may type into a combo box's edit field.
 #define ENTRY_LIMIT 2000
@@ -54,20 +55,20 @@ void FillComboFromList(HWND dialog, int comboId, char *listText)
 // and converted back to the ANSI code page it was added in: Wine's ANSI
 // CB_GETLBTEXT crashes the program on items longer than 512 characters.
 // Returns 0 when the combo box reports an error or the item is empty.
-static int GetItemText(HWND combo, LRESULT index, std::wstring *wide, std::string *text)
+static int GetItemText(HWND combo, LRESULT index, std::vector<wchar_t> *wide, std::string *text)
 {
     LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, index, 0);
     if (length == CB_ERR || length == 0)
         return 0;
     wide->assign((size_t)length + 1, L'\0');
-    LRESULT got = SendMessageW(combo, CB_GETLBTEXT, index, (LPARAM)&(*wide)[0]);
+    LRESULT got = SendMessageW(combo, CB_GETLBTEXT, index, (LPARAM)wide->data());
     if (got == CB_ERR || got <= 0 || got > length)
         return 0;
-    int n = WideCharToMultiByte(CP_ACP, 0, wide->c_str(), (int)got, NULL, 0, NULL, NULL);
+    int n = WideCharToMultiByte(CP_ACP, 0, wide->data(), (int)got, NULL, 0, NULL, NULL);
     if (n <= 0)
         return 0;
     text->assign((size_t)n, '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide->c_str(), (int)got, &(*text)[0], n, NULL, NULL);
+    WideCharToMultiByte(CP_ACP, 0, wide->data(), (int)got, &(*text)[0], n, NULL, NULL);
     return 1;
 }
 
@@ -79,7 +80,7 @@ void CopyComboToList(HWND dialog, int comboId, char *listText)
         return;
     listText[0] = '\0';
     size_t nLength = 0;
-    std::wstring wide;
+    std::vector<wchar_t> wide;   // not a wstring: that would link a second string library
     std::string item;
     for (LRESULT i = 0; i < count; i++) {
         // An item that would not fit is left out; later, shorter ones may fit.

@@ -5,7 +5,6 @@
 #include "scroll/settings.h"
 #include "input/key_names.h"
 #include <limits.h>
-#include <stdio.h>
 #include <string.h>
 
 #define CTRL_Z 26
@@ -151,6 +150,23 @@ int ReadListText(TEXTREADER *r, char *szList)
     return nLen;
 }
 
+// "%d" by hand: a minus sign for negative values, no plus, no padding. (The
+// C library's formatter would bring its whole floating-point printer along.)
+static void AppendDecimal(std::string *out, int value)
+{
+    char digits[12];
+    int n = 0;
+    unsigned int u = value < 0 ? 0u - (unsigned int)value : (unsigned int)value;
+    do {
+        digits[n++] = (char)('0' + u % 10);
+        u /= 10;
+    } while (u);
+    if (value < 0)
+        out->push_back('-');
+    while (n > 0)
+        out->push_back(digits[--n]);
+}
+
 std::string SettingsFileBytes(void)
 {
     std::string out = SETTINGS_HEADER "\r\n";
@@ -159,9 +175,7 @@ std::string SettingsFileBytes(void)
             const char *text = (const char *)row.pField;
             out.append(text, strnlen(text, row.cbField));
         } else {
-            char buf[16];
-            snprintf(buf, sizeof buf, "%d", *(const int *)row.pField);
-            out += buf;
+            AppendDecimal(&out, *(const int *)row.pField);
         }
         out += "\r\n";
     }
