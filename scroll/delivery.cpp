@@ -15,6 +15,7 @@
 
 #define INLINE_CHILDREN 64
 #define MAX_SKIPPED_THREADS 16
+#define POSTS_BETWEEN_LOOKS 32
 
 BOOL IsScrollableChild(HWND child)
 {
@@ -43,6 +44,7 @@ struct DELIVERY {
     int nChildren, nCapacity;
     DWORD adwSkipped[MAX_SKIPPED_THREADS];   // threads that failed this tick
     int nSkipped;
+    int nPosted;
 };
 
 static BOOL CALLBACK CollectChild(HWND child, LPARAM lParam)
@@ -93,8 +95,22 @@ static void SendBounded(DELIVERY *d, const CHILD *c, UINT msg, WPARAM wParam)
         Skip(d, c->dwThread);
 }
 
+// A send's wait lets hook calls in; posting never waits, so a long posting
+// tick (a repeat-timer tick at an edge, say) looks for them itself now and
+// then. Otherwise every input event would wait for the rest of that tick
+// before its own could even start.
+static void LetHookCallsIn(void)
+{
+    if (HIWORD(GetQueueStatus(QS_SENDMESSAGE)) & QS_SENDMESSAGE) {
+        MSG msg;
+        PeekMessageA(&msg, NULL, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    }
+}
+
 static void PostOne(DELIVERY *d, const CHILD *c, UINT msg, WPARAM wParam)
 {
+    if (++d->nPosted % POSTS_BETWEEN_LOOKS == 0)
+        LetHookCallsIn();
     // A full queue (10,000 messages on Windows) refuses the rest; there is
     // no point in offering that thread more this tick.
     if (!PostMessageA(c->hwnd, msg, wParam, (LPARAM)c->hwnd) &&
@@ -150,7 +166,7 @@ void DeliverSteps(HWND target, const STEPSEGMENT *segments, int nSegments)
     BeginTickBudget(&budget);
     DELIVERY d;
     d.nMessageType = nType;
-    d.nChildren = d.nSkipped = 0;
+    d.nChildren = d.nSkipped = d.nPosted = 0;
     DeliverClassic(&d, target, segments, nSegments);
     EndTickBudget(&budget);
 }

@@ -1,0 +1,237 @@
+// The tick's bounds: however many steps the settings ask for and however
+// slowly the target answers, a tick delivers for about 50 ms and then drops
+// the rest; ordinary ticks are untouched; a tick that runs inside another
+// one's send (a hook call arriving while the send waits) keeps to its own
+// target and to the shared deadline; a repeat period the timer cannot take
+// is clamped instead of stopping the timer.
+#include <doctest.h>
+#include "scroll/delivery.h"
+#include "scroll/engine.h"
+#include "scroll/settings.h"
+#include "input_coords.h"
+#include "test_support.h"
+#include "test_thread_target.h"
+#include <vector>
+
+// Defaults, scrolling ON, a 1024 x 768 screen, the cursor mid-screen.
+static void Reset(void)
+{
+    if (Settings.bTimerRunning)
+        KillTimer(NULL, Settings.idRepeatTimer);
+    SetDefaultSettings();
+    Settings.nScreenMaxX = 1023;
+    Settings.nScreenMaxY = 767;
+    Settings.bScrolling = 1;
+    Settings.bEdgeRepeat = 0;
+    Settings.nMouseX = Settings.nLastX = 400;
+    Settings.nMouseY = Settings.nLastY = 400;
+    ResetCounts();
+}
+
+static DWORD Elapsed(DWORD start)
+{
+    return GetTickCount() - start;
+}
+
+// Far above the 80 ms a tick may take, far below what the unbounded work
+// would take: a failure here is the bound missing, not a slow machine.
+static const DWORD BOUND_MS = 600;
+
+TEST_CASE("huge step counts: every tick returns within the bound, in send and post mode")
+{
+    Reset();
+    THREADTARGET *t = StartThreadTarget({"Bounds Target", "ThrdEdit", 4, 0, NULL, NULL});
+    REQUIRE(t);
+    HWND target = ThreadTargetWindow(t);
+    for (int type : {MESSAGE_SEND, MESSAGE_POST}) {
+        CAPTURE(type);
+        Settings.nMessageType = type;
+        STEPSEGMENT huge = {{SCROLL_DOWN, SCROLL_DOWN}, 1, 2000000000};
+        long before = ThreadTargetSettle(t, 20000);
+        DWORD start = GetTickCount();
+        DeliverSteps(target, &huge, 1);
+        CHECK(Elapsed(start) < BOUND_MS);
+        CHECK(ThreadTargetSettle(t, 60000) > before);   // it did deliver, then stopped
+
+        // The same through the engine: an edge report and a drag with the
+        // most negative sensitivity, which scrolls on every pass.
+        Settings.nScrollTimes = 2000000000;
+        start = GetTickCount();
+        OnMouseReport(400, 0);
+        CHECK(Elapsed(start) < BOUND_MS);
+        Settings.nSensitivity = -2147483647 - 1;
+        start = GetTickCount();
+        OnKeyReport(VK_CONTROL, 1);
+        OnMouseReport(400, 400);
+        OnKeyReport(VK_CONTROL, 0);
+        CHECK(Elapsed(start) < 2 * BOUND_MS);
+        Settings.nScrollTimes = 1;
+        Settings.nSensitivity = 5;
+        ThreadTargetSettle(t, 60000);
+    }
+    StopThreadTarget(t);
+}
+
+TEST_CASE("children that answer slowly cannot stretch a tick")
+{
+    Reset();
+    // 25 ms per message: answered in time, so no send ever fails, yet 20
+    // steps to 4 children would hold the desktop for two seconds.
+    THREADTARGET *t = StartThreadTarget({"Slow Target", "ThrdEdit", 4, 25, NULL, NULL});
+    REQUIRE(t);
+    STEPSEGMENT steps = {{SCROLL_UP, SCROLL_UP}, 1, 20};
+    DWORD start = GetTickCount();
+    DeliverSteps(ThreadTargetWindow(t), &steps, 1);
+    DWORD elapsed = Elapsed(start);
+    MESSAGE("20 steps to 4 slow children took ", elapsed, " ms");
+    CHECK(elapsed < BOUND_MS);
+    long n = ThreadTargetSettle(t, 20000);
+    CHECK(n >= 1);
+    CHECK(n < 20 * 4);                    // the rest was dropped, not queued
+    StopThreadTarget(t);
+}
+
+// Children that log every scroll message, in order.
+struct LOGGED {
+    HWND hwnd;
+    UINT msg;
+    WPARAM wParam;
+};
+static std::vector<LOGGED> log;
+
+static LRESULT CALLBACK LoggingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_VSCROLL || msg == WM_HSCROLL) {
+        log.push_back({hwnd, msg, wParam});
+        return 0;
+    }
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+TEST_CASE("ordinary ticks are untouched: every message, in order")
+{
+    Reset();
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = LoggingProc;
+    wc.hInstance = GetModuleHandleA(NULL);
+    wc.lpszClassName = "LogEdit";
+    RegisterClassA(&wc);
+    const char *none[] = {"Static9"};
+    HWND top = CreateTestTarget("Ordinary", none, 1);
+    HWND kids[3];
+    for (HWND &k : kids)
+        k = CreateWindowExA(0, "LogEdit", "", WS_CHILD, 0, 0, 5, 5, top, NULL,
+                            GetModuleHandleA(NULL), NULL);
+    // 300 Left steps, then 300 passes of Right and Down.
+    STEPSEGMENT steps[2] = {{{SCROLL_LEFT, SCROLL_LEFT}, 1, 300},
+                            {{SCROLL_RIGHT, SCROLL_DOWN}, 2, 300}};
+    for (int type : {MESSAGE_SEND, MESSAGE_POST}) {
+        CAPTURE(type);
+        Settings.nMessageType = type;
+        log.clear();
+        DeliverSteps(top, steps, 2);
+        PumpUntil([] { return log.size() >= 900 * 3; }, 10000);
+        REQUIRE(log.size() == 900 * 3);
+        size_t i = 0;
+        for (int step = 0; step < 900; step++) {
+            bool left = step < 300;
+            bool down = !left && (step - 300) % 2 == 1;
+            for (HWND k : kids) {
+                const LOGGED &e = log[i++];
+                CHECK(e.hwnd == k);
+                CHECK(e.msg == (down ? (UINT)WM_VSCROLL : (UINT)WM_HSCROLL));
+                CHECK(e.wParam == (left ? (WPARAM)SB_LINELEFT : (WPARAM)SB_LINERIGHT));
+                if (e.hwnd != k)
+                    step = 900;           // one report of a broken order is enough
+            }
+        }
+    }
+    DestroyTestTarget(top);
+}
+
+// The nested case. The outer tick sends to a slow child on another thread;
+// while it handles the message, that child switches the foreground window
+// to a window with 98 children and moves the mouse to the left edge. The
+// move's hook call reaches this thread inside the outer send, and a whole
+// tick runs there for the new foreground window.
+static HWND hSecond;
+
+static void SwitchAndMove(void *)
+{
+    SetForegroundWindow(hSecond);
+    INPUT in = AbsoluteMove(0, 300);
+    SendInput(1, &in, sizeof in);
+}
+
+static HHOOK hRelay;
+static int nNestedReports;
+
+static LRESULT CALLBACK RelayProc(int code, WPARAM wParam, LPARAM lParam)
+{
+    // What the program's own hook does: report the cursor to the engine.
+    if (code >= 0) {
+        const MSLLHOOKSTRUCT *e = (const MSLLHOOKSTRUCT *)lParam;
+        nNestedReports++;
+        OnMouseReport(e->pt.x, e->pt.y);
+    }
+    return CallNextHookEx(hRelay, code, wParam, lParam);
+}
+
+TEST_CASE("a tick nested in another's send keeps to its own target and the shared deadline")
+{
+    Reset();
+    std::vector<const char *> classes(98, "TestEdit");
+    hSecond = CreateTestTarget("Second", classes.data(), (int)classes.size());
+    THREADTARGET *t = StartThreadTarget({"First", "ThrdEdit", 1, 10, SwitchAndMove, NULL});
+    REQUIRE(t);
+    HWND first = ThreadTargetWindow(t);
+    // A child of the first window on this thread, after the slow one.
+    HWND local = CreateWindowExA(WS_EX_NOPARENTNOTIFY, "TestEdit", "", WS_CHILD, 0, 0, 5, 5,
+                                 first, NULL, GetModuleHandleA(NULL), NULL);
+    REQUIRE(local);
+    hRelay = SetWindowsHookExA(WH_MOUSE_LL, RelayProc, GetModuleHandleA(NULL), 0);
+    REQUIRE(hRelay);
+    REQUIRE(GetForegroundWindow() == first);
+
+    Settings.nScrollTimes = 3;
+    nNestedReports = 0;
+    DWORD start = GetTickCount();
+    OnMouseReport(400, 0);               // the top edge: three Up steps for the first window
+    DWORD elapsed = Elapsed(start);
+    UnhookWindowsHookEx(hRelay);
+
+    CHECK(nNestedReports >= 1);          // the move's report did run inside the tick
+    CHECK(GetForegroundWindow() == hSecond);
+    // The outer tick delivered every step to its own children...
+    CHECK(ChildCount(local).nUp == 3);
+    CHECK(ThreadTargetSettle(t, 10000) == 3);
+    // ...and none to the new foreground window's, which got only the nested
+    // tick's Left steps.
+    int nSecondUp = 0, nSecondLeft = 0;
+    for (int i = 0; i < 98; i++) {
+        nSecondUp += ChildCount(TestChild(hSecond, i)).nUp;
+        nSecondLeft += ChildCount(TestChild(hSecond, i)).nLeft;
+    }
+    CHECK(nSecondUp == 0);
+    CHECK(nSecondLeft == 98 * 3 * nNestedReports);
+    CHECK(elapsed < BOUND_MS);
+
+    StopThreadTarget(t);
+    DestroyTestTarget(hSecond);
+}
+
+TEST_CASE("a negative repeat period still repeats, at the shortest period timers take")
+{
+    Reset();
+    const char *classes[] = {"TestEdit"};
+    HWND top = CreateTestTarget("Repeat", classes, 1);
+    HWND edit = TestChild(top, 0);
+    Settings.bEdgeRepeat = 1;
+    Settings.nRepeatMs = -1;
+    OnMouseReport(400, 0);
+    CHECK(Settings.bTimerRunning == 1);
+    CHECK(PumpUntil([&] { return ChildCount(edit).nUp >= 4; }, 5000));
+    OnMouseReport(400, 300);
+    CHECK(PumpUntil([] { return Settings.bTimerRunning == 0; }, 5000));
+    DestroyTestTarget(top);
+}
