@@ -8,6 +8,7 @@
 #include "input/hooks.h"
 #include "scroll/engine.h"
 #include "scroll/monitors.h"
+#include "scroll/wheel_delivery.h"
 #include "scroll/settings.h"
 #include "store/settings_store.h"
 #include <string.h>
@@ -72,6 +73,9 @@ static void SwitchOff(HWND hwnd)
     if (Settings.hKeyboardHook)
         UnhookWindowsHookEx(Settings.hKeyboardHook);
     Settings.hKeyboardHook = NULL;
+    // A press kept from programs stays theirs to release: without the
+    // keyboard hook its real release reaches them on its own.
+    ForgetHeldTriggers();
     ShowSwitchState(hwnd, menu, 0);
 }
 
@@ -159,8 +163,10 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         RefreshMonitors();
         return 0;
     case WM_SETTINGCHANGE:
-        // A work area that changed (taskbar moved or resized) comes this way.
+        // A work area that changed (taskbar moved or resized) comes this
+        // way, and so do the wheel's lines per notch.
         RefreshMonitors();
+        RefreshWheelSettings();
         break;
     case WM_COMMAND:
         OnCommand(hwnd, LOWORD(wParam));
@@ -170,6 +176,9 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         return 0;
     case WM_HOOKKEY:
         OnKeyReport((int)wParam, (int)lParam);
+        return 0;
+    case WM_GIVEBACK:
+        GiveBackHeldInput();
         return 0;
     case WM_TIMER:
         if (wParam == HOOK_HEALTH_TIMER) {

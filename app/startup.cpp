@@ -11,6 +11,7 @@
 #include "scroll/monitors.h"
 #include "scroll/settings.h"
 #include "scroll/text_match.h"
+#include "scroll/wheel_delivery.h"
 #include "store/settings_store.h"
 #include <commctrl.h>
 
@@ -96,6 +97,7 @@ BOOL StartUp(HINSTANCE hInstance, const char *cmd, int nCmdShow, HACCEL *phAccel
     InitCommonControls();
     Settings.nScrollVk = KeyNameToVk(Settings.szScrollKey);
     RefreshMonitors();
+    RefreshWheelSettings();
     Settings.szExcludeList[0] = '\0';
     Settings.szIncludeList[0] = '\0';
     Settings.hInst = hInstance;
@@ -154,6 +156,9 @@ int MessageLoop(HACCEL hAccel)
 
 void ShutDown(void)
 {
+    // What the hooks still owe programs goes out while they can tell it
+    // from real input.
+    GiveBackHeldInput();
     if (Settings.bScrolling)
         UnhookWindowsHookEx(Settings.hKeyboardHook);
     UnhookWindowsHookEx(Settings.hMouseHook);

@@ -1,13 +1,50 @@
 // The Options dialog: shows every scrolling option of the Settings record,
-// writes them back on OK and Apply, and keeps the edge controls' enabled
-// states in step with their two check boxes.
+// writes them back on OK and Apply, and keeps the enabled states of the edge
+// controls and the class check boxes in step with the buttons they follow.
+// Which control shows which field is one table, read at opening and written
+// back on OK and Apply.
 #include "dialogs/dialogs.h"
 #include "input/key_names.h"
 #include "scroll/settings.h"
 #include <commctrl.h>
 #include <string.h>
 
-// One spin control per number edit, in id order (1528..1531).
+enum CONTROLKIND {
+    CTL_NUMBER,     // an edit with its spin control; the field plus nOffset is shown
+    CTL_RADIO,      // one of the message-type buttons; the field holds the chosen id
+    CTL_CHECK,      // a check box: any non-zero value checks it, it reads back 1 or 0
+};
+
+struct OPTIONCONTROL {
+    int nId;
+    CONTROLKIND nKind;
+    int *pField;
+    int nSpinId, nLower, nUpper, nOffset;   // CTL_NUMBER only
+};
+
+// In the order the controls are set at opening and read back on OK.
+static const OPTIONCONTROL aControls[] = {
+    {IDC_SENSITIVITY, CTL_NUMBER, &Settings.nSensitivity, IDC_SENSITIVITY_SPIN, 0, 32767, 0},
+    {IDC_SCROLLTIMES, CTL_NUMBER, &Settings.nScrollTimes, IDC_SCROLLTIMES_SPIN, 1, 32767, 0},
+    {IDC_REPEATMS, CTL_NUMBER, &Settings.nRepeatMs, IDC_REPEATMS_SPIN, 1, 32767, 0},
+    // Shown as a thickness in pixels, one more than the margin.
+    {IDC_EDGETHICKNESS, CTL_NUMBER, &Settings.nEdgeMargin, IDC_EDGETHICKNESS_SPIN, 1, 100, 1},
+    {MESSAGE_SEND, CTL_RADIO, &Settings.nMessageType, 0, 0, 0, 0},
+    {MESSAGE_WHEEL, CTL_RADIO, &Settings.nMessageType, 0, 0, 0, 0},
+    {MESSAGE_POST, CTL_RADIO, &Settings.nMessageType, 0, 0, 0, 0},   // also any other value
+    {IDC_HOLDKEY, CTL_CHECK, &Settings.bHoldKey, 0, 0, 0, 0},
+    {IDC_ARROWKEYS, CTL_CHECK, &Settings.bArrowKeys, 0, 0, 0, 0},
+    {IDC_EDGESCROLL, CTL_CHECK, &Settings.bEdgeScroll, 0, 0, 0, 0},
+    {IDC_EDGEREPEAT, CTL_CHECK, &Settings.bEdgeRepeat, 0, 0, 0, 0},
+    {IDC_CLASSEDIT, CTL_CHECK, &Settings.bClassEdit, 0, 0, 0, 0},
+    {IDC_CLASSAFX, CTL_CHECK, &Settings.bClassAfx, 0, 0, 0, 0},
+    {IDC_CLASSCHANNEL, CTL_CHECK, &Settings.bClassChannel, 0, 0, 0, 0},
+    {IDC_CLASSOTHER, CTL_CHECK, &Settings.bClassOther, 0, 0, 0, 0},
+    {IDC_MIDDLEBUTTON, CTL_CHECK, &Settings.bMiddleButton, 0, 0, 0, 0},
+    {IDC_SAVEONEXIT, CTL_CHECK, &Settings.bSaveOnExit, 0, 0, 0, 0},
+};
+
+// One spin control per number edit, in table order.
 static HWND ahUpDown[4];
 
 // Set while an Options dialog is initialised; a second WM_INITDIALOG that
@@ -20,6 +57,10 @@ static const int aEdgeControls[] = {
 static const int aRepeatControls[] = {
     IDC_REPEATLABEL, IDC_REPEATMS, IDC_MSLABEL,
 };
+// The class filter does not apply to wheel messages.
+static const int aClassControls[] = {
+    IDC_CLASSLABEL, IDC_CLASSEDIT, IDC_CLASSAFX, IDC_CLASSCHANNEL, IDC_CLASSOTHER,
+};
 
 void EnableEdgeControls(HWND dialog, int edgeOn, int repeatOn)
 {
@@ -29,16 +70,23 @@ void EnableEdgeControls(HWND dialog, int edgeOn, int repeatOn)
         EnableWindow(GetDlgItem(dialog, id), edgeOn != 0 && repeatOn != 0);
 }
 
+static int IsChecked(HWND dialog, int id)
+{
+    return SendDlgItemMessageA(dialog, id, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+}
+
+static void EnableClassControls(HWND dialog)
+{
+    BOOL bOn = !IsChecked(dialog, MESSAGE_WHEEL);
+    for (int id : aClassControls)
+        EnableWindow(GetDlgItem(dialog, id), bOn);
+}
+
 static void SetCheck(HWND dialog, int id, int value)
 {
     // Any non-zero value (a 2 from an edited settings file, say) shows as
     // checked; the button then reports plain 1.
     SendDlgItemMessageA(dialog, id, BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
-}
-
-static int IsChecked(HWND dialog, int id)
-{
-    return SendDlgItemMessageA(dialog, id, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
 }
 
 static void EnableApply(HWND dialog, BOOL bEnable)
@@ -49,16 +97,18 @@ static void EnableApply(HWND dialog, BOOL bEnable)
 // Attaches a spin control to the right end of its edit. UDS_NOTHOUSANDS
 // keeps "32,767" out of the edit: GetDlgItemInt would stop reading at the
 // comma and store 32.
-static HWND CreateSpin(HWND dialog, int id, int editId, int lower, int upper, int value)
+static HWND CreateSpin(HWND dialog, const OPTIONCONTROL &c)
 {
-    HWND edit = GetDlgItem(dialog, editId);
+    HWND edit = GetDlgItem(dialog, c.nId);
+    // Unsigned arithmetic: an extreme value from an edited file must not overflow.
+    int value = (int)((unsigned)*c.pField + (unsigned)c.nOffset);
     HWND spin = CreateUpDownControl(
         WS_CHILD | WS_VISIBLE | WS_BORDER | UDS_ALIGNRIGHT | UDS_SETBUDDYINT | UDS_NOTHOUSANDS,
-        10, 10, 50, 50, dialog, id, Settings.hInst, edit, upper, lower, value);
+        10, 10, 50, 50, dialog, c.nSpinId, Settings.hInst, edit, c.nUpper, c.nLower, value);
     // The spin control pulls a position outside its range to the nearest
     // limit; the edit shows the stored value itself, so that OK without
     // changes leaves a value from an edited settings file as it was.
-    SetDlgItemInt(dialog, editId, (UINT)value, TRUE);
+    SetDlgItemInt(dialog, c.nId, (UINT)value, TRUE);
     return spin;
 }
 
@@ -70,40 +120,36 @@ static void SelectScrollKey(HWND dialog)
     // Prefix search, any case, from the second entry round to the first:
     // "f" finds F1, a name nothing begins with selects nothing.
     SendMessageA(list, LB_SELECTSTRING, 0, (LPARAM)Settings.szScrollKey);
+    if (!Settings.bHoldKey)
+        EnableWindow(list, FALSE);
 }
 
 static void InitDialog(HWND dialog)
 {
     EnableApply(dialog, FALSE);
-
     hSensitivityEdit = GetDlgItem(dialog, IDC_SENSITIVITY);
-    ahUpDown[0] = CreateSpin(dialog, IDC_SENSITIVITY_SPIN, IDC_SENSITIVITY, 0, 32767,
-                             Settings.nSensitivity);
-
-    SetCheck(dialog, Settings.nMessageType == MESSAGE_SEND ? MESSAGE_SEND : MESSAGE_POST, 1);
-
-    ahUpDown[1] = CreateSpin(dialog, IDC_SCROLLTIMES_SPIN, IDC_SCROLLTIMES, 1, 32767,
-                             Settings.nScrollTimes);
-    ahUpDown[2] = CreateSpin(dialog, IDC_REPEATMS_SPIN, IDC_REPEATMS, 1, 32767,
-                             Settings.nRepeatMs);
-    // Shown as a thickness in pixels; unsigned arithmetic keeps an extreme
-    // margin from an edited file from overflowing.
-    ahUpDown[3] = CreateSpin(dialog, IDC_EDGETHICKNESS_SPIN, IDC_EDGETHICKNESS, 1, 100,
-                             (int)((unsigned)Settings.nEdgeMargin + 1u));
-
+    int nSpin = 0;
+    bool bRadioSet = false;
+    for (const OPTIONCONTROL &c : aControls) {
+        switch (c.nKind) {
+        case CTL_NUMBER:
+            ahUpDown[nSpin++] = CreateSpin(dialog, c);
+            break;
+        case CTL_RADIO:
+            // Post stands last: it is pressed for any value but the others.
+            if (!bRadioSet && (*c.pField == c.nId || c.nId == MESSAGE_POST)) {
+                SetCheck(dialog, c.nId, 1);
+                bRadioSet = true;
+            }
+            break;
+        case CTL_CHECK:
+            SetCheck(dialog, c.nId, *c.pField);
+            break;
+        }
+    }
     SelectScrollKey(dialog);
-    if (!Settings.bHoldKey)
-        EnableWindow(GetDlgItem(dialog, IDC_KEYLIST), FALSE);
-
-    SetCheck(dialog, IDC_HOLDKEY, Settings.bHoldKey);
-    SetCheck(dialog, IDC_ARROWKEYS, Settings.bArrowKeys);
-    SetCheck(dialog, IDC_EDGESCROLL, Settings.bEdgeScroll);
-    SetCheck(dialog, IDC_EDGEREPEAT, Settings.bEdgeRepeat);
     EnableEdgeControls(dialog, Settings.bEdgeScroll, Settings.bEdgeRepeat);
-
-    for (int i = 0; i < 5; i++)
-        SetCheck(dialog, IDC_CLASSEDIT + i, Settings.abClassOptions[i]);
-    SetCheck(dialog, IDC_SAVEONEXIT, Settings.bSaveOnExit);
+    EnableClassControls(dialog);
 }
 
 // Numbers are stored as typed: no range check, a text without digits is 0.
@@ -114,20 +160,22 @@ static int ReadInt(HWND dialog, int id)
 
 static void ReadBack(HWND dialog)
 {
-    Settings.nSensitivity = ReadInt(dialog, IDC_SENSITIVITY);
-    Settings.nScrollTimes = ReadInt(dialog, IDC_SCROLLTIMES);
-    Settings.nRepeatMs = ReadInt(dialog, IDC_REPEATMS);
-    Settings.nEdgeMargin = (int)((unsigned)ReadInt(dialog, IDC_EDGETHICKNESS) - 1u);
-    Settings.nMessageType = IsChecked(dialog, MESSAGE_POST) ? MESSAGE_POST : MESSAGE_SEND;
-
-    Settings.bHoldKey = IsChecked(dialog, IDC_HOLDKEY);
-    Settings.bArrowKeys = IsChecked(dialog, IDC_ARROWKEYS);
-    Settings.bEdgeScroll = IsChecked(dialog, IDC_EDGESCROLL);
-    Settings.bEdgeRepeat = IsChecked(dialog, IDC_EDGEREPEAT);
+    for (const OPTIONCONTROL &c : aControls) {
+        switch (c.nKind) {
+        case CTL_NUMBER:
+            *c.pField = (int)((unsigned)ReadInt(dialog, c.nId) - (unsigned)c.nOffset);
+            break;
+        case CTL_RADIO:
+            // Send when none is pressed, as when the file held another value.
+            if (c.nId == MESSAGE_SEND || IsChecked(dialog, c.nId))
+                *c.pField = c.nId;
+            break;
+        case CTL_CHECK:
+            *c.pField = IsChecked(dialog, c.nId);
+            break;
+        }
+    }
     EnableEdgeControls(dialog, Settings.bEdgeScroll, Settings.bEdgeRepeat);
-
-    for (int i = 0; i < 5; i++)
-        Settings.abClassOptions[i] = IsChecked(dialog, IDC_CLASSEDIT + i);
 
     // Read even while the list is disabled; no selection keeps the old name.
     HWND list = GetDlgItem(dialog, IDC_KEYLIST);
@@ -138,8 +186,6 @@ static void ReadBack(HWND dialog)
             SendMessageA(list, LB_GETTEXT, index, (LPARAM)Settings.szScrollKey);
     }
     Settings.nScrollVk = KeyNameToVk(Settings.szScrollKey);
-
-    Settings.bSaveOnExit = IsChecked(dialog, IDC_SAVEONEXIT);
 }
 
 static void CloseDialog(HWND dialog)
@@ -147,6 +193,14 @@ static void CloseDialog(HWND dialog)
     DestroyWindow(dialog);
     Settings.hOptionsDlg = NULL;
     hSensitivityEdit = NULL;
+}
+
+static const OPTIONCONTROL *FindControl(int id)
+{
+    for (const OPTIONCONTROL &c : aControls)
+        if (c.nId == id)
+            return &c;
+    return NULL;
 }
 
 // Only the control id counts, never the notification code: a focus
@@ -157,39 +211,30 @@ static void OnCommand(HWND dialog, int id)
     case IDOK:
         ReadBack(dialog);
         CloseDialog(dialog);
-        break;
+        return;
     case IDC_APPLY:
         EnableApply(dialog, FALSE);
         ReadBack(dialog);
-        break;
+        return;
     case IDCANCEL:
         CloseDialog(dialog);
-        break;
-    case IDC_HOLDKEY:
+        return;
+    case IDC_KEYLIST:
         EnableApply(dialog, TRUE);
+        return;
+    }
+    const OPTIONCONTROL *c = FindControl(id);
+    // The edits among them: typing alone does not enable Apply.
+    if (!c || c->nKind == CTL_NUMBER)
+        return;
+    EnableApply(dialog, TRUE);
+    if (id == IDC_HOLDKEY)
         EnableWindow(GetDlgItem(dialog, IDC_KEYLIST), IsChecked(dialog, IDC_HOLDKEY));
-        break;
-    case IDC_EDGESCROLL:
-    case IDC_EDGEREPEAT:
-        EnableApply(dialog, TRUE);
+    else if (id == IDC_EDGESCROLL || id == IDC_EDGEREPEAT)
         EnableEdgeControls(dialog, IsChecked(dialog, IDC_EDGESCROLL),
                            IsChecked(dialog, IDC_EDGEREPEAT));
-        break;
-    case MESSAGE_POST:
-    case MESSAGE_SEND:
-    case IDC_KEYLIST:
-    case IDC_ARROWKEYS:
-    case IDC_SAVEONEXIT:
-    case IDC_CLASSEDIT:
-    case IDC_CLASSAFX:
-    case IDC_CLASSCHANNEL:
-    case IDC_CLASSOTHER:
-    case IDC_MIDDLEBUTTON:
-        EnableApply(dialog, TRUE);
-        break;
-    default:   // the edits among them: typing alone does not enable Apply
-        break;
-    }
+    else if (c->nKind == CTL_RADIO)
+        EnableClassControls(dialog);
 }
 
 INT_PTR CALLBACK OptionsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)

@@ -44,5 +44,8 @@ void CheckHookHealth(void)
             Settings.hKeyboardHook = hNew;
         }
     }
+    // A dead hook may have missed the release of a press it kept.
+    if (repair)
+        ForgetHeldTriggers();
     prevSample = now;
 }

@@ -1,10 +1,15 @@
 // Low-level input hooks (WH_MOUSE_LL, WH_KEYBOARD_LL). They run on the thread
 // that installed them, so the SendMessageA relay is a direct call into the
-// main window procedure, in event order. Events are never consumed or altered,
-// and every event is passed on with CallNextHookEx so other programs' hooks
-// keep working.
+// main window procedure, in event order, and the tick it runs has finished
+// before the next event. A hook copies the event, asks the trigger whether to
+// pass or swallow it (only the "Mouse wheel" type ever swallows), relays the
+// report and returns; whatever must be given back to programs is injected
+// later, from a message posted to the main window, never inside a hook.
+// Events the program injected itself are passed on untouched and unreported.
 #include "input/hooks.h"
+#include "input/inject.h"
 #include "input/key_names.h"
+#include "input/trigger.h"
 #include "scroll/settings.h"
 #include <string.h>
 
@@ -14,6 +19,8 @@ volatile unsigned nMouseEventsSeen, nKeyEventsSeen;
 // hook is installed by Start before the title says ON, and an event that
 // arrives in between must not leave the keys dead for the whole ON period.
 static HWND hMouseTarget, hKeyboardTarget;
+
+static TRIGGER trigger;
 
 struct FINDMAIN {
     const char *szTitle;
@@ -47,12 +54,72 @@ HWND FindOwnMainWindow(const char *title)
     return find.hFound;
 }
 
+static TRIGGERCONFIG TriggerConfig(void)
+{
+    TRIGGERCONFIG c;
+    c.bKeep = Settings.bScrolling && Settings.nMessageType == MESSAGE_WHEEL;
+    c.nHoldVk = Settings.bHoldKey ? Settings.nScrollVk : 0;
+    c.bMiddle = Settings.bMiddleButton != 0;
+    c.nDrags = Settings.nDragTicks;
+    return c;
+}
+
+// The trigger's answer for one event; a give-back is asked for by a message.
+static BOOL Swallow(HWND target, TRIGGEREVENT *e, int nAsyncVk)
+{
+    TRIGGERCONFIG c = TriggerConfig();
+    // Only a press the trigger may keep needs to know whether programs
+    // already have it down (the hooks run before the key state changes).
+    if (c.bKeep && e->bDown && nAsyncVk)
+        e->bWasDown = GetAsyncKeyState(nAsyncVk) < 0;
+    TRIGGERANSWER a = TriggerOnEvent(&trigger, e, &c);
+    if (a.bGiveBack && target)
+        PostMessageA(target, WM_GIVEBACK, 0, 0);
+    return a.bSwallow;
+}
+
+// A mouse message as a trigger event; FALSE for moves and the like.
+static BOOL MouseEvent(WPARAM wParam, const MSLLHOOKSTRUCT *ll, TRIGGEREVENT *e, int *pAsyncVk)
+{
+    memset(e, 0, sizeof *e);
+    e->nKind = TRIG_BUTTON;
+    switch (wParam) {
+    case WM_LBUTTONDOWN: case WM_LBUTTONUP: e->nCode = TRIG_LEFT; *pAsyncVk = VK_LBUTTON; break;
+    case WM_RBUTTONDOWN: case WM_RBUTTONUP: e->nCode = TRIG_RIGHT; *pAsyncVk = VK_RBUTTON; break;
+    case WM_MBUTTONDOWN: case WM_MBUTTONUP: e->nCode = TRIG_MIDDLE; *pAsyncVk = VK_MBUTTON; break;
+    case WM_XBUTTONDOWN: case WM_XBUTTONUP:
+        e->nCode = HIWORD(ll->mouseData) == XBUTTON1 ? TRIG_X1 : TRIG_X2;
+        *pAsyncVk = 0;
+        break;
+    case WM_MOUSEWHEEL: case WM_MOUSEHWHEEL:
+        e->nKind = TRIG_WHEEL;
+        e->bDown = 1;
+        e->nWheelDelta = (short)HIWORD(ll->mouseData);
+        e->bHorizontal = wParam == WM_MOUSEHWHEEL;
+        *pAsyncVk = 0;
+        return TRUE;
+    default:
+        return FALSE;
+    }
+    e->bDown = wParam == WM_LBUTTONDOWN || wParam == WM_RBUTTONDOWN || wParam == WM_MBUTTONDOWN ||
+               wParam == WM_XBUTTONDOWN;
+    return TRUE;
+}
+
 LRESULT CALLBACK MouseHookProc(int code, WPARAM wParam, LPARAM lParam)
 {
     if (code >= 0) {
         const MSLLHOOKSTRUCT *event = (const MSLLHOOKSTRUCT *)lParam;
+        if (IsOwnInput(event->dwExtraInfo)) {
+            nMouseEventsSeen++;             // the hook is alive all the same
+            return CallNextHookEx(Settings.hMouseHook, code, wParam, lParam);
+        }
         if (!hMouseTarget)
             hMouseTarget = FindOwnMainWindow("");
+        TRIGGEREVENT e;
+        int nAsyncVk = 0;
+        BOOL bSwallow = MouseEvent(wParam, event, &e, &nAsyncVk) &&
+                        Swallow(hMouseTarget, &e, nAsyncVk);
         if (hMouseTarget) {
             // The watchdog counts only events that reached the window.
             nMouseEventsSeen++;
@@ -62,6 +129,8 @@ LRESULT CALLBACK MouseHookProc(int code, WPARAM wParam, LPARAM lParam)
             else if (wParam == WM_MBUTTONUP)
                 SendMessageA(hMouseTarget, WM_HOOKKEY, MIDDLE_BUTTON_KEY, 0);
         }
+        if (bSwallow)
+            return 1;
     }
     return CallNextHookEx(Settings.hMouseHook, code, wParam, lParam);
 }
@@ -70,16 +139,45 @@ LRESULT CALLBACK KeyboardHookProc(int code, WPARAM wParam, LPARAM lParam)
 {
     if (code >= 0) {
         const KBDLLHOOKSTRUCT *event = (const KBDLLHOOKSTRUCT *)lParam;
+        if (IsOwnInput(event->dwExtraInfo)) {
+            nKeyEventsSeen++;
+            return CallNextHookEx(Settings.hKeyboardHook, code, wParam, lParam);
+        }
         int pressed = (event->flags & LLKHF_UP) ? 0 : 1;
         if (!hKeyboardTarget)
             hKeyboardTarget = FindOwnMainWindow("");
+        TRIGGEREVENT e = {};
+        e.nKind = TRIG_KEY;
+        e.nCode = FoldModifierVk((int)event->vkCode);
+        e.bDown = pressed;
+        e.nRawVk = (int)event->vkCode;
+        e.nScan = (int)event->scanCode;
+        e.bExtended = (event->flags & LLKHF_EXTENDED) != 0;
+        BOOL bSwallow = Swallow(hKeyboardTarget, &e, (int)event->vkCode);
         if (hKeyboardTarget) {
             nKeyEventsSeen++;
-            SendMessageA(hKeyboardTarget, WM_HOOKKEY, (WPARAM)FoldModifierVk((int)event->vkCode),
-                         pressed);
+            SendMessageA(hKeyboardTarget, WM_HOOKKEY, (WPARAM)e.nCode, pressed);
         }
+        if (bSwallow)
+            return 1;
     }
     return CallNextHookEx(Settings.hKeyboardHook, code, wParam, lParam);
+}
+
+void GiveBackHeldInput(void)
+{
+    // Each event stays queued while it is injected: real events that reach
+    // the hooks meanwhile (they can, inside SendInput) queue up behind it.
+    while (const TRIGGEREVENT *e = TriggerNextGiveBack(&trigger)) {
+        TRIGGEREVENT copy = *e;
+        InjectEvent(&copy);
+        TriggerGiveBackDone(&trigger);
+    }
+}
+
+void ForgetHeldTriggers(void)
+{
+    TriggerForget(&trigger);
 }
 
 // A new hook looks its window up again at its first event. Either title will

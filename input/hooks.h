@@ -13,5 +13,11 @@ HHOOK InstallKeyboardHook(void);
 // Events each hook has seen so far, for the hook watchdog.
 extern volatile unsigned nMouseEventsSeen, nKeyEventsSeen;
 
+// Injects what the hooks kept back and must give back to programs, in order
+// (on WM_GIVEBACK, and before the hooks go at exit).
+void GiveBackHeldInput(void);
+// Forgets a kept trigger press: switched OFF, a hook installed again.
+void ForgetHeldTriggers(void);
+
 // Finds this process's main window by class and title ("" = either title).
 HWND FindOwnMainWindow(const char *title);

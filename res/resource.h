@@ -42,6 +42,7 @@
 #define IDC_THICKNESSFRAME     101
 #define MESSAGE_POST           1545   // radio ids double as nMessageType values
 #define MESSAGE_SEND           1546
+#define MESSAGE_WHEEL          1547   // wheel messages to the window under the point
 #define IDC_HOLDKEY            1624
 #define IDC_KEYLIST            1625
 #define IDC_ARROWKEYS          1626

@@ -10,6 +10,7 @@
 #include "scroll/settings.h"
 #include "scroll/text_match.h"
 #include "scroll/tick_budget.h"
+#include "scroll/wheel_delivery.h"
 #include <stdlib.h>
 #include <string.h>
 
@@ -95,18 +96,6 @@ static void SendBounded(DELIVERY *d, const CHILD *c, UINT msg, WPARAM wParam)
         Skip(d, c->dwThread);
 }
 
-// A send's wait lets hook calls in; posting never waits, so a long posting
-// tick (a repeat-timer tick at an edge, say) looks for them itself now and
-// then. Otherwise every input event would wait for the rest of that tick
-// before its own could even start.
-static void LetHookCallsIn(void)
-{
-    if (HIWORD(GetQueueStatus(QS_SENDMESSAGE)) & QS_SENDMESSAGE) {
-        MSG msg;
-        PeekMessageA(&msg, NULL, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-    }
-}
-
 static void PostOne(DELIVERY *d, const CHILD *c, UINT msg, WPARAM wParam)
 {
     if (++d->nPosted % POSTS_BETWEEN_LOOKS == 0)
@@ -159,15 +148,19 @@ void DeliverSteps(HWND target, const STEPSEGMENT *segments, int nSegments)
         if (segments[s].nRepeat > 0 && segments[s].nDirections > 0)
             bAny = TRUE;
     int nType = Settings.nMessageType;
-    if (!bAny || (nType != MESSAGE_POST && nType != MESSAGE_SEND))
+    if (!bAny || (nType != MESSAGE_POST && nType != MESSAGE_SEND && nType != MESSAGE_WHEEL))
         return;
 
     TICKBUDGET budget;
     BeginTickBudget(&budget);
-    DELIVERY d;
-    d.nMessageType = nType;
-    d.nChildren = d.nSkipped = d.nPosted = 0;
-    DeliverClassic(&d, target, segments, nSegments);
+    if (nType == MESSAGE_WHEEL) {
+        DeliverWheelSteps(target, segments, nSegments);
+    } else {
+        DELIVERY d;
+        d.nMessageType = nType;
+        d.nChildren = d.nSkipped = d.nPosted = 0;
+        DeliverClassic(&d, target, segments, nSegments);
+    }
     EndTickBudget(&budget);
 }
 

@@ -1,6 +1,7 @@
-// The one door through which scroll steps leave the program: line-scroll
-// messages to the target's descendants that pass the class filter, sent or
-// posted as the message type says, within the tick's time budget.
+// The one door through which scroll steps leave the program, within the
+// tick's time budget: line-scroll messages to the target's descendants that
+// pass the class filter, sent or posted, or, in the "Mouse wheel" type, wheel
+// messages posted to the one window under the point.
 #pragma once
 #include <windows.h>
 #include "scroll/steps.h"

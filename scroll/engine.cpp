@@ -10,6 +10,14 @@
 #include "scroll/target.h"
 #include "scroll/tick_plan.h"
 
+static int DragHeld(void)
+{
+    DRAGSTATE d = {Settings.nMessageType == MESSAGE_WHEEL, Settings.bHoldKey,
+                   Settings.bMiddleButton, Settings.bKeyHeld, Settings.bHoldKeyDown,
+                   Settings.bMiddleDown};
+    return IsDragHeld(&d);
+}
+
 void ScrollTick(void)
 {
     if (!Settings.bScrolling)
@@ -20,7 +28,8 @@ void ScrollTick(void)
                       Settings.nScrollTimes);
     // The drag references move only when the tick has a target to scroll.
     int lastX = Settings.nLastX, lastY = Settings.nLastY;
-    if ((Settings.bHoldKey || Settings.bMiddleButton) && Settings.bKeyHeld)
+    int nEdgeSegments = plan.nSegments;
+    if (DragHeld())
         PlanDragSteps(&plan, Settings.nMouseX, Settings.nMouseY, &lastX, &lastY,
                       Settings.nSensitivity, Settings.nScrollTimes);
     if (plan.nSegments == 0)
@@ -30,6 +39,10 @@ void ScrollTick(void)
         return;
     Settings.nLastX = lastX;
     Settings.nLastY = lastY;
+    // Counted before delivery: a tick nested in this one's delivery must see
+    // that a drag is under way.
+    if (plan.nSegments > nEdgeSegments)
+        Settings.nDragTicks++;
     DeliverSteps(target, plan.aSegments, plan.nSegments);
 }
 
@@ -76,7 +89,11 @@ void OnKeyReport(int vk, int pressed)
     }
     if (vk == Settings.nScrollVk || vk == MIDDLE_BUTTON_KEY) {
         Settings.bKeyHeld = (short)pressed;
-        if (Settings.bKeyHeld && (Settings.bHoldKey || Settings.bMiddleButton))
+        if (vk == MIDDLE_BUTTON_KEY)
+            Settings.bMiddleDown = pressed != 0;
+        else
+            Settings.bHoldKeyDown = pressed != 0;
+        if (Settings.bKeyHeld && DragHeld())
             ScrollTick();
     }
 }

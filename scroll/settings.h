@@ -8,6 +8,7 @@
 
 #define WM_HOOKMOUSE   (WM_USER + 100)   // 1124: wParam x, lParam y
 #define WM_HOOKKEY     (WM_USER + 101)   // 1125: wParam vk, lParam 1 pressed / 0 released
+#define WM_GIVEBACK    (WM_USER + 102)   // 1126: the hooks kept input that programs must get
 #define WM_TRAYNOTIFY  (WM_USER + 800)   // 1824: tray icon callback
 
 #define MIDDLE_BUTTON_KEY 1827           // WM_HOOKKEY "key" of the middle button
@@ -57,7 +58,10 @@ struct SETTINGS {
     // Runtime state, never saved.
     int nScrollVk;
     int bScrolling;
-    short bKeyHeld;
+    short bKeyHeld;           // the hold key or the middle button: the last report said down
+    int bHoldKeyDown;         // each on its own, for the "Mouse wheel" type, where
+    int bMiddleDown;          // each drags only when its own option is on
+    unsigned nDragTicks;      // ticks that delivered drag steps, ever
     int nMouseX, nMouseY;
     int nLastX, nLastY;
     int nScreenMaxX, nScreenMaxY;
@@ -66,6 +70,10 @@ struct SETTINGS {
     SCREENRECT arcMonitors[MAX_MONITOR_RECTS];
     SCREENRECT arcWorkAreas[MAX_MONITOR_RECTS];
     int nMonitors;
+    // One scroll step as a wheel turn (from the user's wheel settings;
+    // 0 until read), vertically and horizontally.
+    int nWheelLineDelta;
+    int nWheelCharDelta;
     int bTimerRunning;
     UINT_PTR idRepeatTimer;
     int bInTray;

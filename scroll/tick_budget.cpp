@@ -45,3 +45,11 @@ UINT SendTimeoutNow(void)
     // of them has ended by the deadline plus one allowance.
     return Now() < llDeadline ? SEND_TIMEOUT_MS : 0;
 }
+
+void LetHookCallsIn(void)
+{
+    if (HIWORD(GetQueueStatus(QS_SENDMESSAGE)) & QS_SENDMESSAGE) {
+        MSG msg;
+        PeekMessageA(&msg, NULL, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    }
+}

@@ -23,6 +23,12 @@ void EndTickBudget(TICKBUDGET *budget);
 
 // Whether a message may still be started.
 BOOL TickTimeLeft(void);
+// A send's wait lets waiting hook calls in; posting never waits, so a long
+// posting tick (a repeat-timer tick at an edge, say) lets them in itself now
+// and then. Otherwise every input event would wait for the rest of that tick
+// before its own could even start.
+void LetHookCallsIn(void);
+
 // How long a send started now may wait, in ms: SEND_TIMEOUT_MS, or 0 once
 // nothing may be sent.
 UINT SendTimeoutNow(void);

@@ -73,6 +73,13 @@ void PlanDragSteps(TICKPLAN *plan, int x, int y, int *lastX, int *lastY,
     AddSegment(plan, rest, nRest, nTimes - 1);
 }
 
+int IsDragHeld(const DRAGSTATE *d)
+{
+    if (d->bWheelType)
+        return (d->bHoldKey && d->bHoldKeyDown) || (d->bMiddleButton && d->bMiddleDown);
+    return (d->bHoldKey || d->bMiddleButton) && d->bKeyHeld;
+}
+
 unsigned RepeatPeriodMs(int nRepeatMs)
 {
     const int nMin = 0xA;              // USER_TIMER_MINIMUM

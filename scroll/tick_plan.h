@@ -17,6 +17,17 @@ void PlanEdgeSteps(TICKPLAN *plan, int nSides, int nTimes);
 void PlanDragSteps(TICKPLAN *plan, int x, int y, int *lastX, int *lastY,
                    int nSensitivity, int nTimes);
 
+// Whether drag scrolling is under way. In the classic types the hold key and
+// the middle button share one held state, and either option enables both;
+// in the "Mouse wheel" type each drags only when its own option is on.
+struct DRAGSTATE {
+    int bWheelType;
+    int bHoldKey, bMiddleButton;        // the options
+    int bKeyHeld;                       // the shared state of the classic types
+    int bHoldKeyDown, bMiddleDown;      // each trigger on its own
+};
+int IsDragHeld(const DRAGSTATE *d);
+
 // The USER_TIMER_MINIMUM..USER_TIMER_MAXIMUM range that timers accept: a
 // negative or zero period from an edited file must not become ~49 days.
 unsigned RepeatPeriodMs(int nRepeatMs);

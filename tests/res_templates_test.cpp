@@ -134,7 +134,7 @@ const DWORD DIALOG = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALF
 
 }  // namespace
 
-TEST_CASE("OPTIONSDLG holds its 33 controls in tab order")
+TEST_CASE("OPTIONSDLG holds its 34 controls in tab order")
 {
     TEMPLATE t = LoadTemplate("OPTIONSDLG");
     CHECK(t.style == DIALOG);
@@ -153,8 +153,9 @@ TEST_CASE("OPTIONSDLG holds its 33 controls in tab order")
         {1524, "edit", "Edit", 4, 12, 56, 12, NUMEDIT},
         {1532, "static", "Sensitivity", 4, 4, 56, 8, LABEL},
         {1533, "static", "Message Type:", 4, 52, 56, 10, LABEL},
-        {1545, "button", "PostMessage", 8, 94, 48, 30, RADIO},
-        {1546, "button", "SendMessage", 8, 64, 48, 30, RADIO},
+        {1545, "button", "PostMessage", 8, 85, 48, 20, RADIO},
+        {1546, "button", "SendMessage", 8, 64, 48, 20, RADIO},
+        {1547, "button", "Mouse wheel", 8, 106, 48, 20, RADIO},
         {1534, "static", "Scroll X Times", 4, 28, 56, 8, LABEL},
         {1525, "edit", "Edit", 4, 36, 56, 12, NUMEDIT},
         {1625, "listbox", "ListBox1", 68, 28, 96, 36,
