@@ -1,0 +1,161 @@
+// Wheel delivery to real windows: the receiver is the deepest visible,
+// enabled window under the point, whatever its class; one message per step
+// with the turn in the high word, no key flags, the point in lParam.
+#include <doctest.h>
+#include "scroll/delivery.h"
+#include "scroll/engine.h"
+#include "scroll/settings.h"
+#include "test_support.h"
+#include <vector>
+
+struct WHEELSEEN {
+    HWND hwnd;
+    UINT msg;
+    int turn;
+    int keys;
+    int x, y;
+};
+static std::vector<WHEELSEEN> seen;
+
+static LRESULT CALLBACK RecordProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_MOUSEWHEEL || msg == WM_MOUSEHWHEEL) {
+        seen.push_back({hwnd, msg, (short)HIWORD(wParam), LOWORD(wParam),
+                        (short)LOWORD(lParam), (short)HIWORD(lParam)});
+        return 0;
+    }
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+static HWND Make(const char *cls, HWND parent, int x, int y, int w, int h, DWORD style = 0)
+{
+    WNDCLASSA wc = {};
+    if (!GetClassInfoA(GetModuleHandleA(NULL), cls, &wc)) {
+        wc.lpfnWndProc = RecordProc;
+        wc.hInstance = GetModuleHandleA(NULL);
+        wc.lpszClassName = cls;
+        wc.hbrBackground = (HBRUSH)GetStockObject(WHITE_BRUSH);
+        RegisterClassA(&wc);
+    }
+    DWORD s = parent ? WS_CHILD | WS_VISIBLE | style : WS_OVERLAPPEDWINDOW | WS_VISIBLE;
+    return CreateWindowExA(0, cls, "Wheel", s, x, y, w, h, parent, NULL, GetModuleHandleA(NULL),
+                           NULL);
+}
+
+static void Reset(void)
+{
+    SetDefaultSettings();
+    Settings.nScreenMaxX = 1023;
+    Settings.nScreenMaxY = 767;
+    Settings.bScrolling = 1;
+    Settings.bEdgeRepeat = 0;
+    Settings.nMessageType = MESSAGE_WHEEL;
+    Settings.nWheelLineDelta = 40;       // three lines a notch
+    Settings.nWheelCharDelta = 30;       // four characters a notch
+    seen.clear();
+}
+
+static POINT ClientToScreenPt(HWND w, int x, int y)
+{
+    POINT p = {x, y};
+    ClientToScreen(w, &p);
+    return p;
+}
+
+TEST_CASE("the receiver is the deepest visible, enabled window under the point")
+{
+    Reset();
+    HWND top = Make("WheelFrame", NULL, 100, 100, 400, 300);
+    HWND pane = Make("WheelPane", top, 10, 10, 300, 200);         // a frame...
+    HWND content = Make("WheelContent", pane, 20, 20, 200, 100);  // ...and its content
+    HWND off = Make("WheelContent", pane, 230, 20, 50, 50, WS_DISABLED);
+    HWND hidden = Make("WheelContent", top, 320, 10, 60, 60);
+    ShowWindow(hidden, SW_HIDE);
+    SetForegroundWindow(top);
+    PumpUntil([&] { return GetForegroundWindow() == top; }, 5000);
+
+    struct { const char *where; POINT at; HWND receiver; } rows[] = {
+        {"over the content", ClientToScreenPt(content, 5, 5), content},
+        {"over the frame beside it", ClientToScreenPt(pane, 5, 150), pane},
+        {"over a disabled child", ClientToScreenPt(off, 5, 5), pane},
+        {"over a hidden child", ClientToScreenPt(top, 330, 20), top},
+        {"over the caption", POINT{200, 102}, top},
+    };
+    for (auto &r : rows) {
+        CAPTURE(r.where);
+        seen.clear();
+        Settings.nMouseX = r.at.x;
+        Settings.nMouseY = r.at.y;
+        ScrollChildren(top, SCROLL_DOWN);
+        PumpUntil([] { return !seen.empty(); }, 5000);
+        REQUIRE(seen.size() == 1);
+        CHECK(seen[0].hwnd == r.receiver);
+        CHECK(seen[0].msg == (UINT)WM_MOUSEWHEEL);
+        CHECK(seen[0].turn == -40);
+        CHECK(seen[0].keys == 0);
+        CHECK(seen[0].x == r.at.x);
+        CHECK(seen[0].y == r.at.y);
+    }
+
+    // The cursor outside the window (on the taskbar, on the last row of the
+    // screen): the middle of the client area, and the window found there.
+    RECT rc;
+    GetClientRect(top, &rc);
+    POINT mid = ClientToScreenPt(top, rc.right / 2, rc.bottom / 2);
+    seen.clear();
+    Settings.nMouseX = 900;
+    Settings.nMouseY = 767;
+    ScrollChildren(top, SCROLL_UP);
+    PumpUntil([] { return !seen.empty(); }, 5000);
+    REQUIRE(seen.size() == 1);
+    CHECK(seen[0].turn == 40);
+    CHECK(seen[0].x == mid.x);
+    CHECK(seen[0].y == mid.y);
+    HWND under = WindowFromPoint(mid);
+    CHECK(seen[0].hwnd == under);
+    DestroyWindow(top);
+}
+
+TEST_CASE("one message per step, in order, to a window with no children; any class")
+{
+    Reset();
+    HWND top = Make("Static9", NULL, 100, 100, 300, 200);   // a class the filter would refuse
+    SetForegroundWindow(top);
+    PumpUntil([&] { return GetForegroundWindow() == top; }, 5000);
+    Settings.nMouseX = 200;
+    Settings.nMouseY = 200;
+    STEPSEGMENT steps[2] = {{{SCROLL_LEFT, SCROLL_LEFT}, 1, 3}, {{SCROLL_RIGHT, SCROLL_UP}, 2, 2}};
+    DeliverSteps(top, steps, 2);
+    PumpUntil([] { return seen.size() >= 7; }, 5000);
+    REQUIRE(seen.size() == 7);
+    const int turns[7] = {-30, -30, -30, 30, 40, 30, 40};
+    for (int i = 0; i < 7; i++) {
+        CAPTURE(i);
+        CHECK(seen[i].hwnd == top);
+        CHECK(seen[i].msg == (turns[i] == 40 ? (UINT)WM_MOUSEWHEEL : (UINT)WM_MOUSEHWHEEL));
+        CHECK(seen[i].turn == turns[i]);
+    }
+
+    // Through the engine: the edge and nScrollTimes as in the other types.
+    seen.clear();
+    Settings.nScrollTimes = 4;
+    OnMouseReport(200, 0);
+    PumpUntil([] { return seen.size() >= 4; }, 5000);
+    CHECK(seen.size() == 4);
+    // The cursor at the top edge lies outside the window: the client's middle.
+    RECT rc;
+    GetClientRect(top, &rc);
+    POINT mid = ClientToScreenPt(top, rc.right / 2, rc.bottom / 2);
+    CHECK(seen[0].x == mid.x);
+    CHECK(seen[0].y == mid.y);
+
+    // Two billion steps still make a bounded tick.
+    Settings.nScrollTimes = 2000000000;
+    DWORD start = GetTickCount();
+    OnMouseReport(200, 0);
+    CHECK(GetTickCount() - start < 600);
+    DestroyWindow(top);
+    MSG m;
+    while (PeekMessageA(&m, NULL, 0, 0, PM_REMOVE))   // drop what was posted
+        ;
+}
