@@ -1,0 +1,180 @@
+// The recorder thread. Records are kept under a lock: the windows' thread
+// writes them, the test thread takes them.
+#include "e2e_support_recorder.h"
+#include "e2e_support.h"
+
+#define WM_MARKER (WM_APP + 10)
+#define WM_QUERYKEY (WM_APP + 11)
+#define WM_TAKEFOCUS (WM_APP + 12)
+
+static CRITICAL_SECTION lock;
+static std::vector<WHEELRECORD> wheels;
+static std::vector<INPUTRECORD> inputs;
+static int nScrolled, nZooms;
+static volatile LONG nMarkerSeen;
+static LONG nMarkerPosted;
+static HANDLE hThread, hReady;
+static DWORD dwThreadId;
+static RECORDER windows;
+
+static bool ControlDown(void)
+{
+    return GetKeyState(VK_CONTROL) < 0;
+}
+
+static LRESULT CALLBACK RecorderProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    switch (msg) {
+    case WM_MOUSEWHEEL:
+    case WM_MOUSEHWHEEL: {
+        // The frame itself never scrolls: only its content does.
+        if (hwnd == windows.hFramed)
+            return 0;
+        WHEELRECORD w = {hwnd, msg, (short)HIWORD(wParam), LOWORD(wParam),
+                         (short)LOWORD(lParam), (short)HIWORD(lParam), ControlDown(),
+                         GetAsyncKeyState(VK_CONTROL) < 0};
+        EnterCriticalSection(&lock);
+        wheels.push_back(w);
+        if (hwnd == windows.hPlain) {
+            if (w.bControl)
+                nZooms++;
+            else
+                nScrolled += w.turn;
+        }
+        LeaveCriticalSection(&lock);
+        return 0;
+    }
+    case WM_KEYDOWN: case WM_KEYUP: case WM_SYSKEYDOWN: case WM_SYSKEYUP: case WM_CHAR:
+    case WM_LBUTTONDOWN: case WM_LBUTTONUP: case WM_MBUTTONDOWN: case WM_MBUTTONUP:
+    case WM_RBUTTONDOWN: case WM_RBUTTONUP:
+        if (hwnd == windows.hPlain) {
+            EnterCriticalSection(&lock);
+            inputs.push_back({msg, wParam, ControlDown()});
+            LeaveCriticalSection(&lock);
+        }
+        return msg == WM_SYSKEYDOWN || msg == WM_SYSKEYUP
+                   ? DefWindowProcA(hwnd, msg, wParam, lParam) : 0;
+    case WM_MARKER:
+        InterlockedExchange(&nMarkerSeen, (LONG)wParam);
+        return 0;
+    case WM_QUERYKEY:
+        return GetKeyState((int)wParam) < 0;
+    case WM_TAKEFOCUS:
+        SetForegroundWindow(hwnd);
+        SetFocus(hwnd);
+        return GetFocus() == hwnd;
+    }
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+static HWND Make(const char *cls, HWND parent, int x, int y, int w, int h)
+{
+    WNDCLASSA wc = {};
+    if (!GetClassInfoA(GetModuleHandleA(NULL), cls, &wc)) {
+        wc.lpfnWndProc = RecorderProc;
+        wc.hInstance = GetModuleHandleA(NULL);
+        wc.lpszClassName = cls;
+        wc.hCursor = LoadCursorA(NULL, (LPCSTR)IDC_ARROW);
+        wc.hbrBackground = (HBRUSH)GetStockObject(WHITE_BRUSH);
+        RegisterClassA(&wc);
+    }
+    DWORD style = parent ? WS_CHILD | WS_VISIBLE | WS_BORDER : WS_OVERLAPPEDWINDOW | WS_VISIBLE;
+    return CreateWindowExA(0, cls, cls, style, x, y, w, h, parent, NULL, GetModuleHandleA(NULL),
+                           NULL);
+}
+
+static DWORD WINAPI RecorderThread(void *)
+{
+    windows.hPlain = Make("WheelOnlyPlain", NULL, 50, 100, 400, 300);
+    windows.hFramed = Make("WheelOnlyFrame", NULL, 560, 420, 400, 300);
+    // The content fills the frame's client area but for a margin, so the
+    // middle of the client area lies on it.
+    RECT rc = {};
+    GetClientRect(windows.hFramed, &rc);
+    windows.hContent = Make("WheelOnlyContent", windows.hFramed, 20, 20, rc.right - 40,
+                            rc.bottom - 40);
+    SetEvent(hReady);
+    MSG msg;
+    while (GetMessageA(&msg, NULL, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    DestroyWindow(windows.hPlain);
+    DestroyWindow(windows.hFramed);
+    return 0;
+}
+
+bool StartRecorder(RECORDER *r)
+{
+    InitializeCriticalSection(&lock);
+    hReady = CreateEventA(NULL, TRUE, FALSE, NULL);
+    hThread = CreateThread(NULL, 0, RecorderThread, NULL, 0, &dwThreadId);
+    WaitForSingleObject(hReady, 20000);
+    *r = windows;
+    return windows.hPlain && windows.hFramed && windows.hContent;
+}
+
+void StopRecorder(void)
+{
+    PostThreadMessageA(dwThreadId, WM_QUIT, 0, 0);
+    WaitForSingleObject(hThread, 10000);
+    CloseHandle(hThread);
+    CloseHandle(hReady);
+    DeleteCriticalSection(&lock);
+}
+
+// Posted messages of one thread are handled in order, and input that reached
+// its queue before the marker is handled before it.
+static void Settle(void)
+{
+    LONG id = ++nMarkerPosted;
+    PostMessageA(windows.hPlain, WM_MARKER, (WPARAM)id, 0);
+    WaitFor([&] { return nMarkerSeen == id; }, 10000);
+}
+
+std::vector<WHEELRECORD> TakeWheels(void)
+{
+    Settle();
+    EnterCriticalSection(&lock);
+    std::vector<WHEELRECORD> out;
+    out.swap(wheels);
+    LeaveCriticalSection(&lock);
+    return out;
+}
+
+std::vector<INPUTRECORD> TakeInputs(void)
+{
+    Settle();
+    EnterCriticalSection(&lock);
+    std::vector<INPUTRECORD> out;
+    out.swap(inputs);
+    LeaveCriticalSection(&lock);
+    return out;
+}
+
+int PlainScrolled(void)
+{
+    Settle();
+    return nScrolled;
+}
+
+int PlainZooms(void)
+{
+    Settle();
+    return nZooms;
+}
+
+bool RecorderKeyDown(int vk)
+{
+    Settle();
+    DWORD_PTR down = 0;
+    SendMessageTimeoutA(windows.hPlain, WM_QUERYKEY, (WPARAM)vk, 0, SMTO_NORMAL, 5000, &down);
+    return down != 0;
+}
+
+bool RecorderForeground(HWND hwnd)
+{
+    DWORD_PTR ok = 0;
+    SendMessageTimeoutA(hwnd, WM_TAKEFOCUS, 0, 0, SMTO_NORMAL, 5000, &ok);
+    return WaitFor([&] { return GetForegroundWindow() == hwnd; }, 5000);
+}

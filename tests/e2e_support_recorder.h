@@ -1,0 +1,50 @@
+// Stand-ins for today's programs, on a thread of their own in the test
+// process: a window with no child windows that scrolls only on wheel
+// messages (a WPF or browser window; it zooms instead when Control is down,
+// as those do), a frame whose content child scrolls only on wheel messages,
+// and, in the first window, a record of the key and button messages it gets.
+#pragma once
+#include <windows.h>
+#include <vector>
+
+struct WHEELRECORD {
+    HWND hwnd;
+    UINT msg;           // WM_MOUSEWHEEL or WM_MOUSEHWHEEL
+    int turn;           // the signed delta
+    int keys;           // the key flags of the low word
+    int x, y;           // the point
+    bool bControl;      // GetKeyState(VK_CONTROL) said down in the window's thread
+    bool bControlAsync; // GetAsyncKeyState(VK_CONTROL) said down
+};
+
+struct INPUTRECORD {
+    UINT msg;           // WM_KEYDOWN, WM_KEYUP, WM_CHAR, WM_MBUTTONDOWN, ...
+    WPARAM wParam;
+    bool bControl;      // GetKeyState(VK_CONTROL) at that message
+};
+
+struct RECORDER {
+    HWND hPlain;        // no child windows; records input too
+    HWND hFramed;       // the frame's top-level window
+    HWND hContent;      // the content child inside the frame
+};
+
+// Creates the windows (plain at 50,100 and framed at 560,420, both 400 x 300,
+// away from the middle of the screen where Wine's X pointer rests).
+bool StartRecorder(RECORDER *r);
+void StopRecorder(void);
+
+// Everything recorded since the last call, once everything posted to the
+// thread before this call has been handled.
+std::vector<WHEELRECORD> TakeWheels(void);
+std::vector<INPUTRECORD> TakeInputs(void);
+// Scroll and zoom totals of the plain window (turns of non-Control wheels,
+// and count of wheels that came with Control down).
+int PlainScrolled(void);
+int PlainZooms(void);
+
+// GetKeyState(vk) as the windows' thread sees it now: down or not.
+bool RecorderKeyDown(int vk);
+
+// Makes the window the foreground window with the keyboard focus.
+bool RecorderForeground(HWND hwnd);
