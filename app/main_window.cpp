@@ -45,6 +45,15 @@ static void ShowSwitchState(HWND hwnd, HMENU menu, int bOn)
                  (LPARAM)(bOn ? Settings.hGoBitmap : Settings.hStopBitmap));
 }
 
+// The drag lock shows where the user looks: in the tray icon's tip, and as a
+// pressed-in picture button. Never in the title: the hooks find the window
+// by it.
+static void ShowDragLock(HWND hwnd)
+{
+    UpdateTrayIcon(hwnd);
+    SendMessageA(Settings.hButton, BM_SETSTATE, Settings.bDragLocked, 0);
+}
+
 static void SwitchOn(HWND hwnd)
 {
     // Never a second keyboard hook: Start while ON is ignored.
@@ -76,7 +85,9 @@ static void SwitchOff(HWND hwnd)
     // A press kept from programs stays theirs to release: without the
     // keyboard hook its real release reaches them on its own.
     ForgetHeldTriggers();
+    EndDragLock();
     ShowSwitchState(hwnd, menu, 0);
+    SendMessageA(Settings.hButton, BM_SETSTATE, FALSE, 0);
 }
 
 // One copy of each modeless dialog: create it, or raise the open one.
@@ -179,6 +190,10 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         return 0;
     case WM_GIVEBACK:
         GiveBackHeldInput();
+        return 0;
+    case WM_HOOKTRIGGER:
+        if (OnTriggerReport((int)wParam))
+            ShowDragLock(hwnd);
         return 0;
     case WM_TIMER:
         if (wParam == HOOK_HEALTH_TIMER) {

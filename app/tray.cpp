@@ -16,9 +16,14 @@ static void FillTrayData(NOTIFYICONDATAA *nid, HWND window, UINT uFlags)
     if (uFlags) {
         nid->hIcon = Settings.hSmallIcon;
         // The title, a colon, two spaces and the hint; the title is cut so
-        // that the hint always fits the 64-byte tip.
+        // that the rest always fits the 64-byte tip. A drag lock shows
+        // between them.
         static const char szHint[] = ":  Left click for options.";
-        lstrcpynA(nid->szTip, Settings.szTitle, (int)(sizeof nid->szTip - (sizeof szHint - 1)));
+        static const char szLocked[] = ", drag locked";
+        const char *szMiddle = Settings.bDragLocked ? szLocked : "";
+        int nRoom = (int)(sizeof nid->szTip - (sizeof szHint - 1) - lstrlenA(szMiddle));
+        lstrcpynA(nid->szTip, Settings.szTitle, nRoom);
+        lstrcatA(nid->szTip, szMiddle);
         lstrcatA(nid->szTip, szHint);
     }
 }

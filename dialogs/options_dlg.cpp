@@ -42,6 +42,9 @@ static const OPTIONCONTROL aControls[] = {
     {IDC_CLASSOTHER, CTL_CHECK, &Settings.bClassOther, 0, 0, 0, 0},
     {IDC_MIDDLEBUTTON, CTL_CHECK, &Settings.bMiddleButton, 0, 0, 0, 0},
     {IDC_SAVEONEXIT, CTL_CHECK, &Settings.bSaveOnExit, 0, 0, 0, 0},
+    {IDC_DRAGLOCK, CTL_CHECK, &Settings.bDragLock, 0, 0, 0, 0},
+    {IDC_ONEAXIS, CTL_CHECK, &Settings.bOneAxis, 0, 0, 0, 0},
+    {IDC_REVERSE, CTL_CHECK, &Settings.bReverse, 0, 0, 0, 0},
 };
 
 // One spin control per number edit, in table order.

@@ -57,15 +57,19 @@ HWND FindOwnMainWindow(const char *title)
 static TRIGGERCONFIG TriggerConfig(void)
 {
     TRIGGERCONFIG c;
+    c.bWatch = Settings.bScrolling != 0;
     c.bKeep = Settings.bScrolling && Settings.nMessageType == MESSAGE_WHEEL;
     c.nHoldVk = Settings.bHoldKey ? Settings.nScrollVk : 0;
     c.bMiddle = Settings.bMiddleButton != 0;
+    c.bLockTaps = Settings.bDragLock != 0;
     c.nDrags = Settings.nDragTicks;
     return c;
 }
 
 // The trigger's answer for one event; a give-back is asked for by a message.
-static BOOL Swallow(HWND target, TRIGGEREVENT *e, int nAsyncVk)
+// *pReleased tells what a trigger's release ended (a tap, a drag), for the
+// report that follows the event's own.
+static BOOL Swallow(HWND target, TRIGGEREVENT *e, int nAsyncVk, int *pReleased)
 {
     TRIGGERCONFIG c = TriggerConfig();
     // Only a press the trigger may keep needs to know whether programs
@@ -75,7 +79,18 @@ static BOOL Swallow(HWND target, TRIGGEREVENT *e, int nAsyncVk)
     TRIGGERANSWER a = TriggerOnEvent(&trigger, e, &c);
     if (a.bGiveBack && target)
         PostMessageA(target, WM_GIVEBACK, 0, 0);
+    *pReleased = a.nReleased;
     return a.bSwallow;
+}
+
+// A trigger's tap or drag is reported after the release itself, like it in
+// event order: the lock it may toggle governs the next event.
+static void ReportRelease(HWND target, int nReleased)
+{
+    if (nReleased == RELEASED_TAP)
+        SendMessageA(target, WM_HOOKTRIGGER, TRIGGER_TAPPED, 0);
+    else if (nReleased == RELEASED_DRAG)
+        SendMessageA(target, WM_HOOKTRIGGER, TRIGGER_DRAGGED, 0);
 }
 
 // A mouse message as a trigger event; FALSE for moves and the like.
@@ -117,9 +132,9 @@ LRESULT CALLBACK MouseHookProc(int code, WPARAM wParam, LPARAM lParam)
         if (!hMouseTarget)
             hMouseTarget = FindOwnMainWindow("");
         TRIGGEREVENT e;
-        int nAsyncVk = 0;
+        int nAsyncVk = 0, nReleased = RELEASED_NOTHING;
         BOOL bSwallow = MouseEvent(wParam, event, &e, &nAsyncVk) &&
-                        Swallow(hMouseTarget, &e, nAsyncVk);
+                        Swallow(hMouseTarget, &e, nAsyncVk, &nReleased);
         if (hMouseTarget) {
             // The watchdog counts only events that reached the window.
             nMouseEventsSeen++;
@@ -128,6 +143,7 @@ LRESULT CALLBACK MouseHookProc(int code, WPARAM wParam, LPARAM lParam)
                 SendMessageA(hMouseTarget, WM_HOOKKEY, MIDDLE_BUTTON_KEY, 1);
             else if (wParam == WM_MBUTTONUP)
                 SendMessageA(hMouseTarget, WM_HOOKKEY, MIDDLE_BUTTON_KEY, 0);
+            ReportRelease(hMouseTarget, nReleased);
         }
         if (bSwallow)
             return 1;
@@ -153,10 +169,12 @@ LRESULT CALLBACK KeyboardHookProc(int code, WPARAM wParam, LPARAM lParam)
         e.nRawVk = (int)event->vkCode;
         e.nScan = (int)event->scanCode;
         e.bExtended = (event->flags & LLKHF_EXTENDED) != 0;
-        BOOL bSwallow = Swallow(hKeyboardTarget, &e, (int)event->vkCode);
+        int nReleased = RELEASED_NOTHING;
+        BOOL bSwallow = Swallow(hKeyboardTarget, &e, (int)event->vkCode, &nReleased);
         if (hKeyboardTarget) {
             nKeyEventsSeen++;
             SendMessageA(hKeyboardTarget, WM_HOOKKEY, (WPARAM)e.nCode, pressed);
+            ReportRelease(hKeyboardTarget, nReleased);
         }
         if (bSwallow)
             return 1;

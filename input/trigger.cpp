@@ -1,8 +1,11 @@
-// The trigger state machine. The hold key and the middle button each are
-// idle, kept (pressed, hidden from programs) or, the key only, in a chord
-// (given back because something else was pressed; everything passes until
-// its release). Nothing overtakes a give-back: while any event waits to be
-// given back, every key, button and wheel event queues up behind it.
+// The trigger state machine. Each trigger (the hold key, the middle button)
+// is idle, down, or in a chord (something else was pressed meanwhile). In the
+// "Mouse wheel" type the press is kept from programs: a chord gives it back
+// at once, followed by what was pressed, and everything then passes until the
+// release; a tap or click gives back both halves at its release, unless taps
+// lock scrolling; a drag keeps both halves. Nothing overtakes a give-back:
+// while any event waits to be given back, every key, button and wheel event
+// queues up behind it.
 #include "input/trigger.h"
 #include <string.h>
 
@@ -13,8 +16,8 @@ void TriggerInit(TRIGGER *t)
 
 void TriggerForget(TRIGGER *t)
 {
-    t->nKey = TRIGGER_IDLE;
-    t->nButton = TRIGGER_IDLE;
+    t->key.nState = TRIGGER_IDLE;
+    t->button.nState = TRIGGER_IDLE;
 }
 
 static void Queue(TRIGGER *t, const TRIGGEREVENT *e)
@@ -23,86 +26,90 @@ static void Queue(TRIGGER *t, const TRIGGEREVENT *e)
         t->aPending[t->nPending++] = *e;
 }
 
-static bool IsPress(const TRIGGEREVENT *e)
-{
-    return e->bDown != 0;      // key and button downs, wheel turns
-}
-
-// The hold key's own events while triggers are kept back.
-static bool OnHoldKey(TRIGGER *t, const TRIGGEREVENT *e, const TRIGGERCONFIG *c)
+// A trigger's own press or release. Returns whether to swallow it.
+static bool OnTrigger(TRIGGER *t, TRIGGERPRESS *p, const TRIGGEREVENT *e, const TRIGGERCONFIG *c,
+                      int *pReleased)
 {
     if (e->bDown) {
-        if (t->nKey == TRIGGER_IDLE) {
-            // Already down for programs (pressed before scrolling went ON):
-            // keeping it now would leave it down in them for good.
-            if (e->bWasDown) {
-                t->nKey = TRIGGER_CHORD;
-                return false;
-            }
-            t->nKey = TRIGGER_KEPT;
-            t->keyDown = *e;
-            t->nKeyDrags = c->nDrags;
-            return true;
-        }
-        return t->nKey == TRIGGER_KEPT;          // auto-repeat: as the press was
+        if (p->nState != TRIGGER_IDLE)
+            return p->nState == TRIGGER_DOWN && p->bKept;   // auto-repeat: as the press was
+        // Already down for programs (pressed before scrolling went ON):
+        // keeping it now would leave it down in them for good.
+        p->nState = e->bWasDown ? TRIGGER_CHORD : TRIGGER_DOWN;
+        p->bKept = c->bKeep && !e->bWasDown;
+        p->bOther = 0;
+        p->down = *e;
+        p->nDrags = c->nDrags;
+        return p->bKept;
     }
-    int was = t->nKey;
-    t->nKey = TRIGGER_IDLE;
-    if (was != TRIGGER_KEPT)
-        return false;                            // a chord's release, or an old press
-    if (c->nDrags == t->nKeyDrags) {             // a tap: programs get it after all
-        Queue(t, &t->keyDown);
+    int was = p->nState;
+    p->nState = TRIGGER_IDLE;
+    if (was == TRIGGER_IDLE)
+        return false;                  // the release of a press from before
+    bool bDragged = c->nDrags != p->nDrags;
+    if (was == TRIGGER_CHORD) {
+        *pReleased = bDragged ? RELEASED_DRAG : RELEASED_NOTHING;
+        return false;                  // programs have the press: give them the release
+    }
+    // The other trigger pressed meanwhile: no tap, though nothing to give back
+    // first either (a trigger that scrolls makes no chord).
+    *pReleased = bDragged ? RELEASED_DRAG : p->bOther ? RELEASED_NOTHING : RELEASED_TAP;
+    if (p->bKept && !bDragged && !(*pReleased == RELEASED_TAP && c->bLockTaps)) {
+        Queue(t, &p->down);            // not used for scrolling: programs get it after all
         Queue(t, e);
     }
-    return true;
+    return p->bKept;
 }
 
-static bool OnMiddle(TRIGGER *t, const TRIGGEREVENT *e, const TRIGGERCONFIG *c)
+static bool IsHoldKey(const TRIGGEREVENT *e, const TRIGGERCONFIG *c)
 {
-    if (e->bDown) {
-        if (t->nButton == TRIGGER_KEPT)
-            return true;
-        if (e->bWasDown)
-            return false;
-        t->nButton = TRIGGER_KEPT;
-        t->buttonDown = *e;
-        t->nButtonDrags = c->nDrags;
-        return true;
-    }
-    if (t->nButton != TRIGGER_KEPT)
-        return false;
-    t->nButton = TRIGGER_IDLE;
-    if (c->nDrags == t->nButtonDrags) {          // a click: give it back
-        Queue(t, &t->buttonDown);
-        Queue(t, e);
-    }
-    return true;
+    return e->nKind == TRIG_KEY && c->nHoldVk && e->nCode == c->nHoldVk;
+}
+
+static bool IsScrollingMiddle(const TRIGGEREVENT *e, const TRIGGERCONFIG *c)
+{
+    return e->nKind == TRIG_BUTTON && e->nCode == TRIG_MIDDLE && c->bMiddle;
+}
+
+// Changes of the program show in the configuration: a press followed under
+// another one is forgotten, as by TriggerForget. (One followed while the type
+// was classic may go on: programs have it, and will get its release.)
+static void ForgetIfStale(TRIGGERPRESS *p, const TRIGGERCONFIG *c, bool bStillScrolls)
+{
+    if (p->nState != TRIGGER_IDLE && (!c->bWatch || !bStillScrolls || (p->bKept && !c->bKeep)))
+        p->nState = TRIGGER_IDLE;
 }
 
 TRIGGERANSWER TriggerOnEvent(TRIGGER *t, const TRIGGEREVENT *e, const TRIGGERCONFIG *c)
 {
-    // Changes of the program show in the configuration: a press kept under
-    // another one is forgotten, as by TriggerForget.
-    if (t->nKey != TRIGGER_IDLE && (!c->bKeep || c->nHoldVk != t->keyDown.nCode))
-        t->nKey = TRIGGER_IDLE;
-    if (t->nButton != TRIGGER_IDLE && (!c->bKeep || !c->bMiddle))
-        t->nButton = TRIGGER_IDLE;
-
+    ForgetIfStale(&t->key, c, c->nHoldVk && c->nHoldVk == t->key.down.nCode);
+    ForgetIfStale(&t->button, c, c->bMiddle != 0);
     int nBefore = t->nPending;
+    int nReleased = RELEASED_NOTHING;
     bool bSwallow = false;
-    bool bHoldKey = e->nKind == TRIG_KEY && c->nHoldVk && e->nCode == c->nHoldVk;
-    bool bMiddle = e->nKind == TRIG_BUTTON && e->nCode == TRIG_MIDDLE && c->bMiddle;
-    if (c->bKeep && bHoldKey) {
-        bSwallow = OnHoldKey(t, e, c);
-    } else if (c->bKeep && bMiddle) {
-        bSwallow = OnMiddle(t, e, c);
-    } else if (t->nKey == TRIGGER_KEPT && IsPress(e)) {
-        // A chord: the key goes to programs first, then this press, and the
-        // rest passes until the key's release.
-        Queue(t, &t->keyDown);
-        Queue(t, e);
-        t->nKey = TRIGGER_CHORD;
-        bSwallow = true;
+    if (c->bWatch && IsHoldKey(e, c)) {
+        if (e->bDown && t->button.nState == TRIGGER_DOWN)
+            t->button.bOther = 1;
+        bSwallow = OnTrigger(t, &t->key, e, c, &nReleased);
+    } else if (c->bWatch && IsScrollingMiddle(e, c)) {
+        if (e->bDown && t->key.nState == TRIGGER_DOWN)
+            t->key.bOther = 1;
+        bSwallow = OnTrigger(t, &t->button, e, c, &nReleased);
+    } else if (e->bDown) {
+        // Something else pressed while the key is down: a chord. A kept key
+        // goes to programs first, then this press, and the rest passes
+        // until the key's release.
+        if (t->key.nState == TRIGGER_DOWN) {
+            t->key.nState = TRIGGER_CHORD;
+            if (t->key.bKept) {
+                Queue(t, &t->key.down);
+                Queue(t, e);
+                bSwallow = true;
+            }
+        }
+        // The button makes no chords: it stays kept, but is no click now.
+        if (t->button.nState == TRIGGER_DOWN)
+            t->button.bOther = 1;
     }
     // Nothing overtakes a give-back still waiting (a full queue lets the
     // event through rather than lose it).
@@ -110,7 +117,7 @@ TRIGGERANSWER TriggerOnEvent(TRIGGER *t, const TRIGGEREVENT *e, const TRIGGERCON
         Queue(t, e);
         bSwallow = true;
     }
-    TRIGGERANSWER a = {bSwallow ? 1 : 0, t->nPending > nBefore ? 1 : 0};
+    TRIGGERANSWER a = {bSwallow ? 1 : 0, t->nPending > nBefore ? 1 : 0, nReleased};
     return a;
 }
 

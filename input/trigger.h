@@ -3,10 +3,12 @@
 // message type a trigger that is used for scrolling must not reach programs
 // (Control would turn every wheel message into a zoom, a middle press starts
 // a browser's autoscroll), yet whatever it is not used for must: a tap, a
-// chord such as Control+C or Control+click, a middle click. This state
-// machine takes one input event, or one change of the program, at a time and
-// answers whether the hook passes or swallows the event and which events to
-// give back to programs afterwards. It knows nothing of windows.
+// chord such as Control+C or Control+click, a middle click. In every type the
+// machine also tells when a press turned out to be a tap (or click) or a drag,
+// which is what locks and unlocks drag scrolling. It takes one input event,
+// or one change of the program, at a time and answers whether the hook
+// passes or swallows the event, which events to give back to programs
+// afterwards, and what a released press was. It knows nothing of windows.
 #pragma once
 
 enum { TRIG_KEY, TRIG_BUTTON, TRIG_WHEEL };
@@ -27,30 +29,43 @@ struct TRIGGEREVENT {
 
 // What the program is doing now, as far as the triggers care.
 struct TRIGGERCONFIG {
-    int bKeep;          // scrolling is ON in the "Mouse wheel" type: triggers are kept back
+    int bWatch;         // scrolling is ON: presses of the triggers are followed
+    int bKeep;          // ON in the "Mouse wheel" type: triggers are kept back too
     int nHoldVk;        // the hold key's folded code; 0 when holding a key does not scroll
     int bMiddle;        // the middle button scrolls
+    int bLockTaps;      // taps lock drag scrolling: kept back, a tap is not given back
     unsigned nDrags;    // drag ticks delivered so far: compared at a release
 };
+
+// What a released press was (TRIGGERANSWER.nReleased).
+enum { RELEASED_NOTHING, RELEASED_TAP, RELEASED_DRAG };
 
 struct TRIGGERANSWER {
     int bSwallow;       // the hook keeps this event from programs
     int bGiveBack;      // events were queued to be given back (see TriggerNextGiveBack)
+    int nReleased;      // a trigger's release: a tap (or click) or the end of a drag
 };
 
 #define TRIGGER_QUEUE_SIZE 64
 
+// A trigger press being followed: down with nothing else pressed meanwhile
+// (DOWN), or down with something else pressed (CHORD, given back if kept).
+enum { TRIGGER_IDLE, TRIGGER_DOWN, TRIGGER_CHORD };
+
+struct TRIGGERPRESS {
+    int nState;
+    int bKept;                      // programs do not have it: it was swallowed
+    int bOther;                     // the other trigger was pressed meanwhile: no tap
+    TRIGGEREVENT down;              // the press, to give back
+    unsigned nDrags;                // drag ticks at the press
+};
+
 struct TRIGGER {
-    int nKey;                       // TRIGGER_IDLE, TRIGGER_KEPT or TRIGGER_CHORD
-    TRIGGEREVENT keyDown;           // the kept press, to give back
-    unsigned nKeyDrags;             // drag ticks at that press
-    int nButton;                    // TRIGGER_IDLE or TRIGGER_KEPT
-    TRIGGEREVENT buttonDown;
-    unsigned nButtonDrags;
+    TRIGGERPRESS key;
+    TRIGGERPRESS button;
     TRIGGEREVENT aPending[TRIGGER_QUEUE_SIZE];   // to give back, oldest first
     int nPending;
 };
-enum { TRIGGER_IDLE, TRIGGER_KEPT, TRIGGER_CHORD };
 
 void TriggerInit(TRIGGER *t);
 
@@ -58,9 +73,9 @@ void TriggerInit(TRIGGER *t);
 TRIGGERANSWER TriggerOnEvent(TRIGGER *t, const TRIGGEREVENT *e, const TRIGGERCONFIG *c);
 
 // Switched OFF, exiting, a hook installed again, or the message type
-// changed: a kept press is forgotten (programs never saw it, and its real
-// release reaching them later is harmless); nothing is given back for it.
-// Events already queued are still given back.
+// changed: a press is no longer followed; a kept one is forgotten (programs
+// never saw it, and its real release reaching them later is harmless), and
+// nothing is given back for it. Events already queued are still given back.
 void TriggerForget(TRIGGER *t);
 
 // The give-back queue. The injector gives back the first event, then calls

@@ -54,6 +54,9 @@
 #define IDC_CLASSCHANNEL       1732
 #define IDC_CLASSOTHER         1733
 #define IDC_MIDDLEBUTTON       1734
+#define IDC_DRAGLOCK           1735
+#define IDC_ONEAXIS            1736
+#define IDC_REVERSE            1737
 
 // Windows dialog.
 #define IDC_EXCLUDE            1629

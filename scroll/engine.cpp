@@ -14,7 +14,7 @@ static int DragHeld(void)
 {
     DRAGSTATE d = {Settings.nMessageType == MESSAGE_WHEEL, Settings.bHoldKey,
                    Settings.bMiddleButton, Settings.bKeyHeld, Settings.bHoldKeyDown,
-                   Settings.bMiddleDown};
+                   Settings.bMiddleDown, Settings.bDragLocked};
     return IsDragHeld(&d);
 }
 
@@ -26,22 +26,35 @@ void ScrollTick(void)
     if (Settings.bEdgeScroll == 1)
         PlanEdgeSteps(&plan, CursorEdgeSides(Settings.nMouseX, Settings.nMouseY),
                       Settings.nScrollTimes);
-    // The drag references move only when the tick has a target to scroll.
-    int lastX = Settings.nLastX, lastY = Settings.nLastY;
-    int nEdgeSegments = plan.nSegments;
-    if (DragHeld())
-        PlanDragSteps(&plan, Settings.nMouseX, Settings.nMouseY, &lastX, &lastY,
+    // The drag references (and a one-axis drag's axis) move only when the
+    // tick has a target to scroll. Drag steps are planned on their own, turned
+    // as the drag options say, and then follow the edge steps.
+    int lastX = Settings.nLastX, lastY = Settings.nLastY, axis = Settings.nDragAxis;
+    TICKPLAN drag = {};
+    bool bDragged = false;
+    if (DragHeld()) {
+        long long dx = (long long)Settings.nMouseX - lastX, dy = (long long)Settings.nMouseY - lastY;
+        PlanDragSteps(&drag, Settings.nMouseX, Settings.nMouseY, &lastX, &lastY,
                       Settings.nSensitivity, Settings.nScrollTimes);
-    if (plan.nSegments == 0)
+        // A drag is a drag even when one axis drops its steps: it is no tap.
+        bDragged = drag.nSegments > 0;
+        if (Settings.bOneAxis)
+            KeepOneAxis(&drag, &axis, dx, dy);
+        if (Settings.bReverse)
+            ReverseSteps(&drag);
+    }
+    AppendPlan(&plan, &drag);
+    if (plan.nSegments == 0 && !bDragged)
         return;
     HWND target = FindTargetWindow();
     if (!target)
         return;
     Settings.nLastX = lastX;
     Settings.nLastY = lastY;
+    Settings.nDragAxis = axis;
     // Counted before delivery: a tick nested in this one's delivery must see
     // that a drag is under way.
-    if (plan.nSegments > nEdgeSegments)
+    if (bDragged)
         Settings.nDragTicks++;
     DeliverSteps(target, plan.aSegments, plan.nSegments);
 }
@@ -89,13 +102,34 @@ void OnKeyReport(int vk, int pressed)
     }
     if (vk == Settings.nScrollVk || vk == MIDDLE_BUTTON_KEY) {
         Settings.bKeyHeld = (short)pressed;
-        if (vk == MIDDLE_BUTTON_KEY)
-            Settings.bMiddleDown = pressed != 0;
-        else
-            Settings.bHoldKeyDown = pressed != 0;
+        int *pDown = vk == MIDDLE_BUTTON_KEY ? &Settings.bMiddleDown : &Settings.bHoldKeyDown;
+        // A new press (not an auto-repeat) and a release start a one-axis
+        // drag afresh.
+        if (*pDown != (pressed != 0))
+            Settings.nDragAxis = 0;
+        *pDown = pressed != 0;
         if (Settings.bKeyHeld && DragHeld())
             ScrollTick();
     }
+}
+
+BOOL OnTriggerReport(int what)
+{
+    BOOL bWas = Settings.bDragLocked;
+    if (what == TRIGGER_TAPPED && Settings.bDragLock && Settings.bScrolling)
+        Settings.bDragLocked = !Settings.bDragLocked;
+    else if (what == TRIGGER_DRAGGED)
+        Settings.bDragLocked = 0;      // a press that dragged ends the lock with it
+    if (Settings.bDragLocked == bWas)
+        return FALSE;
+    Settings.nDragAxis = 0;
+    return TRUE;
+}
+
+void EndDragLock(void)
+{
+    Settings.bDragLocked = 0;
+    Settings.nDragAxis = 0;
 }
 
 void CALLBACK RepeatTimerProc(HWND, UINT, UINT_PTR, DWORD)

@@ -7,3 +7,10 @@ void OnMouseReport(int x, int y);
 void OnKeyReport(int vk, int pressed);
 void CALLBACK RepeatTimerProc(HWND hwnd, UINT message, UINT_PTR idTimer, DWORD dwTime);
 void ScrollTick(void);
+
+// A trigger's press ended as a tap or click (TRIGGER_TAPPED) or a drag
+// (TRIGGER_DRAGGED): a tap toggles the drag lock when that option is on, a
+// drag ends it. TRUE when the lock changed.
+BOOL OnTriggerReport(int what);
+// Switched OFF: no lock, no chosen axis.
+void EndDragLock(void);

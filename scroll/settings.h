@@ -9,9 +9,14 @@
 #define WM_HOOKMOUSE   (WM_USER + 100)   // 1124: wParam x, lParam y
 #define WM_HOOKKEY     (WM_USER + 101)   // 1125: wParam vk, lParam 1 pressed / 0 released
 #define WM_GIVEBACK    (WM_USER + 102)   // 1126: the hooks kept input that programs must get
+#define WM_HOOKTRIGGER (WM_USER + 103)   // 1127: wParam TRIGGER_TAPPED or TRIGGER_DRAGGED
 #define WM_TRAYNOTIFY  (WM_USER + 800)   // 1824: tray icon callback
 
 #define MIDDLE_BUTTON_KEY 1827           // WM_HOOKKEY "key" of the middle button
+
+// What a trigger's press turned out to be, at its release (WM_HOOKTRIGGER).
+#define TRIGGER_TAPPED  1                // a tap or click: nothing else between down and up
+#define TRIGGER_DRAGGED 2                // it dragged
 
 #define LIST_TEXT_SIZE 100050            // bytes of a list text, terminator included
 #define SCROLL_KEY_SIZE 32               // 31 characters and the terminator
@@ -50,6 +55,10 @@ struct SETTINGS {
     int nEdgeMargin;          // edge thickness minus one
     int nWindowX;
     int nWindowY;
+    // Drag options (lines 22..24, written only when one is on).
+    int bDragLock;            // a tap of a trigger locks drag scrolling on
+    int bOneAxis;             // a drag scrolls along one axis at a time
+    int bReverse;             // drags scroll the other way
 
     // Title lists: fragments each followed by '\n', zero-terminated.
     char szExcludeList[LIST_TEXT_SIZE];
@@ -62,6 +71,8 @@ struct SETTINGS {
     int bHoldKeyDown;         // each on its own, for the "Mouse wheel" type, where
     int bMiddleDown;          // each drags only when its own option is on
     unsigned nDragTicks;      // ticks that delivered drag steps, ever
+    int bDragLocked;          // locked: moves drag as if the hold key were held
+    int nDragAxis;            // the axis a one-axis drag keeps (DRAG_AXIS_*), 0 none yet
     int nMouseX, nMouseY;
     int nLastX, nLastY;
     int nScreenMaxX, nScreenMaxY;

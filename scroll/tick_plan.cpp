@@ -75,9 +75,58 @@ void PlanDragSteps(TICKPLAN *plan, int x, int y, int *lastX, int *lastY,
 
 int IsDragHeld(const DRAGSTATE *d)
 {
+    if (d->bLocked)
+        return 1;
     if (d->bWheelType)
         return (d->bHoldKey && d->bHoldKeyDown) || (d->bMiddleButton && d->bMiddleDown);
     return (d->bHoldKey || d->bMiddleButton) && d->bKeyHeld;
+}
+
+static bool IsHorizontal(int direction)
+{
+    return direction == SCROLL_LEFT || direction == SCROLL_RIGHT;
+}
+
+void KeepOneAxis(TICKPLAN *drag, int *pAxis, long long dx, long long dy)
+{
+    if (drag->nSegments == 0)
+        return;
+    if (!*pAxis) {
+        const STEPSEGMENT &first = drag->aSegments[0];
+        bool h = false, v = false;
+        for (int k = 0; k < first.nDirections; k++)
+            (IsHorizontal(first.anDirection[k]) ? h : v) = true;
+        if (h && v)
+            *pAxis = (dx < 0 ? -dx : dx) > (dy < 0 ? -dy : dy) ? DRAG_AXIS_HORIZONTAL
+                                                              : DRAG_AXIS_VERTICAL;
+        else
+            *pAxis = h ? DRAG_AXIS_HORIZONTAL : DRAG_AXIS_VERTICAL;
+    }
+    TICKPLAN kept = {};
+    for (int s = 0; s < drag->nSegments; s++) {
+        STEPSEGMENT seg = drag->aSegments[s];
+        int n = 0;
+        for (int k = 0; k < seg.nDirections; k++)
+            if (IsHorizontal(seg.anDirection[k]) == (*pAxis == DRAG_AXIS_HORIZONTAL))
+                seg.anDirection[n++] = seg.anDirection[k];
+        AddSegment(&kept, seg.anDirection, n, seg.nRepeat);
+    }
+    *drag = kept;
+}
+
+void ReverseSteps(TICKPLAN *plan)
+{
+    static const int aOpposite[4] = {SCROLL_DOWN, SCROLL_UP, SCROLL_RIGHT, SCROLL_LEFT};
+    for (int s = 0; s < plan->nSegments; s++)
+        for (int k = 0; k < 2; k++)
+            plan->aSegments[s].anDirection[k] = aOpposite[plan->aSegments[s].anDirection[k]];
+}
+
+void AppendPlan(TICKPLAN *plan, const TICKPLAN *more)
+{
+    for (int s = 0; s < more->nSegments; s++)
+        AddSegment(plan, more->aSegments[s].anDirection, more->aSegments[s].nDirections,
+                   more->aSegments[s].nRepeat);
 }
 
 unsigned RepeatPeriodMs(int nRepeatMs)

@@ -20,13 +20,29 @@ void PlanDragSteps(TICKPLAN *plan, int x, int y, int *lastX, int *lastY,
 // Whether drag scrolling is under way. In the classic types the hold key and
 // the middle button share one held state, and either option enables both;
 // in the "Mouse wheel" type each drags only when its own option is on.
+// A lock drags as if a trigger were held, in every type.
 struct DRAGSTATE {
     int bWheelType;
     int bHoldKey, bMiddleButton;        // the options
     int bKeyHeld;                       // the shared state of the classic types
     int bHoldKeyDown, bMiddleDown;      // each trigger on its own
+    int bLocked;
 };
 int IsDragHeld(const DRAGSTATE *d);
+
+// One axis at a time: the drag steps of the axis already chosen are kept,
+// those of the other dropped. Without a choice yet, the first step chooses:
+// the axis with the larger movement (dx, dy) when both have a step, vertical
+// on a tie.
+#define DRAG_AXIS_HORIZONTAL 1
+#define DRAG_AXIS_VERTICAL 2
+void KeepOneAxis(TICKPLAN *drag, int *pAxis, long long dx, long long dy);
+
+// The steps the other way round: Down for Up, Left for Right.
+void ReverseSteps(TICKPLAN *plan);
+
+// The segments of more after those of plan (as many as fit).
+void AppendPlan(TICKPLAN *plan, const TICKPLAN *more);
 
 // The USER_TIMER_MINIMUM..USER_TIMER_MAXIMUM range that timers accept: a
 // negative or zero period from an edited file must not become ~49 days.

@@ -1,10 +1,14 @@
 // The lines of settings.dat after the header, in file order. bMiddleButton
 // lives beside the class flags in the record but stands on line 18, after
 // the two list flags: the file order is this table's order, not the record's.
+// Lines 22 to 24 are newer than the file format: older copies of the program
+// read 21 lines and ignore the rest, and the three are written only when one
+// of them is on, so a file with them all off stays the 21-line file.
 #include "store/settings_table.h"
 #include "scroll/settings.h"
 
-#define NUMBER(line, field) {line, LINE_NUMBER, &Settings.field, sizeof(int), #field}
+#define NUMBER(line, field) {line, LINE_NUMBER, &Settings.field, sizeof(int), #field, 0}
+#define OPTIONAL_NUMBER(line, field) {line, LINE_NUMBER, &Settings.field, sizeof(int), #field, 1}
 
 const SETTINGSLINE aSettingsLines[SETTINGS_FIELD_COUNT] = {
     NUMBER(2, nSensitivity),
@@ -20,11 +24,14 @@ const SETTINGSLINE aSettingsLines[SETTINGS_FIELD_COUNT] = {
     NUMBER(12, bClassChannel),
     NUMBER(13, bClassOther),
     NUMBER(14, bSaveOnExit),
-    {15, LINE_TEXT, Settings.szScrollKey, SCROLL_KEY_SIZE, "szScrollKey"},
+    {15, LINE_TEXT, Settings.szScrollKey, SCROLL_KEY_SIZE, "szScrollKey", 0},
     NUMBER(16, bExcludeList),
     NUMBER(17, bIncludeList),
     NUMBER(18, bMiddleButton),
     NUMBER(19, nEdgeMargin),
     NUMBER(20, nWindowX),
     NUMBER(21, nWindowY),
+    OPTIONAL_NUMBER(22, bDragLock),
+    OPTIONAL_NUMBER(23, bOneAxis),
+    OPTIONAL_NUMBER(24, bReverse),
 };

@@ -4,7 +4,8 @@
 #pragma once
 
 #define SETTINGS_HEADER "settings 1"
-#define SETTINGS_LINE_COUNT 21          // the header and one line per field
+#define SETTINGS_LINE_COUNT 21          // the header and the lines every version reads
+#define SETTINGS_LINE_MAX 24            // and the drag options after them
 
 enum LINEKIND {
     LINE_NUMBER,                        // an int written with "%d"
@@ -17,7 +18,8 @@ struct SETTINGSLINE {
     void *pField;                       // int* for LINE_NUMBER, char* for LINE_TEXT
     int cbField;                        // bytes of the field, terminator included
     const char *szName;                 // the field's name, for test messages
+    int bOptional;                      // written only when one optional field is not 0
 };
 
-#define SETTINGS_FIELD_COUNT (SETTINGS_LINE_COUNT - 1)
+#define SETTINGS_FIELD_COUNT (SETTINGS_LINE_MAX - 1)
 extern const SETTINGSLINE aSettingsLines[SETTINGS_FIELD_COUNT];

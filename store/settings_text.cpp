@@ -169,8 +169,14 @@ static void AppendDecimal(std::string *out, int value)
 
 std::string SettingsFileBytes(void)
 {
+    bool bOptional = false;
+    for (const SETTINGSLINE &row : aSettingsLines)
+        if (row.bOptional && *(const int *)row.pField != 0)
+            bOptional = true;
     std::string out = SETTINGS_HEADER "\r\n";
     for (const SETTINGSLINE &row : aSettingsLines) {
+        if (row.bOptional && !bOptional)
+            break;                      // the optional lines stand last
         if (row.nKind == LINE_TEXT) {
             const char *text = (const char *)row.pField;
             out.append(text, strnlen(text, row.cbField));

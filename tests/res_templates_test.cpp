@@ -134,7 +134,7 @@ const DWORD DIALOG = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALF
 
 }  // namespace
 
-TEST_CASE("OPTIONSDLG holds its 34 controls in tab order")
+TEST_CASE("OPTIONSDLG holds its 37 controls in tab order")
 {
     TEMPLATE t = LoadTemplate("OPTIONSDLG");
     CHECK(t.style == DIALOG);
@@ -144,7 +144,7 @@ TEST_CASE("OPTIONSDLG holds its 34 controls in tab order")
     CHECK(t.pointSize == 8);
     CHECK(t.menu.empty());
     CHECK(t.cls.empty());
-    CHECK((t.x == 0 && t.y == 0 && t.cx == 233 && t.cy == 210));
+    CHECK((t.x == 0 && t.y == 0 && t.cx == 233 && t.cy == 234));
 
     const ROW rows[] = {
         {IDOK, "button", "OK", 172, 6, 50, 14, PUSH},
@@ -182,6 +182,10 @@ TEST_CASE("OPTIONSDLG holds its 34 controls in tab order")
         {1527, "edit", "Edit4", 140, 84, 40, 12, NUMEDIT},
         {1539, "static", "Pixels Thick", 180, 86, 40, 8, LABEL},
         {101, "static", "Frame5", 74, 81, 152, 19, FRAME},
+        // The drag options' row, below everything else.
+        {1735, "button", "Tap to Lock Scrolling", 4, 212, 72, 18, CHECKBOX | BS_MULTILINE},
+        {1736, "button", "One Direction at a Time", 80, 212, 72, 18, CHECKBOX | BS_MULTILINE},
+        {1737, "button", "Reverse Drag Direction", 156, 212, 72, 18, CHECKBOX | BS_MULTILINE},
     };
     CheckItems(t, rows, sizeof rows / sizeof rows[0]);
 }

@@ -134,7 +134,10 @@ TEST_CASE("settings.dat lines: short files, line 15, odd numbers, extra and long
          "kkkkkkkkkkkkkkkkkkkkkkkkkkkkkkk", 17},
         {"key of 31 characters", to14 + long40.substr(0, 31) + "\r\n" + after15, 20,
          "kkkkkkkkkkkkkkkkkkkkkkkkkkkkkkk", 17},
-        {"lines after 21", to14 + "F5\r\n" + after15 + "99\r\ngarbage\r\n", 20, "F5", 116},
+        {"the drag options' lines 22 to 24", to14 + "F5\r\n" + after15 + "22\r\n23\r\n24\r\n", 23,
+         "F5", 116},
+        {"lines after 24", to14 + "F5\r\n" + after15 + "22\r\n23\r\n24\r\n99\r\ngarbage\r\n", 23,
+         "F5", 116},
     };
     EnterScratchDir("store_lines");
     for (auto &r : rows) {
@@ -354,6 +357,11 @@ TEST_CASE("randomized records the dialogs can produce save and load back equal")
         Settings.nEdgeMargin = (int)(rng() % 100);
         Settings.nWindowX = iter == 0 ? CW_USEDEFAULT : anyInt();
         Settings.nWindowY = iter == 0 ? CW_USEDEFAULT : anyInt();
+        // All three off in about every other record: the 21-line file.
+        bool bDrag = iter > 0 && flag();
+        Settings.bDragLock = bDrag && flag();
+        Settings.bOneAxis = bDrag && flag();
+        Settings.bReverse = bDrag && flag();
         list(Settings.szExcludeList);
         list(Settings.szIncludeList);
         static SETTINGS saved;
@@ -362,6 +370,11 @@ TEST_CASE("randomized records the dialogs can produce save and load back equal")
         std::string bytes = ReadBytes("settings.dat");
 
         SetSentinels();
+        // As at a start: lines 22 to 24 are missing when all three are off,
+        // and the fields keep their start-up 0.
+        for (const SETTINGSLINE &row : aSettingsLines)
+            if (row.bOptional)
+                *(int *)row.pField = 0;
         strcpy(Settings.szExcludeList, "stale\n");
         strcpy(Settings.szIncludeList, "stale\n");
         LoadSettings();
