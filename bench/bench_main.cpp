@@ -1,10 +1,11 @@
 // The benchmark driver: runs every measurement in one go, prints progress on
-// stderr, then the table, the goals and, as the very last line, the four
-// figures: off_vs_bare tick_vs_enum hung_stall_ms start_vs_trivial.
+// stderr, then the table, the goals and, as the very last line, every figure
+// of bench_figures.cpp as name=value.
 // Options: --veltrac PATH, --rounds N, --moves N (per round, cheap
 // scenarios), --on-moves N (in all, each ON scenario), --launches N,
 // --tick-runs N, --only moves|tick|hung|start (one part; the others' figures
 // are then n/a).
+#include "bench/bench_figures.h"
 #include "bench/bench_hung.h"
 #include "bench/bench_moves.h"
 #include "bench/bench_procs.h"
@@ -59,37 +60,7 @@ static bool Wanted(const OPTIONS &o, const char *part)
     return !o.szOnly[0] || !strcmp(o.szOnly, part);
 }
 
-// The figures of the last line; a negative value was not measured.
-struct FIGURES {
-    double dOffVsBare, dTickVsEnum, dHungStallMs, dStartVsTrivial;
-};
-
-static void PrintFigure(FILE *out, const char *name, double value, const char *format,
-                        double goal)
-{
-    fprintf(out, "%-18s ", name);
-    if (value < 0) {
-        fprintf(out, "%8s  goal <= %g  NOT MEASURED\n", "-", goal);
-        return;
-    }
-    fprintf(out, format, value);
-    fprintf(out, "  goal <= %g  %s\n", goal, value <= goal ? "met" : "MISSED");
-}
-
-static void LastLineFigure(char *line, size_t size, const char *name, double value,
-                           const char *format)
-{
-    size_t len = strlen(line);
-    if (value < 0) {
-        snprintf(line + len, size - len, "%s%s=n/a", len ? " " : "", name);
-        return;
-    }
-    char number[32];
-    snprintf(number, sizeof number, format, value);
-    snprintf(line + len, size - len, "%s%s=%s", len ? " " : "", name, number);
-}
-
-static void MeasureMoves(const OPTIONS &o, FIGURES *f)
+static void MeasureMoves(const OPTIONS &o)
 {
     std::vector<double> sleepy;
     double dWait = CheckHooksWait(&sleepy);
@@ -117,14 +88,14 @@ static void MeasureMoves(const OPTIONS &o, FIGURES *f)
             snprintf(note, sizeof note, "%ld scroll messages (none expected)", r.anDelivered[sc]);
         AddRow(aszRows[sc], r.aSamples[sc], note);
     }
-    f->dOffVsBare = Median(r.aOffVsBare);
+    SetFigure("off_vs_bare", Median(r.aOffVsBare));
     char note[64];
     snprintf(note, sizeof note, "pooled medians give %.2f",
              Ratio(Median(r.aSamples[SC_OFF]), Median(r.aSamples[SC_BARE])));
     AddRow("OFF/bare, ratio of medians per round", r.aOffVsBare, note);
 }
 
-static void MeasureTick(const OPTIONS &o, FIGURES *f)
+static void MeasureTick(const OPTIONS &o)
 {
     TICKRESULTS r = {};
     if (!RunTickBench(o.nTickRuns, &r))
@@ -137,12 +108,12 @@ static void MeasureTick(const OPTIONS &o, FIGURES *f)
     AddRow("bare EnumChildWindows + GetClassNameA", r.bare);
     AddRow("6 steps walked one by one (reference)", r.stepwise);
     if (r.nSanityScrolls == 6 * 200)
-        f->dTickVsEnum = Ratio(Median(r.tick), Median(r.bare));
+        SetFigure("tick_vs_enum", Ratio(Median(r.tick), Median(r.bare)));
     else
         fprintf(stderr, "bench: the corner tick did not deliver six steps; tick_vs_enum void\n");
 }
 
-static void MeasureHung(FIGURES *f)
+static void MeasureHung(void)
 {
     HUNGRESULTS r = {};
     if (!RunHungBench(&r))
@@ -155,10 +126,11 @@ static void MeasureHung(FIGURES *f)
     snprintf(note, sizeof note, "max = hung_stall_ms; the others got %ld messages meanwhile",
              r.nDeliveredWhileHung);
     AddRow("one child's thread hung", r.hung, note);
-    f->dHungStallMs = Summarize(r.hung).dMax;
+    if (!r.hung.empty())
+        SetFigure("hung_stall_ms", Summarize(r.hung).dMax);
 }
 
-static void MeasureStart(const OPTIONS &o, FIGURES *f)
+static void MeasureStart(const OPTIONS &o)
 {
     std::vector<double> veltrac, trivial;
     if (!RunStartBench(o.nLaunches, &veltrac, &trivial))
@@ -166,7 +138,7 @@ static void MeasureStart(const OPTIONS &o, FIGURES *f)
     AddHeading("launch to first paint (alternating launches)");
     AddRow("Veltrac.exe", veltrac);
     AddRow("trivial Win32 program", trivial);
-    f->dStartVsTrivial = Ratio(Median(veltrac), Median(trivial));
+    SetFigure("start_vs_trivial", Ratio(Median(veltrac), Median(trivial)));
 }
 
 int main(int argc, char **argv)
@@ -176,32 +148,21 @@ int main(int argc, char **argv)
     OPTIONS o;
     if (!ParseOptions(argc, argv, &o) || !PreparePaths(o.szVeltrac) || !StartTargets())
         return 2;
-    FIGURES f = {-1, -1, -1, -1};
     if (Wanted(o, "moves"))
-        MeasureMoves(o, &f);
+        MeasureMoves(o);
     if (Wanted(o, "tick"))
-        MeasureTick(o, &f);
+        MeasureTick(o);
     if (Wanted(o, "hung"))
-        MeasureHung(&f);
+        MeasureHung();
     if (Wanted(o, "start"))
-        MeasureStart(o, &f);
+        MeasureStart(o);
     StopTargets();
     RemoveScratch();
 
     PrintTable(stdout);
     printf("\n");
-    PrintFigure(stdout, "off_vs_bare", f.dOffVsBare, "%8.2f", 1.25);
-    PrintFigure(stdout, "tick_vs_enum", f.dTickVsEnum, "%8.2f", 1.15);
-    PrintFigure(stdout, "hung_stall_ms", f.dHungStallMs, "%8.0f", 100);
-    PrintFigure(stdout, "start_vs_trivial", f.dStartVsTrivial, "%8.2f", 1.5);
-    char line[256] = "";
-    LastLineFigure(line, sizeof line, "off_vs_bare", f.dOffVsBare, "%.2f");
-    LastLineFigure(line, sizeof line, "tick_vs_enum", f.dTickVsEnum, "%.2f");
-    LastLineFigure(line, sizeof line, "hung_stall_ms", f.dHungStallMs, "%.0f");
-    LastLineFigure(line, sizeof line, "start_vs_trivial", f.dStartVsTrivial, "%.2f");
-    printf("%s\n", line);
+    PrintGoals(stdout);
+    PrintLastLine(stdout);
     fflush(stdout);
-    bool bAll = f.dOffVsBare >= 0 && f.dTickVsEnum >= 0 && f.dHungStallMs >= 0 &&
-                f.dStartVsTrivial >= 0;
-    return bAll ? 0 : 1;
+    return AllFiguresMeasured() ? 0 : 1;
 }
