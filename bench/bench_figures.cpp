@@ -16,6 +16,7 @@ static FIGURE aFigures[] = {
     {"tick_vs_enum", 1.15, NAN, "%.2f"},
     {"hung_stall_ms", 100, NAN, "%.0f"},
     {"start_vs_trivial", 1.5, NAN, "%.2f"},
+    {"on_idle_vs_bare", 1.15, NAN, "%.2f"},
 };
 
 static bool IsMeasured(const FIGURE &f)

@@ -65,8 +65,9 @@ static void MeasureMoves(const OPTIONS &o)
     std::vector<double> sleepy;
     double dWait = CheckHooksWait(&sleepy);
     AddHeading("check: SendInput waits for the hooks");
+    bool bWaits = dWait >= 4.5;
     AddRow("move with a bare hook that sleeps 5 ms", sleepy,
-           dWait >= 4.5 ? "waits: the method holds" : "DOES NOT WAIT: figures below are void");
+           bWaits ? "waits: the method holds" : "DOES NOT WAIT: figures below are void");
     fprintf(stderr, "hook check: median %.3f ms with a 5 ms hook\n", dWait);
 
     MOVERESULTS r = {};
@@ -74,7 +75,8 @@ static void MeasureMoves(const OPTIONS &o)
         return;
     static const char *const aszRows[SC_COUNT] = {
         "no hook", "bare LL hook, other process", "Veltrac OFF",
-        "Veltrac ON, post, drag, 200 children", "Veltrac ON, send, drag, 200 children",
+        "Veltrac ON at rest, send, 4 children", "Veltrac ON, post, drag, 200 children",
+        "Veltrac ON, send, drag, 200 children",
     };
     char heading[96];
     snprintf(heading, sizeof heading, "per injected mouse move (%d alternating rounds)", o.nRounds);
@@ -88,11 +90,21 @@ static void MeasureMoves(const OPTIONS &o)
             snprintf(note, sizeof note, "%ld scroll messages (none expected)", r.anDelivered[sc]);
         AddRow(aszRows[sc], r.aSamples[sc], note);
     }
-    SetFigure("off_vs_bare", Median(r.aOffVsBare));
     char note[64];
     snprintf(note, sizeof note, "pooled medians give %.2f",
              Ratio(Median(r.aSamples[SC_OFF]), Median(r.aSamples[SC_BARE])));
     AddRow("OFF/bare, ratio of medians per round", r.aOffVsBare, note);
+    snprintf(note, sizeof note, "pooled medians give %.2f",
+             Ratio(Median(r.aSamples[SC_ON_IDLE]), Median(r.aSamples[SC_BARE])));
+    AddRow("ON at rest/bare, ratio of medians per round", r.aOnIdleVsBare, note);
+    if (!bWaits) {
+        fprintf(stderr, "bench: SendInput does not wait for the hooks; the move figures are void\n");
+        return;
+    }
+    SetFigure("off_vs_bare", Median(r.aOffVsBare));
+    if (r.anDelivered[SC_ON_IDLE])
+        fprintf(stderr, "bench: Veltrac ON scrolled %ld times at rest\n", r.anDelivered[SC_ON_IDLE]);
+    SetFigure("on_idle_vs_bare", Median(r.aOnIdleVsBare));
 }
 
 static void MeasureTick(const OPTIONS &o)
