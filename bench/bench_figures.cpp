@@ -17,6 +17,7 @@ static FIGURE aFigures[] = {
     {"hung_stall_ms", 100, NAN, "%.0f"},
     {"start_vs_trivial", 1.5, NAN, "%.2f"},
     {"on_idle_vs_bare", 1.15, NAN, "%.2f"},
+    {"huge_steps_stall_ms", 100, NAN, "%.0f"},
 };
 
 static bool IsMeasured(const FIGURE &f)

@@ -3,9 +3,10 @@
 // of bench_figures.cpp as name=value.
 // Options: --veltrac PATH, --rounds N, --moves N (per round, cheap
 // scenarios), --on-moves N (in all, each ON scenario), --launches N,
-// --tick-runs N, --only moves|tick|hung|start (one part; the others' figures
-// are then n/a).
+// --tick-runs N, --only moves|tick|hung|start|huge (one part; the others'
+// figures are then n/a).
 #include "bench/bench_figures.h"
+#include "bench/bench_huge.h"
 #include "bench/bench_hung.h"
 #include "bench/bench_moves.h"
 #include "bench/bench_procs.h"
@@ -153,6 +154,38 @@ static void MeasureStart(const OPTIONS &o)
     SetFigure("start_vs_trivial", Ratio(Median(veltrac), Median(trivial)));
 }
 
+static void MeasureHuge(void)
+{
+    HUGERESULTS r = {};
+    if (!RunHugeBench(&r))
+        return;
+    char heading[128];
+    snprintf(heading, sizeof heading,
+             "Veltrac ON, huge steps per tick, %d passing children in front, each move timed",
+             BENCH_FEW_CHILDREN);
+    AddHeading(heading);
+    for (int i = 0; i < HUGE_COUNT; i++) {
+        const HUGECASE &c = r.aCases[i];
+        int nLong = 0;
+        for (double ms : c.moves)
+            nLong += ms >= 1000;
+        char note[192], key[48] = "";
+        if (c.dKeyMs >= 0)
+            snprintf(key, sizeof key, "Control press %.0f ms; ", c.dKeyMs);
+        if (!c.bAnsweredBefore)
+            snprintf(note, sizeof note, "did not come up ON and answering: not measured");
+        else
+            snprintf(note, sizeof note, "%s%d >= 1 s; %sWM_NULL after: %s; %s",
+                     i == HUGE_EDGE_SEND ? "max = huge_steps_stall_ms; " : "", nLong, key,
+                     c.bAnsweredAfter ? "answered" : "NO ANSWER",
+                     c.bEndedWhenAsked ? "ended on WM_CLOSE" : "KILLED after WM_CLOSE");
+        AddRow(HugeCaseName(i), c.moves, note);
+    }
+    const HUGECASE &goal = r.aCases[HUGE_EDGE_SEND];
+    if (goal.bAnsweredBefore && !goal.moves.empty())
+        SetFigure("huge_steps_stall_ms", Summarize(goal.moves).dMax);
+}
+
 int main(int argc, char **argv)
 {
     // Plain LF line ends on the pipe to the shell script.
@@ -168,6 +201,8 @@ int main(int argc, char **argv)
         MeasureHung();
     if (Wanted(o, "start"))
         MeasureStart(o);
+    if (Wanted(o, "huge"))   // last: it may leave a flooded or killed program behind
+        MeasureHuge();
     StopTargets();
     RemoveScratch();
 

@@ -231,15 +231,22 @@ bool StartChildrenTarget(const char *szClass, int nChildren, BENCHPROC *p)
     return true;
 }
 
-void StopProc(BENCHPROC *p)
+bool ProcAnswers(const BENCHPROC *p, UINT ms)
+{
+    DWORD_PTR result;
+    return p->hwnd && SendMessageTimeoutA(p->hwnd, WM_NULL, 0, 0, SMTO_NORMAL, ms, &result);
+}
+
+bool StopProc(BENCHPROC *p)
 {
     if (!p->pi.hProcess)
-        return;
+        return true;
     if (p->hwnd)
         PostMessageA(p->hwnd, WM_CLOSE, 0, 0);
     else
         PostThreadMessageA(p->pi.dwThreadId, WM_QUIT, 0, 0);
-    if (WaitForSingleObject(p->pi.hProcess, 10000) != WAIT_OBJECT_0) {
+    bool bEnded = WaitForSingleObject(p->pi.hProcess, 10000) == WAIT_OBJECT_0;
+    if (!bEnded) {
         fprintf(stderr, "bench: a process did not end when asked; terminated\n");
         TerminateProcess(p->pi.hProcess, 99);
         WaitForSingleObject(p->pi.hProcess, 5000);
@@ -247,6 +254,7 @@ void StopProc(BENCHPROC *p)
     CloseHandle(p->pi.hThread);
     CloseHandle(p->pi.hProcess);
     memset(p, 0, sizeof *p);
+    return bEnded;
 }
 
 static BOOL CALLBACK FindUnpainted(HWND child, LPARAM lParam)

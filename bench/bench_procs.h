@@ -48,9 +48,12 @@ void RemoveScratch(void);
 bool StartVeltracIn(const char *dir, bool bOn, BENCHPROC *p);
 bool StartBareHook(DWORD dwSleepMs, BENCHPROC *p);
 bool StartChildrenTarget(const char *szClass, int nChildren, BENCHPROC *p);
+// Whether the process's window handles a WM_NULL within ms milliseconds.
+bool ProcAnswers(const BENCHPROC *p, UINT ms);
 // Asks the process to end (WM_CLOSE or WM_QUIT) and waits; terminates it
-// after a time-out.
-void StopProc(BENCHPROC *p);
+// (TerminateProcess on its own handle) after a time-out. True when it ended
+// as asked.
+bool StopProc(BENCHPROC *p);
 
 // Milliseconds from CreateProcess to the moment the program waits for input
 // with its main window (class szClass) visible and fully painted; the same
