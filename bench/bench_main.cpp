@@ -1,8 +1,8 @@
 // The benchmark driver: runs every measurement in one go, prints progress on
 // stderr, then the table, the goals and, as the very last line, every figure
 // of bench_figures.cpp as name=value.
-// Options: --veltrac PATH, --rounds N, --moves N (per round, cheap
-// scenarios), --on-moves N (in all, each ON scenario), --launches N,
+// Options: --veltrac PATH, --rounds N, --moves N (per round, each scenario
+// up to ON at rest), --on-moves N (in all, each drag scenario), --launches N,
 // --tick-runs N, --only moves|tick|hung|start|huge (one part; the others'
 // figures are then n/a).
 #include "bench/bench_figures.h"
