@@ -1,10 +1,12 @@
 // The benchmark driver: runs every measurement in one go, prints progress on
-// stderr, then the table, the goals and, as the very last line, the four
-// figures: off_vs_bare tick_vs_enum hung_stall_ms start_vs_trivial.
-// Options: --veltrac PATH, --rounds N, --moves N (per round, cheap
-// scenarios), --on-moves N (in all, each ON scenario), --launches N,
-// --tick-runs N, --only moves|tick|hung|start (one part; the others' figures
-// are then n/a).
+// stderr, then the table, the goals and, as the very last line, every figure
+// of bench_figures.cpp as name=value.
+// Options: --veltrac PATH, --rounds N, --moves N (per round, each scenario
+// up to ON at rest), --on-moves N (in all, each drag scenario), --launches N,
+// --tick-runs N, --only moves|tick|hung|start|huge (one part; the others'
+// figures are then n/a).
+#include "bench/bench_figures.h"
+#include "bench/bench_huge.h"
 #include "bench/bench_hung.h"
 #include "bench/bench_moves.h"
 #include "bench/bench_procs.h"
@@ -59,43 +61,14 @@ static bool Wanted(const OPTIONS &o, const char *part)
     return !o.szOnly[0] || !strcmp(o.szOnly, part);
 }
 
-// The figures of the last line; a negative value was not measured.
-struct FIGURES {
-    double dOffVsBare, dTickVsEnum, dHungStallMs, dStartVsTrivial;
-};
-
-static void PrintFigure(FILE *out, const char *name, double value, const char *format,
-                        double goal)
-{
-    fprintf(out, "%-18s ", name);
-    if (value < 0) {
-        fprintf(out, "%8s  goal <= %g  NOT MEASURED\n", "-", goal);
-        return;
-    }
-    fprintf(out, format, value);
-    fprintf(out, "  goal <= %g  %s\n", goal, value <= goal ? "met" : "MISSED");
-}
-
-static void LastLineFigure(char *line, size_t size, const char *name, double value,
-                           const char *format)
-{
-    size_t len = strlen(line);
-    if (value < 0) {
-        snprintf(line + len, size - len, "%s%s=n/a", len ? " " : "", name);
-        return;
-    }
-    char number[32];
-    snprintf(number, sizeof number, format, value);
-    snprintf(line + len, size - len, "%s%s=%s", len ? " " : "", name, number);
-}
-
-static void MeasureMoves(const OPTIONS &o, FIGURES *f)
+static void MeasureMoves(const OPTIONS &o)
 {
     std::vector<double> sleepy;
     double dWait = CheckHooksWait(&sleepy);
     AddHeading("check: SendInput waits for the hooks");
+    bool bWaits = dWait >= 4.5;
     AddRow("move with a bare hook that sleeps 5 ms", sleepy,
-           dWait >= 4.5 ? "waits: the method holds" : "DOES NOT WAIT: figures below are void");
+           bWaits ? "waits: the method holds" : "DOES NOT WAIT: figures below are void");
     fprintf(stderr, "hook check: median %.3f ms with a 5 ms hook\n", dWait);
 
     MOVERESULTS r = {};
@@ -103,7 +76,8 @@ static void MeasureMoves(const OPTIONS &o, FIGURES *f)
         return;
     static const char *const aszRows[SC_COUNT] = {
         "no hook", "bare LL hook, other process", "Veltrac OFF",
-        "Veltrac ON, post, drag, 200 children", "Veltrac ON, send, drag, 200 children",
+        "Veltrac ON at rest, send, 4 children", "Veltrac ON, post, drag, 200 children",
+        "Veltrac ON, send, drag, 200 children",
     };
     char heading[96];
     snprintf(heading, sizeof heading, "per injected mouse move (%d alternating rounds)", o.nRounds);
@@ -117,14 +91,24 @@ static void MeasureMoves(const OPTIONS &o, FIGURES *f)
             snprintf(note, sizeof note, "%ld scroll messages (none expected)", r.anDelivered[sc]);
         AddRow(aszRows[sc], r.aSamples[sc], note);
     }
-    f->dOffVsBare = Median(r.aOffVsBare);
     char note[64];
     snprintf(note, sizeof note, "pooled medians give %.2f",
              Ratio(Median(r.aSamples[SC_OFF]), Median(r.aSamples[SC_BARE])));
     AddRow("OFF/bare, ratio of medians per round", r.aOffVsBare, note);
+    snprintf(note, sizeof note, "pooled medians give %.2f",
+             Ratio(Median(r.aSamples[SC_ON_IDLE]), Median(r.aSamples[SC_BARE])));
+    AddRow("ON at rest/bare, ratio of medians per round", r.aOnIdleVsBare, note);
+    if (!bWaits) {
+        fprintf(stderr, "bench: SendInput does not wait for the hooks; the move figures are void\n");
+        return;
+    }
+    SetFigure("off_vs_bare", Median(r.aOffVsBare));
+    if (r.anDelivered[SC_ON_IDLE])
+        fprintf(stderr, "bench: Veltrac ON scrolled %ld times at rest\n", r.anDelivered[SC_ON_IDLE]);
+    SetFigure("on_idle_vs_bare", Median(r.aOnIdleVsBare));
 }
 
-static void MeasureTick(const OPTIONS &o, FIGURES *f)
+static void MeasureTick(const OPTIONS &o)
 {
     TICKRESULTS r = {};
     if (!RunTickBench(o.nTickRuns, &r))
@@ -137,12 +121,12 @@ static void MeasureTick(const OPTIONS &o, FIGURES *f)
     AddRow("bare EnumChildWindows + GetClassNameA", r.bare);
     AddRow("6 steps walked one by one (reference)", r.stepwise);
     if (r.nSanityScrolls == 6 * 200)
-        f->dTickVsEnum = Ratio(Median(r.tick), Median(r.bare));
+        SetFigure("tick_vs_enum", Ratio(Median(r.tick), Median(r.bare)));
     else
         fprintf(stderr, "bench: the corner tick did not deliver six steps; tick_vs_enum void\n");
 }
 
-static void MeasureHung(FIGURES *f)
+static void MeasureHung(void)
 {
     HUNGRESULTS r = {};
     if (!RunHungBench(&r))
@@ -155,10 +139,11 @@ static void MeasureHung(FIGURES *f)
     snprintf(note, sizeof note, "max = hung_stall_ms; the others got %ld messages meanwhile",
              r.nDeliveredWhileHung);
     AddRow("one child's thread hung", r.hung, note);
-    f->dHungStallMs = Summarize(r.hung).dMax;
+    if (!r.hung.empty())
+        SetFigure("hung_stall_ms", Summarize(r.hung).dMax);
 }
 
-static void MeasureStart(const OPTIONS &o, FIGURES *f)
+static void MeasureStart(const OPTIONS &o)
 {
     std::vector<double> veltrac, trivial;
     if (!RunStartBench(o.nLaunches, &veltrac, &trivial))
@@ -166,7 +151,39 @@ static void MeasureStart(const OPTIONS &o, FIGURES *f)
     AddHeading("launch to first paint (alternating launches)");
     AddRow("Veltrac.exe", veltrac);
     AddRow("trivial Win32 program", trivial);
-    f->dStartVsTrivial = Ratio(Median(veltrac), Median(trivial));
+    SetFigure("start_vs_trivial", Ratio(Median(veltrac), Median(trivial)));
+}
+
+static void MeasureHuge(void)
+{
+    HUGERESULTS r = {};
+    if (!RunHugeBench(&r))
+        return;
+    char heading[128];
+    snprintf(heading, sizeof heading,
+             "Veltrac ON, huge steps per tick, %d passing children in front, each move timed",
+             BENCH_FEW_CHILDREN);
+    AddHeading(heading);
+    for (int i = 0; i < HUGE_COUNT; i++) {
+        const HUGECASE &c = r.aCases[i];
+        int nLong = 0;
+        for (double ms : c.moves)
+            nLong += ms >= 1000;
+        char note[192], key[48] = "";
+        if (c.dKeyMs >= 0)
+            snprintf(key, sizeof key, "Control press %.0f ms; ", c.dKeyMs);
+        if (!c.bAnsweredBefore)
+            snprintf(note, sizeof note, "did not come up ON and answering: not measured");
+        else
+            snprintf(note, sizeof note, "%s%d >= 1 s; %sWM_NULL after: %s; %s",
+                     i == HUGE_EDGE_SEND ? "max = huge_steps_stall_ms; " : "", nLong, key,
+                     c.bAnsweredAfter ? "answered" : "NO ANSWER",
+                     c.bEndedWhenAsked ? "ended on WM_CLOSE" : "KILLED after WM_CLOSE");
+        AddRow(HugeCaseName(i), c.moves, note);
+    }
+    const HUGECASE &goal = r.aCases[HUGE_EDGE_SEND];
+    if (goal.bAnsweredBefore && !goal.moves.empty())
+        SetFigure("huge_steps_stall_ms", Summarize(goal.moves).dMax);
 }
 
 int main(int argc, char **argv)
@@ -176,32 +193,23 @@ int main(int argc, char **argv)
     OPTIONS o;
     if (!ParseOptions(argc, argv, &o) || !PreparePaths(o.szVeltrac) || !StartTargets())
         return 2;
-    FIGURES f = {-1, -1, -1, -1};
     if (Wanted(o, "moves"))
-        MeasureMoves(o, &f);
+        MeasureMoves(o);
     if (Wanted(o, "tick"))
-        MeasureTick(o, &f);
+        MeasureTick(o);
     if (Wanted(o, "hung"))
-        MeasureHung(&f);
+        MeasureHung();
     if (Wanted(o, "start"))
-        MeasureStart(o, &f);
+        MeasureStart(o);
+    if (Wanted(o, "huge"))   // last: it may leave a flooded or killed program behind
+        MeasureHuge();
     StopTargets();
     RemoveScratch();
 
     PrintTable(stdout);
     printf("\n");
-    PrintFigure(stdout, "off_vs_bare", f.dOffVsBare, "%8.2f", 1.25);
-    PrintFigure(stdout, "tick_vs_enum", f.dTickVsEnum, "%8.2f", 1.15);
-    PrintFigure(stdout, "hung_stall_ms", f.dHungStallMs, "%8.0f", 100);
-    PrintFigure(stdout, "start_vs_trivial", f.dStartVsTrivial, "%8.2f", 1.5);
-    char line[256] = "";
-    LastLineFigure(line, sizeof line, "off_vs_bare", f.dOffVsBare, "%.2f");
-    LastLineFigure(line, sizeof line, "tick_vs_enum", f.dTickVsEnum, "%.2f");
-    LastLineFigure(line, sizeof line, "hung_stall_ms", f.dHungStallMs, "%.0f");
-    LastLineFigure(line, sizeof line, "start_vs_trivial", f.dStartVsTrivial, "%.2f");
-    printf("%s\n", line);
+    PrintGoals(stdout);
+    PrintLastLine(stdout);
     fflush(stdout);
-    bool bAll = f.dOffVsBare >= 0 && f.dTickVsEnum >= 0 && f.dHungStallMs >= 0 &&
-                f.dStartVsTrivial >= 0;
-    return bAll ? 0 : 1;
+    return AllFiguresMeasured() ? 0 : 1;
 }

@@ -1,8 +1,10 @@
-// The move scenarios. Every scenario gets the same input: the scroll key
-// (Control) held and the cursor moved back and forth 10 pixels over the
-// foreground target, far from the screen edges. With Veltrac ON that is drag
-// scrolling, one step per move (sensitivity 5, one scroll per step), so each
-// move walks the 200 children and delivers to all of them.
+// The move scenarios. The cursor always moves back and forth 10 pixels over
+// the foreground target, far from the screen edges. The scenarios up to ON
+// at rest get the same input: no key held, the ordinary target in front; so
+// Veltrac ON sees every move and scrolls nothing. The drag scenarios hold the
+// scroll key (Control) over the 200-child target: one step per move
+// (sensitivity 5, one scroll per step), so each move walks the 200 children
+// and delivers to all of them.
 #include "bench/bench_moves.h"
 #include "bench/bench_input.h"
 #include "bench/bench_procs.h"
@@ -17,8 +19,13 @@
 #define HOOK_SLEEP_MS 5
 
 static const char *const aszNames[SC_COUNT] = {
-    "no hook", "bare hook", "Veltrac OFF", "Veltrac ON post", "Veltrac ON send",
+    "no hook", "bare hook", "Veltrac OFF", "Veltrac ON idle", "Veltrac ON post", "Veltrac ON send",
 };
+
+static bool IsDrag(int sc)
+{
+    return sc == SC_ON_POST || sc == SC_ON_SEND;
+}
 
 static int nMoveIndex;
 
@@ -48,6 +55,7 @@ static bool StartScenario(int sc, BENCHPROC *p)
     switch (sc) {
     case SC_BARE: return StartBareHook(0, p);
     case SC_OFF: return StartVeltracIn(Paths.szPostDir, false, p);
+    case SC_ON_IDLE: return StartVeltracIn(Paths.szSendDir, true, p);
     case SC_ON_POST: return StartVeltracIn(Paths.szPostDir, true, p);
     case SC_ON_SEND: return StartVeltracIn(Paths.szSendDir, true, p);
     default: return true;
@@ -60,17 +68,19 @@ static bool RunScenario(int sc, int nMoves, std::vector<double> *samples, MOVERE
     BENCHPROC p = {};
     if (!StartScenario(sc, &p))
         return false;
-    MakeForeground(Targets.hScroll);
-    InjectKey(VK_CONTROL, true);
+    MakeForeground(IsDrag(sc) ? Targets.hScroll : Targets.hOrdinary);
+    if (IsDrag(sc))
+        InjectKey(VK_CONTROL, true);
     for (int i = 0; i < WARMUP_MOVES; i++)
         NextMove();
     SettledScrollCount(2000);   // let the warm-up's posted messages drain
     ResetScrollCount();
     for (int i = 0; i < nMoves; i++)
         samples->push_back(NextMove());
-    InjectKey(VK_CONTROL, false);
+    if (IsDrag(sc))
+        InjectKey(VK_CONTROL, false);
     r->anDelivered[sc] += SettledScrollCount(5000);
-    if (sc == SC_ON_POST || sc == SC_ON_SEND)
+    if (IsDrag(sc))
         r->anExpected[sc] += (long)nMoves * BENCH_CHILDREN;
     StopProc(&p);
     return true;
@@ -83,20 +93,21 @@ bool RunMoveRounds(int nRounds, int nCheap, int nOn, MOVERESULTS *r)
         for (int k = 0; k < SC_COUNT; k++) {
             // Alternate the order so that drift over a round cancels.
             int sc = round % 2 ? SC_COUNT - 1 - k : k;
-            bool bOn = sc == SC_ON_POST || sc == SC_ON_SEND;
-            int nMoves = bOn ? (nOn + nRounds - 1 - round) / nRounds : nCheap;
+            int nMoves = IsDrag(sc) ? (nOn + nRounds - 1 - round) / nRounds : nCheap;
             std::vector<double> roundSamples;
             if (!RunScenario(sc, nMoves, &roundSamples, r))
                 return false;
             adRoundMedian[sc] = Median(roundSamples);
             r->aSamples[sc].insert(r->aSamples[sc].end(), roundSamples.begin(), roundSamples.end());
         }
-        double ratio = Ratio(adRoundMedian[SC_OFF], adRoundMedian[SC_BARE]);
-        r->aOffVsBare.push_back(ratio);
+        double dOff = Ratio(adRoundMedian[SC_OFF], adRoundMedian[SC_BARE]);
+        double dIdle = Ratio(adRoundMedian[SC_ON_IDLE], adRoundMedian[SC_BARE]);
+        r->aOffVsBare.push_back(dOff);
+        r->aOnIdleVsBare.push_back(dIdle);
         fprintf(stderr, "round %d/%d medians (ms):", round + 1, nRounds);
         for (int sc = 0; sc < SC_COUNT; sc++)
             fprintf(stderr, " %s %.3f,", aszNames[sc], adRoundMedian[sc]);
-        fprintf(stderr, " OFF/bare %.2f\n", ratio);
+        fprintf(stderr, " OFF/bare %.2f, ON idle/bare %.2f\n", dOff, dIdle);
     }
     return true;
 }

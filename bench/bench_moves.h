@@ -1,15 +1,17 @@
 // Per-event cost of the desktop's mouse hooks: the time one injected mouse
 // move takes with no hook, with a bare hook in another process, with Veltrac
-// OFF, and with Veltrac ON drag-scrolling a 200-child target in post and in
-// send mode; in alternating rounds.
+// OFF and with Veltrac ON at rest (no key held, away from the edges, over an
+// ordinary target), and with Veltrac ON drag-scrolling a 200-child target in
+// post and in send mode; in alternating rounds.
 #pragma once
 #include <vector>
 
-enum { SC_NONE, SC_BARE, SC_OFF, SC_ON_POST, SC_ON_SEND, SC_COUNT };
+enum { SC_NONE, SC_BARE, SC_OFF, SC_ON_IDLE, SC_ON_POST, SC_ON_SEND, SC_COUNT };
 
 struct MOVERESULTS {
     std::vector<double> aSamples[SC_COUNT];
     std::vector<double> aOffVsBare;       // one ratio of medians per round
+    std::vector<double> aOnIdleVsBare;    // likewise
     long anDelivered[SC_COUNT];           // scroll messages the children got
     long anExpected[SC_COUNT];
 };
@@ -18,7 +20,7 @@ struct MOVERESULTS {
 // SendInput really waits for the hooks. -1 when it could not be measured.
 double CheckHooksWait(std::vector<double> *samples);
 
-// nCheap moves per round for the first three scenarios, nOn moves in all
-// (spread over the rounds) for each ON scenario. False if a program would
-// not start.
+// nCheap moves per round for the scenarios up to SC_ON_IDLE, nOn moves in
+// all (spread over the rounds) for each drag scenario. False if a program
+// would not start.
 bool RunMoveRounds(int nRounds, int nCheap, int nOn, MOVERESULTS *r);

@@ -18,14 +18,15 @@ static bool FileExists(const char *path)
 // Written by the program's own formatter from the record as a user has it:
 // edge scrolling with its repeat, hold key Control and the default class
 // filter (Edit, Afx:, channel); lists off so every window is a target; no
-// save on exit, so the folder stays as written. The record is put back after.
-static bool WriteSettingsDat(const char *dir, int nMessageType)
+// save on exit, so the folder stays as written. The choice sets the message
+// type, the steps per tick and the sensitivity. The record is put back after.
+static bool WriteSettingsDat(const char *dir, const BENCHSETTINGS &choice)
 {
     static SETTINGS saved;
     saved = Settings;
-    Settings.nSensitivity = 5;
-    Settings.nScrollTimes = 1;
-    Settings.nMessageType = nMessageType;
+    Settings.nSensitivity = choice.nSensitivity;
+    Settings.nScrollTimes = choice.nScrollTimes;
+    Settings.nMessageType = choice.nMessageType;
     Settings.bArrowKeys = 0;
     Settings.bHoldKey = Settings.bEdgeScroll = Settings.bEdgeRepeat = 1;
     Settings.nRepeatMs = 50;
@@ -48,11 +49,22 @@ static bool WriteSettingsDat(const char *dir, int nMessageType)
     return fclose(f) == 0 && ok;
 }
 
-static bool MakeScratch(char *dir, const char *base, const char *name, int nMessageType)
+// The run's scratch base and every folder made under it, for RemoveScratch.
+static char szScratchBase[MAX_PATH];
+static char aszScratch[MAX_SCRATCH_DIRS][MAX_PATH];
+static int nScratch;
+
+bool MakeScratch(const char *name, const BENCHSETTINGS &choice, char *dir)
 {
-    snprintf(dir, MAX_PATH, "%s\\%s", base, name);
+    if (!szScratchBase[0] || nScratch == MAX_SCRATCH_DIRS)
+        return false;
+    snprintf(dir, MAX_PATH, "%s\\%s", szScratchBase, name);
     CreateDirectoryA(dir, NULL);
-    return WriteSettingsDat(dir, nMessageType);
+    snprintf(aszScratch[nScratch++], MAX_PATH, "%s", dir);
+    if (WriteSettingsDat(dir, choice))
+        return true;
+    fprintf(stderr, "bench: cannot write settings.dat in %s\n", dir);
+    return false;
 }
 
 bool PreparePaths(const char *szVeltracArg)
@@ -77,34 +89,27 @@ bool PreparePaths(const char *szVeltracArg)
             return false;
         }
 
-    char temp[MAX_PATH], base[MAX_PATH];
+    char temp[MAX_PATH];
     GetTempPathA(sizeof temp, temp);
-    snprintf(base, sizeof base, "%sveltrac_bench_%lu", temp, GetCurrentProcessId());
-    CreateDirectoryA(base, NULL);
-    if (!MakeScratch(Paths.szPostDir, base, "post", MESSAGE_POST) ||
-        !MakeScratch(Paths.szSendDir, base, "send", MESSAGE_SEND)) {
-        fprintf(stderr, "bench: cannot write settings.dat under %s\n", base);
-        return false;
-    }
-    return true;
+    snprintf(szScratchBase, sizeof szScratchBase, "%sveltrac_bench_%lu", temp,
+             GetCurrentProcessId());
+    CreateDirectoryA(szScratchBase, NULL);
+    BENCHSETTINGS post, send;
+    send.nMessageType = MESSAGE_SEND;
+    return MakeScratch("post", post, Paths.szPostDir) && MakeScratch("send", send, Paths.szSendDir);
 }
 
 void RemoveScratch(void)
 {
-    const char *dirs[] = {Paths.szPostDir, Paths.szSendDir};
-    for (const char *dir : dirs) {
+    for (int i = 0; i < nScratch; i++) {
         char path[MAX_PATH];
-        snprintf(path, sizeof path, "%s\\settings.dat", dir);
+        snprintf(path, sizeof path, "%s\\settings.dat", aszScratch[i]);
         DeleteFileA(path);
-        RemoveDirectoryA(dir);
+        RemoveDirectoryA(aszScratch[i]);
     }
-    char base[MAX_PATH];
-    snprintf(base, sizeof base, "%s", Paths.szPostDir);
-    char *slash = strrchr(base, '\\');
-    if (slash) {
-        *slash = '\0';
-        RemoveDirectoryA(base);
-    }
+    nScratch = 0;
+    if (szScratchBase[0])
+        RemoveDirectoryA(szScratchBase);
 }
 
 static bool Launch(const char *cmdline, const char *dir, BENCHPROC *p)
@@ -226,15 +231,22 @@ bool StartChildrenTarget(const char *szClass, int nChildren, BENCHPROC *p)
     return true;
 }
 
-void StopProc(BENCHPROC *p)
+bool ProcAnswers(const BENCHPROC *p, UINT ms)
+{
+    DWORD_PTR result;
+    return p->hwnd && SendMessageTimeoutA(p->hwnd, WM_NULL, 0, 0, SMTO_NORMAL, ms, &result);
+}
+
+bool StopProc(BENCHPROC *p)
 {
     if (!p->pi.hProcess)
-        return;
+        return true;
     if (p->hwnd)
         PostMessageA(p->hwnd, WM_CLOSE, 0, 0);
     else
         PostThreadMessageA(p->pi.dwThreadId, WM_QUIT, 0, 0);
-    if (WaitForSingleObject(p->pi.hProcess, 10000) != WAIT_OBJECT_0) {
+    bool bEnded = WaitForSingleObject(p->pi.hProcess, 10000) == WAIT_OBJECT_0;
+    if (!bEnded) {
         fprintf(stderr, "bench: a process did not end when asked; terminated\n");
         TerminateProcess(p->pi.hProcess, 99);
         WaitForSingleObject(p->pi.hProcess, 5000);
@@ -242,6 +254,7 @@ void StopProc(BENCHPROC *p)
     CloseHandle(p->pi.hThread);
     CloseHandle(p->pi.hProcess);
     memset(p, 0, sizeof *p);
+    return bEnded;
 }
 
 static BOOL CALLBACK FindUnpainted(HWND child, LPARAM lParam)

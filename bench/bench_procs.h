@@ -4,6 +4,7 @@
 // their windows, timing launch to first paint, and ending them.
 #pragma once
 #include <windows.h>
+#include "res/resource.h"   // MESSAGE_POST, MESSAGE_SEND
 
 struct BENCHPROC {
     PROCESS_INFORMATION pi;
@@ -23,6 +24,20 @@ extern BENCHPATHS Paths;
 // Fills Paths (Veltrac.exe from the argument, else beside the bench folder)
 // and writes the two scratch folders. Reports what is missing and fails.
 bool PreparePaths(const char *szVeltracArg);
+
+// What a scratch folder's settings.dat chooses, as the benchmark usually has
+// it; everything else is the same in every folder (see WriteSettingsDat).
+struct BENCHSETTINGS {
+    int nMessageType = MESSAGE_POST;   // or MESSAGE_SEND
+    int nScrollTimes = 1;
+    int nSensitivity = 5;
+};
+#define MAX_SCRATCH_DIRS 8
+
+// Makes the folder name under the run's scratch folder with a settings.dat
+// written by the program's own formatter; its path goes to dir (MAX_PATH).
+// After PreparePaths only. RemoveScratch removes them all.
+bool MakeScratch(const char *name, const BENCHSETTINGS &choice, char *dir);
 void RemoveScratch(void);
 
 // The window position written to settings.dat: Veltrac opens there, which
@@ -33,9 +48,12 @@ void RemoveScratch(void);
 bool StartVeltracIn(const char *dir, bool bOn, BENCHPROC *p);
 bool StartBareHook(DWORD dwSleepMs, BENCHPROC *p);
 bool StartChildrenTarget(const char *szClass, int nChildren, BENCHPROC *p);
+// Whether the process's window handles a WM_NULL within ms milliseconds.
+bool ProcAnswers(const BENCHPROC *p, UINT ms);
 // Asks the process to end (WM_CLOSE or WM_QUIT) and waits; terminates it
-// after a time-out.
-void StopProc(BENCHPROC *p);
+// (TerminateProcess on its own handle) after a time-out. True when it ended
+// as asked.
+bool StopProc(BENCHPROC *p);
 
 // Milliseconds from CreateProcess to the moment the program waits for input
 // with its main window (class szClass) visible and fully painted; the same

@@ -2,6 +2,7 @@
 #include "bench/bench_stats.h"
 #include <windows.h>
 #include <algorithm>
+#include <math.h>
 
 double NowMs(void)
 {
@@ -45,5 +46,5 @@ double Median(const std::vector<double> &samples)
 
 double Ratio(double a, double b)
 {
-    return b > 0 ? a / b : 0;
+    return b > 0 ? a / b : NAN;
 }

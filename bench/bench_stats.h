@@ -17,5 +17,5 @@ struct SUMMARY {
 SUMMARY Summarize(const std::vector<double> &samples);
 double Median(const std::vector<double> &samples);
 
-// a / b, or 0 when b is not positive (a figure that could not be measured).
+// a / b, or NaN when b is not positive (a figure that could not be measured).
 double Ratio(double a, double b);

@@ -50,6 +50,7 @@ static DWORD WINAPI TargetThread(LPVOID)
     Register("Veltrac Bench Target");
     Register(BENCH_PASS_CLASS);
     Targets.hHung = CreateTarget("Bench hung target", BENCH_HUNG_TARGET_CHILDREN);
+    Targets.hOrdinary = CreateTarget("Bench ordinary target", BENCH_FEW_CHILDREN);
     Targets.hScroll = CreateTarget("Bench scroll target", BENCH_CHILDREN);
     MSG msg;
     PeekMessageA(&msg, NULL, 0, 0, PM_NOREMOVE);
@@ -59,6 +60,7 @@ static DWORD WINAPI TargetThread(LPVOID)
         DispatchMessageA(&msg);
     }
     DestroyWindow(Targets.hScroll);
+    DestroyWindow(Targets.hOrdinary);
     DestroyWindow(Targets.hHung);
     return 0;
 }
@@ -88,7 +90,7 @@ bool StartTargets(void)
     hRelease = CreateEventA(NULL, TRUE, FALSE, NULL);
     hTargetThread = CreateThread(NULL, 0, TargetThread, NULL, 0, &dwTargetThread);
     if (!hTargetThread || WaitForSingleObject(hReady, 20000) != WAIT_OBJECT_0 ||
-        !Targets.hScroll || !Targets.hHung) {
+        !Targets.hScroll || !Targets.hOrdinary || !Targets.hHung) {
         fprintf(stderr, "bench: cannot create the target windows\n");
         return false;
     }

@@ -1,17 +1,20 @@
 // The foreground targets the driver owns, on a thread of their own so the
 // thread that injects input is never the one that must answer Veltrac: a
 // window with 200 children of a class the default filter passes, which
-// count the scroll messages they get, and a small window with a few such
-// children and one more that belongs to a thread that can be made to hang.
+// count the scroll messages they get; an ordinary window with a few such
+// children; and a small window with a few such children and one more that
+// belongs to a thread that can be made to hang.
 #pragma once
 #include <windows.h>
 
 #define BENCH_CHILDREN 200
+#define BENCH_FEW_CHILDREN 4           // the ordinary target's children
 #define BENCH_HUNG_TARGET_CHILDREN 4   // responsive ones, beside the hung one
 #define BENCH_PASS_CLASS "BenchEdit"   // "Edit" within the first 9 characters
 
 struct BENCHTARGETS {
     HWND hScroll;
+    HWND hOrdinary;
     HWND hHung;
 };
 extern BENCHTARGETS Targets;
