@@ -10,6 +10,7 @@ struct THREADTARGET {
     DWORD dwThreadId;
     HWND hwnd;
     volatile LONG nScrolls;
+    volatile LONG anDirections[4];    // Up, Down, Left, Right
     volatile LONG nWheels;
     volatile LONG bFirstDone;
     volatile LONG nMarkerSeen;        // the last marker the thread handled
@@ -23,6 +24,7 @@ static LRESULT CALLBACK TargetProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
     THREADTARGET *t = (THREADTARGET *)GetWindowLongPtrA(hwnd, GWLP_USERDATA);
     if (t && (msg == WM_VSCROLL || msg == WM_HSCROLL)) {
         InterlockedIncrement(&t->nScrolls);
+        InterlockedIncrement(&t->anDirections[(msg == WM_HSCROLL ? 2 : 0) + (wParam ? 1 : 0)]);
         if (t->o.pfnFirstScroll && !InterlockedExchange(&t->bFirstDone, 1))
             t->o.pfnFirstScroll(t->o.pContext);
         if (t->o.dwSlowMs)
@@ -106,6 +108,13 @@ HWND ThreadTargetWindow(const THREADTARGET *t)
 long ThreadTargetScrolls(const THREADTARGET *t)
 {
     return t->nScrolls;
+}
+
+DIRECTIONCOUNTS ThreadTargetDirections(THREADTARGET *t, int ms)
+{
+    ThreadTargetSettle(t, ms);
+    return DIRECTIONCOUNTS{t->anDirections[0], t->anDirections[1], t->anDirections[2],
+                           t->anDirections[3]};
 }
 
 long ThreadTargetWheels(const THREADTARGET *t)

@@ -24,6 +24,12 @@ THREADTARGET *StartThreadTarget(const THREADTARGETOPTIONS &options);
 HWND ThreadTargetWindow(const THREADTARGET *t);
 // Scroll messages (WM_VSCROLL/WM_HSCROLL) handled by all children so far.
 long ThreadTargetScrolls(const THREADTARGET *t);
+// Scroll messages by direction, all children together, once everything
+// posted so far has been handled (at most ms).
+struct DIRECTIONCOUNTS {
+    long nUp, nDown, nLeft, nRight;
+};
+DIRECTIONCOUNTS ThreadTargetDirections(THREADTARGET *t, int ms);
 // Wheel messages (WM_MOUSEWHEEL/WM_MOUSEHWHEEL) handled so far.
 long ThreadTargetWheels(const THREADTARGET *t);
 // Waits until everything posted to the thread so far has been handled (at
