@@ -3,18 +3,8 @@
 // counts as a held trigger in every message type.
 #include <doctest.h>
 #include "scroll/tick_plan.h"
+#include "tick_plan_letters.h"
 #include <string>
-
-static std::string Steps(const TICKPLAN &plan)
-{
-    static const char letters[] = "UDLR";
-    std::string s;
-    for (int i = 0; i < plan.nSegments; i++)
-        for (int r = 0; r < plan.aSegments[i].nRepeat; r++)
-            for (int d = 0; d < plan.aSegments[i].nDirections; d++)
-                s += letters[plan.aSegments[i].anDirection[d]];
-    return s;
-}
 
 // A drag plan from the reference (100, 100) to the cursor.
 static TICKPLAN Drag(int x, int y, int sensitivity = 5, int times = 1)

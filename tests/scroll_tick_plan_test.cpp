@@ -3,19 +3,8 @@
 #include <doctest.h>
 #include "scroll/edge_bands.h"
 #include "scroll/tick_plan.h"
+#include "tick_plan_letters.h"
 #include <string>
-
-// Expands a plan into a string of step letters, e.g. "LLUU".
-static std::string Steps(const TICKPLAN &plan)
-{
-    static const char letters[] = "UDLR";
-    std::string s;
-    for (int i = 0; i < plan.nSegments; i++)
-        for (int r = 0; r < plan.aSegments[i].nRepeat; r++)
-            for (int d = 0; d < plan.aSegments[i].nDirections; d++)
-                s += letters[plan.aSegments[i].anDirection[d]];
-    return s;
-}
 
 // One 1024 x 768 monitor: the bands of a plain desktop.
 static int Sides(int x, int y, int margin)

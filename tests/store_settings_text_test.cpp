@@ -8,23 +8,9 @@
 #include <string>
 #include <vector>
 
-// The record as the program starts, whatever the cases did to it meanwhile.
-static const SETTINGS &DefaultRecord(void)
-{
-    static const SETTINGS *defaults = [] {
-        SETTINGS *keep = new SETTINGS(Settings);
-        SetDefaultSettings();
-        SETTINGS *d = new SETTINGS(Settings);
-        Settings = *keep;
-        delete keep;
-        return d;
-    }();
-    return *defaults;
-}
-
 static void RestoreDefaults(void)
 {
-    memcpy(&Settings, &DefaultRecord(), sizeof Settings);
+    SetDefaultSettings();
 }
 
 // A source that hands out at most nChunk bytes per call, so that carriage
