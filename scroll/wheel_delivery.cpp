@@ -47,12 +47,14 @@ void DeliverWheelSteps(HWND target, const STEPSEGMENT *segments, int nSegments)
 {
     if (!Settings.nWheelLineDelta)
         RefreshWheelSettings();
-    RECT rcWindow, rcClient;
-    if (!GetWindowRect(target, &rcWindow) || !GetClientRect(target, &rcClient))
+    // Both rectangles in screen coordinates from one call: this runs for
+    // every mouse move of a drag.
+    WINDOWINFO wi = {};
+    wi.cbSize = sizeof wi;
+    if (!GetWindowInfo(target, &wi))
         return;
-    MapWindowPoints(target, NULL, (POINT *)&rcClient, 2);
     int x, y;
-    WheelPoint(Settings.nMouseX, Settings.nMouseY, ScreenRect(rcWindow), ScreenRect(rcClient),
+    WheelPoint(Settings.nMouseX, Settings.nMouseY, ScreenRect(wi.rcWindow), ScreenRect(wi.rcClient),
                &x, &y);
     HWND receiver = WheelReceiver(target, POINT{x, y});
     LPARAM lParam = MAKELPARAM((WORD)(short)x, (WORD)(short)y);
