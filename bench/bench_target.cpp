@@ -5,10 +5,14 @@
 
 BENCHTARGETS Targets;
 
-static volatile LONG nScrolls;
+static volatile LONG nScrolls, nWheels;
 static HANDLE hTargetThread, hHungThread;
 static DWORD dwTargetThread;
-static HANDLE hReady, hHang, hRelease;
+static HANDLE hReady, hHang, hRelease, hMarkSeen;
+
+// Posted behind the wheel messages: when the wheel target handles it, it has
+// handled every message posted to it before.
+#define WM_BENCH_MARK (WM_APP + 1)
 
 static LRESULT CALLBACK CountingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
@@ -19,10 +23,23 @@ static LRESULT CALLBACK CountingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
     return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
-static void Register(const char *name)
+static LRESULT CALLBACK WheelCountingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_MOUSEWHEEL || msg == WM_MOUSEHWHEEL) {
+        InterlockedIncrement(&nWheels);
+        return 0;
+    }
+    if (msg == WM_BENCH_MARK) {
+        SetEvent(hMarkSeen);
+        return 0;
+    }
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+static void Register(const char *name, WNDPROC proc)
 {
     WNDCLASSA wc = {};
-    wc.lpfnWndProc = CountingProc;
+    wc.lpfnWndProc = proc;
     wc.hInstance = GetModuleHandleA(NULL);
     wc.hbrBackground = (HBRUSH)GetStockObject(WHITE_BRUSH);
     wc.lpszClassName = name;
@@ -36,9 +53,12 @@ static HWND CreateChild(HWND parent, int i)
                            GetModuleHandleA(NULL), NULL);
 }
 
-static HWND CreateTarget(const char *title, int nChildren)
+#define TARGET_CLASS "Veltrac Bench Target"
+#define WHEEL_TARGET_CLASS "Veltrac Bench Wheel Target"
+
+static HWND CreateTarget(const char *cls, const char *title, int nChildren)
 {
-    HWND top = CreateWindowExA(0, "Veltrac Bench Target", title, WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+    HWND top = CreateWindowExA(0, cls, title, WS_OVERLAPPEDWINDOW | WS_VISIBLE,
                                100, 80, 600, 500, NULL, NULL, GetModuleHandleA(NULL), NULL);
     for (int i = 0; top && i < nChildren; i++)
         CreateChild(top, i);
@@ -47,11 +67,13 @@ static HWND CreateTarget(const char *title, int nChildren)
 
 static DWORD WINAPI TargetThread(LPVOID)
 {
-    Register("Veltrac Bench Target");
-    Register(BENCH_PASS_CLASS);
-    Targets.hHung = CreateTarget("Bench hung target", BENCH_HUNG_TARGET_CHILDREN);
-    Targets.hOrdinary = CreateTarget("Bench ordinary target", BENCH_FEW_CHILDREN);
-    Targets.hScroll = CreateTarget("Bench scroll target", BENCH_CHILDREN);
+    Register(TARGET_CLASS, CountingProc);
+    Register(WHEEL_TARGET_CLASS, WheelCountingProc);
+    Register(BENCH_PASS_CLASS, CountingProc);
+    Targets.hHung = CreateTarget(TARGET_CLASS, "Bench hung target", BENCH_HUNG_TARGET_CHILDREN);
+    Targets.hOrdinary = CreateTarget(TARGET_CLASS, "Bench ordinary target", BENCH_FEW_CHILDREN);
+    Targets.hWheel = CreateTarget(WHEEL_TARGET_CLASS, "Bench wheel target", 0);
+    Targets.hScroll = CreateTarget(TARGET_CLASS, "Bench scroll target", BENCH_CHILDREN);
     MSG msg;
     PeekMessageA(&msg, NULL, 0, 0, PM_NOREMOVE);
     SetEvent(hReady);
@@ -59,6 +81,7 @@ static DWORD WINAPI TargetThread(LPVOID)
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
+    DestroyWindow(Targets.hWheel);
     DestroyWindow(Targets.hScroll);
     DestroyWindow(Targets.hOrdinary);
     DestroyWindow(Targets.hHung);
@@ -88,9 +111,10 @@ bool StartTargets(void)
     hReady = CreateEventA(NULL, FALSE, FALSE, NULL);
     hHang = CreateEventA(NULL, TRUE, FALSE, NULL);
     hRelease = CreateEventA(NULL, TRUE, FALSE, NULL);
+    hMarkSeen = CreateEventA(NULL, TRUE, FALSE, NULL);
     hTargetThread = CreateThread(NULL, 0, TargetThread, NULL, 0, &dwTargetThread);
     if (!hTargetThread || WaitForSingleObject(hReady, 20000) != WAIT_OBJECT_0 ||
-        !Targets.hScroll || !Targets.hOrdinary || !Targets.hHung) {
+        !Targets.hScroll || !Targets.hOrdinary || !Targets.hHung || !Targets.hWheel) {
         fprintf(stderr, "bench: cannot create the target windows\n");
         return false;
     }
@@ -144,6 +168,20 @@ long SettledScrollCount(int ms)
         last = now;
     }
     return last;
+}
+
+void ResetWheelCount(void)
+{
+    InterlockedExchange(&nWheels, 0);
+}
+
+long DrainedWheelCount(int ms)
+{
+    ResetEvent(hMarkSeen);
+    if (!PostMessageA(Targets.hWheel, WM_BENCH_MARK, 0, 0) ||
+        WaitForSingleObject(hMarkSeen, ms) != WAIT_OBJECT_0)
+        fprintf(stderr, "bench: the wheel target did not reach the end of its queue in %d ms\n", ms);
+    return InterlockedCompareExchange(&nWheels, 0, 0);
 }
 
 bool MakeForeground(HWND hwnd)

@@ -2,7 +2,8 @@
 // thread that injects input is never the one that must answer Veltrac: a
 // window with 200 children of a class the default filter passes, which
 // count the scroll messages they get; an ordinary window with a few such
-// children; and a small window with a few such children and one more that
+// children; a window with no children that counts the wheel messages it
+// gets; and a small window with a few such children and one more that
 // belongs to a thread that can be made to hang.
 #pragma once
 #include <windows.h>
@@ -16,6 +17,7 @@ struct BENCHTARGETS {
     HWND hScroll;
     HWND hOrdinary;
     HWND hHung;
+    HWND hWheel;    // no children: wheel messages go to the window itself
 };
 extern BENCHTARGETS Targets;
 
@@ -27,6 +29,12 @@ void ResetScrollCount(void);
 long ScrollCount(void);
 // Waits until the count stops changing (posted messages drained), at most ms.
 long SettledScrollCount(int ms);
+// Wheel messages (WM_MOUSEWHEEL, WM_MOUSEHWHEEL) the wheel target has
+// handled since the last reset, once it has handled everything posted to it
+// before the call (waits at most ms, and says so on stderr if that was not
+// enough).
+void ResetWheelCount(void);
+long DrainedWheelCount(int ms);
 
 // The hung child's thread stops handling messages / starts again and ends.
 void HangChild(void);
