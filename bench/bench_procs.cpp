@@ -94,9 +94,11 @@ bool PreparePaths(const char *szVeltracArg)
     snprintf(szScratchBase, sizeof szScratchBase, "%sveltrac_bench_%lu", temp,
              GetCurrentProcessId());
     CreateDirectoryA(szScratchBase, NULL);
-    BENCHSETTINGS post, send;
+    BENCHSETTINGS post, send, wheel;
     send.nMessageType = MESSAGE_SEND;
-    return MakeScratch("post", post, Paths.szPostDir) && MakeScratch("send", send, Paths.szSendDir);
+    wheel.nMessageType = MESSAGE_WHEEL;
+    return MakeScratch("post", post, Paths.szPostDir) && MakeScratch("send", send, Paths.szSendDir) &&
+           MakeScratch("wheel", wheel, Paths.szWheelDir);
 }
 
 void RemoveScratch(void)

@@ -1,10 +1,10 @@
-// The processes the benchmark starts: the real Veltrac.exe (OFF or ON, post
-// or send mode, from a scratch folder holding its settings.dat), the bare
+// The processes the benchmark starts: the real Veltrac.exe (OFF or ON, in
+// any message type, from a scratch folder holding its settings.dat), the bare
 // hook, the trivial program and the children target; starting, finding
 // their windows, timing launch to first paint, and ending them.
 #pragma once
 #include <windows.h>
-#include "res/resource.h"   // MESSAGE_POST, MESSAGE_SEND
+#include "res/resource.h"   // MESSAGE_POST, MESSAGE_SEND, MESSAGE_WHEEL
 
 struct BENCHPROC {
     PROCESS_INFORMATION pi;
@@ -18,17 +18,18 @@ struct BENCHPATHS {
     char szChildren[MAX_PATH];
     char szPostDir[MAX_PATH];     // settings.dat with post mode
     char szSendDir[MAX_PATH];     // settings.dat with send mode
+    char szWheelDir[MAX_PATH];    // settings.dat with the "Mouse wheel" type
 };
 extern BENCHPATHS Paths;
 
 // Fills Paths (Veltrac.exe from the argument, else beside the bench folder)
-// and writes the two scratch folders. Reports what is missing and fails.
+// and writes the three scratch folders. Reports what is missing and fails.
 bool PreparePaths(const char *szVeltracArg);
 
 // What a scratch folder's settings.dat chooses, as the benchmark usually has
 // it; everything else is the same in every folder (see WriteSettingsDat).
 struct BENCHSETTINGS {
-    int nMessageType = MESSAGE_POST;   // or MESSAGE_SEND
+    int nMessageType = MESSAGE_POST;   // or MESSAGE_SEND, MESSAGE_WHEEL
     int nScrollTimes = 1;
     int nSensitivity = 5;
 };
