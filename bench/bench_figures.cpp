@@ -18,6 +18,7 @@ static FIGURE aFigures[] = {
     {"start_vs_trivial", 1.5, NAN, "%.2f"},
     {"on_idle_vs_bare", 1.15, NAN, "%.2f"},
     {"huge_steps_stall_ms", 100, NAN, "%.0f"},
+    {"wheel_vs_bare", 1.5, NAN, "%.2f"},
 };
 
 static bool IsMeasured(const FIGURE &f)

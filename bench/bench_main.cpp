@@ -2,7 +2,7 @@
 // stderr, then the table, the goals and, as the very last line, every figure
 // of bench_figures.cpp as name=value.
 // Options: --veltrac PATH, --rounds N, --moves N (per round, each scenario
-// up to ON at rest), --on-moves N (in all, each drag scenario), --launches N,
+// up to the wheel drag), --on-moves N (in all, each 200-child drag), --launches N,
 // --tick-runs N, --only moves|tick|hung|start|huge (one part; the others'
 // figures are then n/a).
 #include "bench/bench_figures.h"
@@ -76,17 +76,19 @@ static void MeasureMoves(const OPTIONS &o)
         return;
     static const char *const aszRows[SC_COUNT] = {
         "no hook", "bare LL hook, other process", "Veltrac OFF",
-        "Veltrac ON at rest, send, 4 children", "Veltrac ON, post, drag, 200 children",
-        "Veltrac ON, send, drag, 200 children",
+        "Veltrac ON at rest, send, 4 children", "Veltrac ON, wheel, drag, no children",
+        "Veltrac ON, post, drag, 200 children", "Veltrac ON, send, drag, 200 children",
     };
     char heading[96];
     snprintf(heading, sizeof heading, "per injected mouse move (%d alternating rounds)", o.nRounds);
     AddHeading(heading);
     for (int sc = 0; sc < SC_COUNT; sc++) {
         char note[96] = "";
+        bool bWheel = sc == SC_ON_WHEEL;
         if (r.anExpected[sc])
-            snprintf(note, sizeof note, "%ld of %ld scroll messages arrived", r.anDelivered[sc],
-                     r.anExpected[sc]);
+            snprintf(note, sizeof note, "%ld of %ld %s messages arrived%s", r.anDelivered[sc],
+                     r.anExpected[sc], bWheel ? "wheel" : "scroll",
+                     bWheel && r.anDelivered[sc] != r.anExpected[sc] ? ": NOT one per move" : "");
         else if (r.anDelivered[sc])
             snprintf(note, sizeof note, "%ld scroll messages (none expected)", r.anDelivered[sc]);
         AddRow(aszRows[sc], r.aSamples[sc], note);
@@ -98,6 +100,13 @@ static void MeasureMoves(const OPTIONS &o)
     snprintf(note, sizeof note, "pooled medians give %.2f",
              Ratio(Median(r.aSamples[SC_ON_IDLE]), Median(r.aSamples[SC_BARE])));
     AddRow("ON at rest/bare, ratio of medians per round", r.aOnIdleVsBare, note);
+    snprintf(note, sizeof note, "pooled medians give %.2f",
+             Ratio(Median(r.aSamples[SC_ON_WHEEL]), Median(r.aSamples[SC_BARE])));
+    AddRow("wheel drag/bare, ratio of medians per round", r.aWheelVsBare, note);
+    long nWheels = r.anDelivered[SC_ON_WHEEL], nWheelMoves = r.anExpected[SC_ON_WHEEL];
+    if (nWheels != nWheelMoves)
+        fprintf(stderr, "bench: the wheel drag delivered %ld wheel messages for %ld moves, not one "
+                        "per move\n", nWheels, nWheelMoves);
     if (!bWaits) {
         fprintf(stderr, "bench: SendInput does not wait for the hooks; the move figures are void\n");
         return;
@@ -106,6 +115,11 @@ static void MeasureMoves(const OPTIONS &o)
     if (r.anDelivered[SC_ON_IDLE])
         fprintf(stderr, "bench: Veltrac ON scrolled %ld times at rest\n", r.anDelivered[SC_ON_IDLE]);
     SetFigure("on_idle_vs_bare", Median(r.aOnIdleVsBare));
+    // Without a single wheel message the drag measured nothing of the wheel.
+    if (nWheels > 0)
+        SetFigure("wheel_vs_bare", Median(r.aWheelVsBare));
+    else
+        fprintf(stderr, "bench: no wheel message arrived; wheel_vs_bare void\n");
 }
 
 static void MeasureTick(const OPTIONS &o)

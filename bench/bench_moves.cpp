@@ -2,9 +2,10 @@
 // the foreground target, far from the screen edges. The scenarios up to ON
 // at rest get the same input: no key held, the ordinary target in front; so
 // Veltrac ON sees every move and scrolls nothing. The drag scenarios hold the
-// scroll key (Control) over the 200-child target: one step per move
-// (sensitivity 5, one scroll per step), so each move walks the 200 children
-// and delivers to all of them.
+// scroll key (Control), so every move is one step (sensitivity 5, one scroll
+// per step): in the "Mouse wheel" type over the wheel target, one wheel
+// message to that window; in post and send mode over the 200-child target,
+// a walk of the 200 children and a message to each.
 #include "bench/bench_moves.h"
 #include "bench/bench_input.h"
 #include "bench/bench_procs.h"
@@ -18,13 +19,35 @@
 #define WARMUP_MOVES 50
 #define HOOK_SLEEP_MS 5
 
+#define DRAIN_MS 10000   // for the target to handle what a scenario posted
+
 static const char *const aszNames[SC_COUNT] = {
-    "no hook", "bare hook", "Veltrac OFF", "Veltrac ON idle", "Veltrac ON post", "Veltrac ON send",
+    "no hook", "bare hook", "Veltrac OFF", "Veltrac ON idle", "Veltrac ON wheel", "Veltrac ON post",
+    "Veltrac ON send",
 };
+
+// The drags over the 200-child target, sized apart from the cheap scenarios.
+static bool IsChildDrag(int sc)
+{
+    return sc == SC_ON_POST || sc == SC_ON_SEND;
+}
 
 static bool IsDrag(int sc)
 {
-    return sc == SC_ON_POST || sc == SC_ON_SEND;
+    return sc == SC_ON_WHEEL || IsChildDrag(sc);
+}
+
+static HWND ScenarioTarget(int sc)
+{
+    return sc == SC_ON_WHEEL ? Targets.hWheel : IsChildDrag(sc) ? Targets.hScroll : Targets.hOrdinary;
+}
+
+// What the scenario's target has handled: for the wheel drag, the wheel
+// target's wheel messages once it has drained its queue; else the children's
+// scroll messages once they stop changing (within settleMs).
+static long DeliveredCount(int sc, int settleMs)
+{
+    return sc == SC_ON_WHEEL ? DrainedWheelCount(DRAIN_MS) : SettledScrollCount(settleMs);
 }
 
 static int nMoveIndex;
@@ -56,6 +79,7 @@ static bool StartScenario(int sc, BENCHPROC *p)
     case SC_BARE: return StartBareHook(0, p);
     case SC_OFF: return StartVeltracIn(Paths.szPostDir, false, p);
     case SC_ON_IDLE: return StartVeltracIn(Paths.szSendDir, true, p);
+    case SC_ON_WHEEL: return StartVeltracIn(Paths.szWheelDir, true, p);
     case SC_ON_POST: return StartVeltracIn(Paths.szPostDir, true, p);
     case SC_ON_SEND: return StartVeltracIn(Paths.szSendDir, true, p);
     default: return true;
@@ -68,20 +92,21 @@ static bool RunScenario(int sc, int nMoves, std::vector<double> *samples, MOVERE
     BENCHPROC p = {};
     if (!StartScenario(sc, &p))
         return false;
-    MakeForeground(IsDrag(sc) ? Targets.hScroll : Targets.hOrdinary);
+    MakeForeground(ScenarioTarget(sc));
     if (IsDrag(sc))
         InjectKey(VK_CONTROL, true);
     for (int i = 0; i < WARMUP_MOVES; i++)
         NextMove();
-    SettledScrollCount(2000);   // let the warm-up's posted messages drain
+    DeliveredCount(sc, 2000);   // let the warm-up's posted messages drain
     ResetScrollCount();
+    ResetWheelCount();
     for (int i = 0; i < nMoves; i++)
         samples->push_back(NextMove());
     if (IsDrag(sc))
         InjectKey(VK_CONTROL, false);
-    r->anDelivered[sc] += SettledScrollCount(5000);
+    r->anDelivered[sc] += DeliveredCount(sc, 5000);
     if (IsDrag(sc))
-        r->anExpected[sc] += (long)nMoves * BENCH_CHILDREN;
+        r->anExpected[sc] += (long)nMoves * (sc == SC_ON_WHEEL ? 1 : BENCH_CHILDREN);
     StopProc(&p);
     return true;
 }
@@ -93,7 +118,7 @@ bool RunMoveRounds(int nRounds, int nCheap, int nOn, MOVERESULTS *r)
         for (int k = 0; k < SC_COUNT; k++) {
             // Alternate the order so that drift over a round cancels.
             int sc = round % 2 ? SC_COUNT - 1 - k : k;
-            int nMoves = IsDrag(sc) ? (nOn + nRounds - 1 - round) / nRounds : nCheap;
+            int nMoves = IsChildDrag(sc) ? (nOn + nRounds - 1 - round) / nRounds : nCheap;
             std::vector<double> roundSamples;
             if (!RunScenario(sc, nMoves, &roundSamples, r))
                 return false;
@@ -102,12 +127,15 @@ bool RunMoveRounds(int nRounds, int nCheap, int nOn, MOVERESULTS *r)
         }
         double dOff = Ratio(adRoundMedian[SC_OFF], adRoundMedian[SC_BARE]);
         double dIdle = Ratio(adRoundMedian[SC_ON_IDLE], adRoundMedian[SC_BARE]);
+        double dWheel = Ratio(adRoundMedian[SC_ON_WHEEL], adRoundMedian[SC_BARE]);
         r->aOffVsBare.push_back(dOff);
         r->aOnIdleVsBare.push_back(dIdle);
+        r->aWheelVsBare.push_back(dWheel);
         fprintf(stderr, "round %d/%d medians (ms):", round + 1, nRounds);
         for (int sc = 0; sc < SC_COUNT; sc++)
             fprintf(stderr, " %s %.3f,", aszNames[sc], adRoundMedian[sc]);
-        fprintf(stderr, " OFF/bare %.2f, ON idle/bare %.2f\n", dOff, dIdle);
+        fprintf(stderr, " OFF/bare %.2f, ON idle/bare %.2f, ON wheel/bare %.2f\n", dOff, dIdle,
+                dWheel);
     }
     return true;
 }

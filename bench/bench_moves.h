@@ -1,18 +1,20 @@
 // Per-event cost of the desktop's mouse hooks: the time one injected mouse
 // move takes with no hook, with a bare hook in another process, with Veltrac
 // OFF and with Veltrac ON at rest (no key held, away from the edges, over an
-// ordinary target), and with Veltrac ON drag-scrolling a 200-child target in
-// post and in send mode; in alternating rounds.
+// ordinary target), with Veltrac ON drag-scrolling in the "Mouse wheel" type
+// over a window with no children, and with Veltrac ON drag-scrolling a
+// 200-child target in post and in send mode; in alternating rounds.
 #pragma once
 #include <vector>
 
-enum { SC_NONE, SC_BARE, SC_OFF, SC_ON_IDLE, SC_ON_POST, SC_ON_SEND, SC_COUNT };
+enum { SC_NONE, SC_BARE, SC_OFF, SC_ON_IDLE, SC_ON_WHEEL, SC_ON_POST, SC_ON_SEND, SC_COUNT };
 
 struct MOVERESULTS {
     std::vector<double> aSamples[SC_COUNT];
     std::vector<double> aOffVsBare;       // one ratio of medians per round
     std::vector<double> aOnIdleVsBare;    // likewise
-    long anDelivered[SC_COUNT];           // scroll messages the children got
+    std::vector<double> aWheelVsBare;     // likewise
+    long anDelivered[SC_COUNT];           // scroll (wheel) messages the target got
     long anExpected[SC_COUNT];
 };
 
@@ -20,7 +22,7 @@ struct MOVERESULTS {
 // SendInput really waits for the hooks. -1 when it could not be measured.
 double CheckHooksWait(std::vector<double> *samples);
 
-// nCheap moves per round for the scenarios up to SC_ON_IDLE, nOn moves in
-// all (spread over the rounds) for each drag scenario. False if a program
-// would not start.
+// nCheap moves per round for the scenarios up to SC_ON_WHEEL, which post at
+// most one message a move; nOn moves in all (spread over the rounds) for each
+// 200-child drag. False if a program would not start.
 bool RunMoveRounds(int nRounds, int nCheap, int nOn, MOVERESULTS *r);
