@@ -9,6 +9,26 @@
 
 #define MAX_WINDOW_DEPTH 64
 #define POSTS_BETWEEN_LOOKS 32
+#define PLACE_KEPT_MS 100
+
+// A drag posts a wheel message for nearly every mouse move, over the same
+// window. Where the target lies, and the receiver under the point when it has
+// no children of its own, are kept for a moment and used again while the
+// point stays on that receiver: each of those moves then costs the window
+// manager no more than the post. A window that moves or gains children
+// meanwhile is seen at most PLACE_KEPT_MS later.
+static struct {
+    HWND hTarget;
+    SCREENRECT window, client;     // the target's, in screen coordinates
+    HWND hReceiver;                // a window without children under the point, or NULL
+    SCREENRECT receiver;
+    DWORD dwWhen;
+} place;
+
+static bool Contains(const SCREENRECT &r, int x, int y)
+{
+    return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
+}
 
 void RefreshWheelSettings(void)
 {
@@ -28,8 +48,14 @@ static SCREENRECT ScreenRect(const RECT &rc)
 
 // Down through the children under the point, as the system finds the window
 // for a real wheel: hidden, disabled and transparent windows are passed over.
+// The system's own answer comes first (one call, and this runs for every
+// move of a drag); only when another window covers the point is the target's
+// own tree walked.
 static HWND WheelReceiver(HWND target, POINT pt)
 {
+    HWND under = WindowFromPoint(pt);
+    if (under == target || (under && IsChild(target, under)))
+        return under;
     HWND w = target;
     for (int depth = 0; depth < MAX_WINDOW_DEPTH; depth++) {
         POINT local = pt;
@@ -47,16 +73,32 @@ void DeliverWheelSteps(HWND target, const STEPSEGMENT *segments, int nSegments)
 {
     if (!Settings.nWheelLineDelta)
         RefreshWheelSettings();
-    // Both rectangles in screen coordinates from one call: this runs for
-    // every mouse move of a drag.
-    WINDOWINFO wi = {};
-    wi.cbSize = sizeof wi;
-    if (!GetWindowInfo(target, &wi))
-        return;
+    DWORD now = GetTickCount();
+    if (place.hTarget != target || now - place.dwWhen > PLACE_KEPT_MS) {
+        // Both rectangles in screen coordinates from one call.
+        WINDOWINFO wi = {};
+        wi.cbSize = sizeof wi;
+        if (!GetWindowInfo(target, &wi)) {
+            place.hTarget = NULL;
+            return;
+        }
+        place.hTarget = target;
+        place.window = ScreenRect(wi.rcWindow);
+        place.client = ScreenRect(wi.rcClient);
+        place.hReceiver = NULL;
+        place.dwWhen = now;
+    }
     int x, y;
-    WheelPoint(Settings.nMouseX, Settings.nMouseY, ScreenRect(wi.rcWindow), ScreenRect(wi.rcClient),
-               &x, &y);
-    HWND receiver = WheelReceiver(target, POINT{x, y});
+    WheelPoint(Settings.nMouseX, Settings.nMouseY, place.window, place.client, &x, &y);
+    HWND receiver = place.hReceiver;
+    if (!receiver || !Contains(place.receiver, x, y)) {
+        receiver = WheelReceiver(target, POINT{x, y});
+        RECT rc;
+        bool bLeaf = !GetWindow(receiver, GW_CHILD) && GetWindowRect(receiver, &rc);
+        place.hReceiver = bLeaf ? receiver : NULL;
+        if (bLeaf)
+            place.receiver = ScreenRect(rc);
+    }
     LPARAM lParam = MAKELPARAM((WORD)(short)x, (WORD)(short)y);
 
     int nPosted = 0;
@@ -69,8 +111,10 @@ void DeliverWheelSteps(HWND target, const STEPSEGMENT *segments, int nSegments)
                 int turn = WheelTurn(direction, Settings.nWheelLineDelta, Settings.nWheelCharDelta);
                 // No key flags in the low word: programs must see a plain wheel.
                 if (!PostMessageA(receiver, WheelMessage(direction),
-                                  MAKEWPARAM(0, (WORD)(short)turn), lParam))
-                    return;               // gone, or its queue is full
+                                  MAKEWPARAM(0, (WORD)(short)turn), lParam)) {
+                    place.hTarget = NULL; // gone, or its queue is full: look again next time
+                    return;
+                }
                 if (++nPosted % POSTS_BETWEEN_LOOKS == 0)
                     LetHookCallsIn();
             }
