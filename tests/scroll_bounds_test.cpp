@@ -165,20 +165,25 @@ static void SwitchAndMove(void *)
 }
 
 static HHOOK hRelay;
-static int nNestedReports;
+static int nNestedReports;    // reports that arrived while the outer tick ran
+static int nLateReports;      // reports that came after it (a slow machine)
+static bool bInOuter;
 
 static LRESULT CALLBACK RelayProc(int code, WPARAM wParam, LPARAM lParam)
 {
     // What the program's own hook does: report the cursor to the engine.
     if (code >= 0) {
         const MSLLHOOKSTRUCT *e = (const MSLLHOOKSTRUCT *)lParam;
-        nNestedReports++;
+        ++*(bInOuter ? &nNestedReports : &nLateReports);
         OnMouseReport(e->pt.x, e->pt.y);
     }
     return CallNextHookEx(hRelay, code, wParam, lParam);
 }
 
-TEST_CASE("a tick nested in another's send keeps to its own target and the shared deadline")
+// One go of the scenario; false when the move's report did not arrive inside
+// the outer tick (the slow child's thread was not scheduled before its send
+// timed out), so the go proved nothing either way.
+static bool NestOnce(void)
 {
     Reset();
     std::vector<const char *> classes(98, "TestEdit");
@@ -195,14 +200,17 @@ TEST_CASE("a tick nested in another's send keeps to its own target and the share
     REQUIRE(GetForegroundWindow() == first);
 
     Settings.nScrollTimes = 3;
-    nNestedReports = 0;
+    nNestedReports = nLateReports = 0;
     DWORD start = GetTickCount();
+    bInOuter = true;
     OnMouseReport(400, 0);               // the top edge: three Up steps for the first window
+    bInOuter = false;
     DWORD elapsed = Elapsed(start);
+    CHECK(elapsed < BOUND_MS);
+    // A report that missed the tick still comes: take it before the hook goes.
+    PumpUntil([] { return nNestedReports + nLateReports >= 1; }, 10000);
     UnhookWindowsHookEx(hRelay);
 
-    CHECK(nNestedReports >= 1);          // the move's report did run inside the tick
-    CHECK(GetForegroundWindow() == hSecond);
     // The outer tick went on with its own children. The slow one got the
     // first step (that send ran the nested tick). On a loaded machine it may
     // miss later ones (a send that times out skips its thread for the rest
@@ -212,22 +220,31 @@ TEST_CASE("a tick nested in another's send keeps to its own target and the share
     CHECK(nSlow >= 1);
     CHECK(nSlow <= 3);
     CHECK(ChildCount(local).nUp <= 3);
-    MESSAGE("the outer tick delivered ", nSlow, " steps to its slow child, ",
-            ChildCount(local).nUp, " to the other (3 each when the machine is idle)");
     // None of them went to the new foreground window's children, which got
-    // only the nested tick's Left steps.
+    // only the Left steps of the reports' own ticks.
     int nSecondUp = 0, nSecondLeft = 0;
     for (int i = 0; i < 98; i++) {
         nSecondUp += ChildCount(TestChild(hSecond, i)).nUp;
         nSecondLeft += ChildCount(TestChild(hSecond, i)).nLeft;
     }
     CHECK(nSecondUp == 0);
-    CHECK(nSecondLeft >= 1);
-    CHECK(nSecondLeft <= 98 * 3 * nNestedReports);
-    CHECK(elapsed < BOUND_MS);
-
+    CHECK(nSecondLeft <= 98 * 3 * (nNestedReports + nLateReports));
+    if (nNestedReports)
+        CHECK(nSecondLeft >= 1);         // the nested tick found the new foreground window
+    MESSAGE("nested reports ", nNestedReports, ", late ", nLateReports, "; the outer tick gave ",
+            nSlow, " steps to its slow child, ", ChildCount(local).nUp,
+            " to the other (3 each when the machine is idle)");
     StopThreadTarget(t);
     DestroyTestTarget(hSecond);
+    return nNestedReports >= 1;
+}
+
+TEST_CASE("a tick nested in another's send keeps to its own target and the shared deadline")
+{
+    bool bNested = false;
+    for (int attempt = 0; attempt < 5 && !bNested; attempt++)
+        bNested = NestOnce();
+    CHECK(bNested);                      // the scenario did happen at least once
 }
 
 TEST_CASE("a negative repeat period still repeats, at the shortest period timers take")
