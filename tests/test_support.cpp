@@ -84,19 +84,6 @@ void ResetCounts(void)
     counts.clear();
 }
 
-void PumpMessages(int ms)
-{
-    DWORD start = GetTickCount();
-    do {
-        MSG msg;
-        while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(1);
-    } while ((int)(GetTickCount() - start) < ms);
-}
-
 bool WaitFor(const std::function<bool()> &cond, int ms)
 {
     DWORD start = GetTickCount();

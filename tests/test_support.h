@@ -29,9 +29,6 @@ int TotalScrolls(HWND child);
 // loaded machine: a slow machine only makes the tests slower, never wrong.
 #define WAIT_MS 10000
 
-// Pumps this thread's messages for about ms milliseconds.
-void PumpMessages(int ms);
-
 // Polls cond every few ms, without pumping, until it holds or ms milliseconds
 // have passed; returns whether it held. For what other processes do.
 bool WaitFor(const std::function<bool()> &cond, int ms = WAIT_MS);
