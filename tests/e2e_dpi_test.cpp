@@ -3,6 +3,7 @@
 // the same pixels, so its right and bottom bands sit at the real edges.
 #include <doctest.h>
 #include "e2e_support.h"
+#include "e2e_support_settings.h"
 #include "res/resource.h"
 #include "scroll/settings.h"
 #include "test_support.h"
@@ -24,10 +25,10 @@ static void SetLogPixels(DWORD dpi)
 // Posted messages and no repeat timer: every scroll comes from one report.
 static void WriteDpiSettings(void)
 {
-    REQUIRE(WriteSettingsFile([](SETTINGS &s) {
-        s.nMessageType = MESSAGE_POST;
-        s.bEdgeRepeat = 0;
-        s.bSaveOnExit = 0;
+    REQUIRE(WriteSettingsDat([] {
+        Settings.nMessageType = MESSAGE_POST;
+        Settings.bEdgeRepeat = 0;
+        Settings.bSaveOnExit = 0;
     }));
 }
 

@@ -3,6 +3,7 @@
 // and private memory stay flat from one flood to the next.
 #include <doctest.h>
 #include "e2e_support.h"
+#include "e2e_support_settings.h"
 #include "input_coords.h"
 #include "res/resource.h"
 #include "scroll/settings.h"
@@ -20,10 +21,10 @@
 // timer, so that every scroll comes from one injected move.
 static void WriteFloodSettings(void)
 {
-    REQUIRE(WriteSettingsFile([](SETTINGS &s) {
-        s.nMessageType = MESSAGE_POST;
-        s.bEdgeRepeat = 0;
-        s.bSaveOnExit = 0;
+    REQUIRE(WriteSettingsDat([] {
+        Settings.nMessageType = MESSAGE_POST;
+        Settings.bEdgeRepeat = 0;
+        Settings.bSaveOnExit = 0;
     }));
 }
 

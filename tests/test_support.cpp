@@ -1,9 +1,7 @@
 // Test windows: each child class is registered on demand with one counting
 // window procedure, so any class name can be given. Also the waits every
-// test shares, and the settings file writer.
+// test shares.
 #include "test_support.h"
-#include "scroll/settings.h"
-#include "store/settings_text.h"
 #include <tlhelp32.h>
 #include <map>
 #include <string>
@@ -220,20 +218,4 @@ int CountProcesses(const char *szExe)
             n++;
     CloseHandle(snap);
     return n;
-}
-
-bool WriteSettingsFile(const std::function<void(SETTINGS &)> &edit)
-{
-    // The record is far too big for the stack.
-    static SETTINGS saved;
-    saved = Settings;
-    SetDefaultSettings();
-    edit(Settings);
-    std::string bytes = SettingsFileBytes();
-    Settings = saved;
-    FILE *f = fopen("settings.dat", "wb");
-    if (!f)
-        return false;
-    bool ok = fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    return fclose(f) == 0 && ok;
 }

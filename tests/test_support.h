@@ -1,13 +1,10 @@
 // Shared helpers for the tests: real test windows with children of chosen
 // classes that count the scroll messages they receive, waiting for conditions
-// (with or without pumping this thread's messages), scratch folders and
-// settings files.
+// (with or without pumping this thread's messages) and scratch folders.
 #pragma once
 #include <windows.h>
 #include <functional>
 #include <string>
-
-struct SETTINGS;
 
 #define MAX_TEST_CHILDREN 256
 
@@ -62,7 +59,3 @@ void LeaveScratchDir(void);
 
 // How many processes of this executable name are running.
 int CountProcesses(const char *szExe);
-
-// Writes settings.dat in the current folder with the program's own formatter:
-// the record's start-up values, changed by edit. The record is left as it was.
-bool WriteSettingsFile(const std::function<void(SETTINGS &)> &edit);
