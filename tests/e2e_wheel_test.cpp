@@ -388,7 +388,7 @@ TEST_CASE("Wine's notepad scrolls in the wheel type too")
     }
     KeyUp(VK_CONTROL);
     // One wheel line per step, however notepad adds them up.
-    CHECK(WaitFor([&] { return FirstVisibleLine(edit) - before == 5; }, 5000));
+    CHECK(WaitFor([&] { return FirstVisibleLine(edit) - before == 5; }));
     CHECK_FALSE(AnyDown());
     CHECK(EndVeltrac(&app) == 0);
     PostMessageA(notepad.hwnd, WM_CLOSE, 0, 0);
