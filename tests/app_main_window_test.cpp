@@ -4,6 +4,7 @@
 #include <doctest.h>
 #include "app/startup.h"
 #include "res/resource.h"
+#include "input_coords.h"
 #include "scroll/settings.h"
 #include "test_support.h"
 #include <string.h>
@@ -14,7 +15,7 @@ static HWND MainWindow(void)
         EnterScratchDir("mainwindow");
         HACCEL accel;
         REQUIRE(StartUp(GetModuleHandleA(NULL), "", SW_SHOWNORMAL, &accel));
-        PumpMessages(50);
+        PumpPosted();
         return Settings.hMainWnd;
     }();
     return hwnd;
@@ -95,9 +96,12 @@ TEST_CASE("position, display and report messages")
 {
     HWND hwnd = MainWindow();
     SetWindowPos(hwnd, NULL, 123, 77, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    PumpMessages(20);
     RECT rc;
-    GetWindowRect(hwnd, &rc);
+    CHECK(PumpUntil([&] {
+        GetWindowRect(hwnd, &rc);
+        return rc.left == 123 && rc.top == 77 && Settings.nWindowX == 123 &&
+               Settings.nWindowY == 77;
+    }));
     CHECK(Settings.nWindowX == rc.left);
     CHECK(Settings.nWindowY == rc.top);
 
@@ -125,7 +129,7 @@ TEST_CASE("one copy of each dialog: opening again raises it, closing clears the 
     Command(IDM_ABOUT);
     CHECK(Settings.hAboutDlg == about);
     SendMessageA(about, WM_COMMAND, IDCANCEL, 0);
-    PumpMessages(20);
+    CHECK(PumpUntil([&] { return Settings.hAboutDlg == NULL && !IsWindow(about); }));
     CHECK(Settings.hAboutDlg == NULL);
     CHECK_FALSE(IsWindow(about));
 
@@ -135,34 +139,58 @@ TEST_CASE("one copy of each dialog: opening again raises it, closing clears the 
     CHECK(Settings.hWindowsDlg != NULL);
     SendMessageA(Settings.hOptionsDlg, WM_COMMAND, IDCANCEL, 0);
     SendMessageA(Settings.hWindowsDlg, WM_COMMAND, IDCANCEL, 0);
-    PumpMessages(20);
+    CHECK(PumpUntil([] { return Settings.hOptionsDlg == NULL && Settings.hWindowsDlg == NULL; }));
     CHECK(Settings.hOptionsDlg == NULL);
     CHECK(Settings.hWindowsDlg == NULL);
 }
 
+// SendInput returns once the low-level hooks have run; they are this
+// thread's, so they run inside the call, and whatever they posted here is
+// handled by the marker wait after it. Every report is in when this returns.
 static void Inject(INPUT *in, int n)
 {
     CHECK(SendInput((UINT)n, in, sizeof(INPUT)) == (UINT)n);
-    PumpMessages(60);   // low-level hooks run through this thread's queue
+    CHECK(PumpPosted());
 }
 
 static void MoveTo(int x, int y)
 {
-    INPUT in = {};
-    in.type = INPUT_MOUSE;
-    in.mi.dx = (x * 65535 + GetSystemMetrics(SM_CXSCREEN) / 2) / (GetSystemMetrics(SM_CXSCREEN) - 1);
-    in.mi.dy = (y * 65535 + GetSystemMetrics(SM_CYSCREEN) / 2) / (GetSystemMetrics(SM_CYSCREEN) - 1);
-    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    INPUT in = AbsoluteMove(x, y);
     Inject(&in, 1);
 }
 
-static void Key(WORD vk, bool up)
+static INPUT KeyInput(WORD vk, bool up)
 {
     INPUT in = {};
     in.type = INPUT_KEYBOARD;
     in.ki.wVk = vk;
     in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    return in;
+}
+
+static void Key(WORD vk, bool up)
+{
+    INPUT in = KeyInput(vk, up);
     Inject(&in, 1);
+}
+
+// The watchdog compares samples taken HOOK_HEALTH_MS apart, and the first
+// one after a hook was removed may still count the last event it saw; only a
+// later period with input and nothing seen tells. So input goes on, a little
+// at a time, until the watchdog has put a new hook in place of the dead one.
+static bool InjectUntilReplaced(HHOOK *phHook, HHOOK dead, const std::function<void(int)> &inject)
+{
+    int n = 0;
+    DWORD last = GetTickCount() - 1000;
+    return PumpUntil([&] {
+        if (*phHook != dead && *phHook != NULL)
+            return true;
+        if (GetTickCount() - last >= 50) {
+            inject(n++);
+            last = GetTickCount();
+        }
+        return false;
+    }, 20000);
 }
 
 TEST_CASE("the hooks report real input: cursor, middle button, folded modifier keys")
@@ -215,8 +243,11 @@ TEST_CASE("a hook removed behind the program's back is installed again and scrol
     UnhookWindowsHookEx(dead);
     MoveTo(320, 330);
     CHECK(Settings.nMouseX == 300);       // the move went unseen
-    MoveTo(340, 350);
-    PumpMessages(1200);                   // two watchdog periods
+    // A new place each time, so that the samples find the cursor moved.
+    CHECK(InjectUntilReplaced(&Settings.hMouseHook, dead, [](int i) {
+        INPUT in = AbsoluteMove(340 + i % 97, 350);
+        SendInput(1, &in, sizeof in);
+    }));
     CHECK(Settings.hMouseHook != dead);
     ResetCounts();
     MoveTo(300, 0);                       // the top edge scrolls again
@@ -229,9 +260,10 @@ TEST_CASE("a hook removed behind the program's back is installed again and scrol
     Key(VK_LCONTROL, false);
     Key(VK_LCONTROL, true);
     CHECK(Settings.bKeyHeld == 0);
-    Key(VK_SHIFT, false);
-    Key(VK_SHIFT, true);
-    PumpMessages(1200);
+    CHECK(InjectUntilReplaced(&Settings.hKeyboardHook, dead, [](int) {
+        INPUT in[2] = {KeyInput(VK_SHIFT, false), KeyInput(VK_SHIFT, true)};
+        SendInput(2, in, sizeof(INPUT));
+    }));
     CHECK(Settings.hKeyboardHook != dead);
     CHECK(Settings.hKeyboardHook != NULL);
     Key(VK_LCONTROL, false);

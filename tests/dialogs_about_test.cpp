@@ -73,7 +73,7 @@ TEST_CASE("the About box shows picture and text, focuses OK, and takes no typing
     SetFocus(edit);
     PostMessageA(edit, WM_CHAR, 'x', 0);
     PostMessageA(edit, WM_KEYDOWN, VK_DELETE, 0);
-    Pump(20);
+    Pump();
     CHECK(Text(edit) == szAboutText);
 
     // About again: the same box, no second one.
@@ -98,7 +98,7 @@ TEST_CASE("Escape and the close box close it too; reopening initialises afresh")
         HWND box = OpenAbout();
         SetDlgItemTextA(box, IDC_ABOUTTEXT, "spoilt");
         row.close(box);
-        Pump(30);
+        CHECK(PumpFor([] { return Settings.hAboutDlg == NULL; }));
         CHECK(Settings.hAboutDlg == NULL);
         box = OpenAbout();
         CHECK(Text(GetDlgItem(box, IDC_ABOUTTEXT)) == szAboutText);
@@ -163,17 +163,11 @@ TEST_CASE("Yes with readme.txt opens it in Notepad, maximized")
     REQUIRE(Steps()[0].seen);
 
     HWND notepad = NULL;
-    for (int i = 0; i < 200 && !notepad; i++) {
-        notepad = FindWindowA("Notepad", NULL);
-        Sleep(50);
-    }
+    CHECK(WaitFor([&] { return (notepad = FindWindowA("Notepad", NULL)) != NULL; }, 20000));
     REQUIRE(notepad != NULL);
     // Notepad names the file in its title once it has read it.
     std::string title;
-    for (int i = 0; i < 100 && title.find("readme") == std::string::npos; i++) {
-        title = Text(notepad);
-        Sleep(50);
-    }
+    CHECK(WaitFor([&] { return (title = Text(notepad)).find("readme") != std::string::npos; }));
     CHECK(title.find("readme") != std::string::npos);
     CHECK(IsZoomed(notepad));
     DWORD pid = 0;

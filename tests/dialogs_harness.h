@@ -55,28 +55,31 @@ inline void ResetSettings()
     Settings = Initial();
 }
 
-// Pumps like the program's message loop: dialog keys first.
-inline void Pump(int ms)
+// Dialog keys first, as the program's message loop takes them.
+inline bool DialogKeys(MSG &msg)
 {
-    DWORD start = GetTickCount();
-    do {
-        MSG msg;
-        while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
-            if ((Settings.hOptionsDlg && IsDialogMessageA(Settings.hOptionsDlg, &msg)) ||
-                (Settings.hWindowsDlg && IsDialogMessageA(Settings.hWindowsDlg, &msg)) ||
-                (Settings.hAboutDlg && IsDialogMessageA(Settings.hAboutDlg, &msg)))
-                continue;
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(1);
-    } while ((int)(GetTickCount() - start) < ms);
+    return (Settings.hOptionsDlg && IsDialogMessageA(Settings.hOptionsDlg, &msg)) ||
+           (Settings.hWindowsDlg && IsDialogMessageA(Settings.hWindowsDlg, &msg)) ||
+           (Settings.hAboutDlg && IsDialogMessageA(Settings.hAboutDlg, &msg));
+}
+
+// Handles, like the program's message loop, everything posted so far: what
+// the dialogs post to themselves and the keys a case posts to them.
+inline void Pump()
+{
+    CHECK(PumpPosted(WAIT_MS, DialogKeys));
+}
+
+// Pumps like the program's message loop until cond holds.
+inline bool PumpFor(const std::function<bool()> &cond)
+{
+    return PumpUntil(cond, WAIT_MS, DialogKeys);
 }
 
 inline HWND Command(UINT idm, HWND *phDialog)
 {
     SendMessageA(Owner(), WM_COMMAND, idm, 0);
-    Pump(20);
+    Pump();
     return *phDialog;
 }
 
@@ -86,7 +89,7 @@ inline void Click(HWND dialog, int id)
     CAPTURE(id);
     REQUIRE(IsWindowEnabled(GetDlgItem(dialog, id)));
     SendDlgItemMessageA(dialog, id, BM_CLICK, 0, 0);
-    Pump(5);
+    Pump();
 }
 
 inline bool Enabled(HWND dialog, int id)
@@ -123,7 +126,7 @@ inline void CloseIfOpen(HWND *phDialog)
 {
     if (*phDialog)
         SendMessageA(*phDialog, WM_COMMAND, IDCANCEL, 0);
-    Pump(5);
+    Pump();
 }
 
 // Message boxes expected in order: each is found by its title, its text is

@@ -37,7 +37,7 @@ static void ClickSpin(HWND dialog, int spinId, bool bUp)
     LPARAM at = MAKELPARAM(rc.right / 2, bUp ? rc.bottom / 4 : rc.bottom * 3 / 4);
     SendMessageA(spin, WM_LBUTTONDOWN, MK_LBUTTON, at);
     SendMessageA(spin, WM_LBUTTONUP, 0, at);
-    Pump(5);
+    Pump();
 }
 
 static BOOL CALLBACK CountOptionsDialogs(HWND window, LPARAM count)
@@ -368,6 +368,6 @@ TEST_CASE("one dialog at a time; Cancel keeps what Apply stored; reopening reads
     CHECK_FALSE(Enabled(dialog, IDC_APPLY));
     // Escape closes like Cancel.
     PostMessageA(GetDlgItem(dialog, IDOK), WM_KEYDOWN, VK_ESCAPE, 0);
-    Pump(20);
+    CHECK(PumpFor([] { return Settings.hOptionsDlg == NULL; }));
     CHECK(Settings.hOptionsDlg == NULL);
 }

@@ -263,7 +263,7 @@ TEST_CASE("Enter in a combo box's edit field is OK; a 2,000-character entry is a
     SetWindowTextA(edit, "typed only");
     PostMessageA(edit, WM_KEYDOWN, VK_RETURN, 0);
     PostMessageA(edit, WM_KEYUP, VK_RETURN, 0);
-    Pump(50);
+    CHECK(PumpFor([] { return Settings.hWindowsDlg == NULL; }));
     CHECK(Settings.hWindowsDlg == NULL);
     CHECK_FALSE(IsWindow(dialog));
     CHECK(Settings.szExcludeList == longest + "\n");

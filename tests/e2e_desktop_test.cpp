@@ -22,10 +22,10 @@ static bool StartFromTrayMenu(const CHILDPROC &app)
     DWORD pid = app.pi.dwProcessId;
     PostMessageA(app.hwnd, WM_TRAYNOTIFY, 1, WM_LBUTTONDOWN);
     HWND popup = NULL;
-    if (!WaitFor([&] { return (popup = FindVisiblePopup(pid, NULL)) != NULL; }, 5000))
+    if (!WaitFor([&] { return (popup = FindVisiblePopup(pid, NULL)) != NULL; }))
         return false;
     PressKey('V');
-    if (!WaitFor([&] { return FindVisiblePopup(pid, popup) != NULL; }, 5000))
+    if (!WaitFor([&] { return FindVisiblePopup(pid, popup) != NULL; }))
         return false;
     PressKey('S');
     return true;
@@ -132,7 +132,7 @@ TEST_CASE("leaving from the tray saves where the window was shown, not where Win
 
     // Moved by the user, then into the tray and out through Exit.
     SetWindowPos(app.hwnd, NULL, 150, 160, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    CHECK(WaitFor([&] { return WindowCorner(app.hwnd).x == 150; }, 5000));
+    CHECK(WaitFor([&] { return WindowCorner(app.hwnd).x == 150; }));
     PostMessageA(app.hwnd, WM_COMMAND, IDM_TOTRAY, 0);
     CHECK(WaitFor([&] { return !IsWindowVisible(app.hwnd) && IsIconic(app.hwnd); }, 10000));
     CHECK(EndVeltrac(&app) == 0);

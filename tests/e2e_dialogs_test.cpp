@@ -30,7 +30,7 @@ static bool SeeAndClose(const CHILDPROC &app, const char *title, WORD closeKey)
 static HWND WaitPopup(const CHILDPROC &app, HWND except)
 {
     HWND popup = NULL;
-    WaitFor([&] { return (popup = FindVisiblePopup(app.pi.dwProcessId, except)) != NULL; }, 3000);
+    WaitFor([&] { return (popup = FindVisiblePopup(app.pi.dwProcessId, except)) != NULL; });
     return popup;
 }
 

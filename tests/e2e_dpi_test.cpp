@@ -3,9 +3,10 @@
 // the same pixels, so its right and bottom bands sit at the real edges.
 #include <doctest.h>
 #include "e2e_support.h"
+#include "e2e_support_settings.h"
 #include "res/resource.h"
+#include "scroll/settings.h"
 #include "test_support.h"
-#include <stdio.h>
 
 static const char *szDesktopKey = "Control Panel\\Desktop";
 
@@ -24,11 +25,11 @@ static void SetLogPixels(DWORD dpi)
 // Posted messages and no repeat timer: every scroll comes from one report.
 static void WriteDpiSettings(void)
 {
-    FILE *f = fopen("settings.dat", "wb");
-    REQUIRE(f);
-    fputs("settings 1\r\n5\r\n1\r\n1545\r\n0\r\n1\r\n1\r\n0\r\n50\r\n1\r\n1\r\n1\r\n0\r\n0\r\n"
-          "Control\r\n1\r\n0\r\n0\r\n0\r\n-2147483648\r\n-2147483648\r\n", f);
-    fclose(f);
+    REQUIRE(WriteSettingsDat([] {
+        Settings.nMessageType = MESSAGE_POST;
+        Settings.bEdgeRepeat = 0;
+        Settings.bSaveOnExit = 0;
+    }));
 }
 
 static int WindowHeight(HWND hwnd)
@@ -42,7 +43,8 @@ static SCROLLCOUNT CountAfterMove(HWND edit, int x, int y)
 {
     ResetCounts();
     MoveMouseTo(x, y);
-    PumpMessages(150);
+    // The program posted its steps from its hook, before SendInput returned.
+    CHECK(PumpPosted());
     return ChildCount(edit);
 }
 
@@ -64,7 +66,7 @@ TEST_CASE("at 144 DPI the right and bottom edge bands are the screen's last pixe
     REQUIRE(veltrac.hwnd);
     // The caption and menu bar grow with the scaling: proof that it is on.
     CHECK(WindowHeight(veltrac.hwnd) > nPlainHeight);
-    REQUIRE(WaitFor([&] { return WindowText(veltrac.hwnd) == "Veltrac --- ON"; }, 5000));
+    REQUIRE(WaitFor([&] { return WindowText(veltrac.hwnd) == "Veltrac --- ON"; }));
 
     const char *classes[] = {"TestEdit"};
     HWND top = CreateTestTarget("DPI Target", classes, 1);

@@ -138,28 +138,28 @@ TEST_CASE("a tap locks drag scrolling, the next tap ends it; a drag ends it; OFF
         s.Since();
         CHECK_FALSE(s.Locked());
         PressKey(VK_CONTROL);                        // a tap
-        CHECK(WaitFor([&] { return s.Locked(); }, 5000));
+        CHECK(WaitFor([&] { return s.Locked(); }));
         s.Moves(0, 12, 3, false);                    // no key held: scrolls all the same
         CHECK(s.Since() == "U0D3L0R0");
         PressKey(VK_CONTROL);
-        CHECK(WaitFor([&] { return !s.Locked(); }, 5000));
+        CHECK(WaitFor([&] { return !s.Locked(); }));
         s.Moves(0, -12, 3, false);
         CHECK(s.Since() == "U0D0L0R0");
 
         // A press used for a drag ends the lock when it is released.
         s.Rest();
         PressKey(VK_CONTROL);
-        CHECK(WaitFor([&] { return s.Locked(); }, 5000));
+        CHECK(WaitFor([&] { return s.Locked(); }));
         s.Moves(0, 12, 2, true);
         KeyUp(VK_CONTROL);
-        CHECK(WaitFor([&] { return !s.Locked(); }, 5000));
+        CHECK(WaitFor([&] { return !s.Locked(); }));
         s.Moves(0, -12, 2, false);
         CHECK(s.Since() == "U0D2L0R0");
 
         // Switching OFF ends it too, and ON again does not bring it back.
         s.Rest();
         PressKey(VK_CONTROL);
-        CHECK(WaitFor([&] { return s.Locked(); }, 5000));
+        CHECK(WaitFor([&] { return s.Locked(); }));
         PostMessageA(s.app.hwnd, WM_COMMAND, IDM_STOP, 0);
         CHECK(WaitFor([&] { return WindowText(s.app.hwnd) == "Veltrac --- OFF"; }, 10000));
         CHECK_FALSE(s.Locked());
@@ -175,7 +175,7 @@ TEST_CASE("in the wheel type a locking tap stays with Veltrac; chords still reac
 {
     SESSION s(true, LockOnly);
     PressKey(VK_CONTROL);
-    CHECK(WaitFor([&] { return s.Locked(); }, 5000));
+    CHECK(WaitFor([&] { return s.Locked(); }));
     KeyDown(VK_CONTROL);
     PressKey('C');
     KeyUp(VK_CONTROL);
@@ -192,7 +192,7 @@ TEST_CASE("in the wheel type a locking tap stays with Veltrac; chords still reac
     CHECK(keys == "+Ctl+C-C-Ctl+Z-Z");
     CHECK(s.Locked());                               // a chord is no tap
     PressKey(VK_CONTROL);
-    CHECK(WaitFor([&] { return !s.Locked(); }, 5000));
+    CHECK(WaitFor([&] { return !s.Locked(); }));
 }
 
 TEST_CASE("one direction at a time: a drag that wanders sideways scrolls one axis")

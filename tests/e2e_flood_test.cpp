@@ -3,7 +3,10 @@
 // and private memory stay flat from one flood to the next.
 #include <doctest.h>
 #include "e2e_support.h"
+#include "e2e_support_settings.h"
+#include "input_coords.h"
 #include "res/resource.h"
+#include "scroll/settings.h"
 #include "test_support.h"
 #include <psapi.h>
 #include <stdio.h>
@@ -18,11 +21,11 @@
 // timer, so that every scroll comes from one injected move.
 static void WriteFloodSettings(void)
 {
-    FILE *f = fopen("settings.dat", "wb");
-    REQUIRE(f);
-    fputs("settings 1\r\n5\r\n1\r\n1545\r\n0\r\n1\r\n1\r\n0\r\n50\r\n1\r\n1\r\n1\r\n0\r\n0\r\n"
-          "Control\r\n1\r\n0\r\n0\r\n0\r\n-2147483648\r\n-2147483648\r\n", f);
-    fclose(f);
+    REQUIRE(WriteSettingsDat([] {
+        Settings.nMessageType = MESSAGE_POST;
+        Settings.bEdgeRepeat = 0;
+        Settings.bSaveOnExit = 0;
+    }));
 }
 
 struct USAGE {
@@ -98,17 +101,13 @@ static USAGE Usage(HANDLE process)
 static void Flood(void)
 {
     INPUT in[2] = {};
-    int w = GetSystemMetrics(SM_CXSCREEN);
     for (int i = 0; i < FLOOD_MOVES; i++) {
-        int x = (i & 1) ? 720 : 700;
-        in[0].type = INPUT_MOUSE;
-        in[0].mi.dx = (LONG)(((long long)x * 65536 + w - 1) / w);
-        in[0].mi.dy = 0;
-        in[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+        in[0] = AbsoluteMove((i & 1) ? 720 : 700, 0);
         SendInput(1, in, sizeof(INPUT));
         if (i % 200 == 199)
-            PumpMessages(1);   // the posted scroll messages, before the queue fills
+            PumpPosted();   // the posted scroll messages, before the queue fills
     }
+    in[0] = in[1] = INPUT{};
     for (int i = 0; i < FLOOD_KEYS; i += 2) {
         in[0].type = in[1].type = INPUT_KEYBOARD;
         in[0].ki.wVk = in[1].ki.wVk = VK_F8;
@@ -116,14 +115,14 @@ static void Flood(void)
         in[1].ki.dwFlags = KEYEVENTF_KEYUP;
         SendInput(2, in, sizeof(INPUT));
         if (i % 400 == 398)
-            PumpMessages(1);
+            PumpPosted();
     }
 }
 
 static bool Responds(HWND hwnd)
 {
     DWORD_PTR r;
-    return SendMessageTimeoutA(hwnd, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 3000, &r) != 0;
+    return SendMessageTimeoutA(hwnd, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, WAIT_MS, &r) != 0;
 }
 
 TEST_CASE("floods of moves and keys, OFF and ON, twice")
@@ -143,21 +142,19 @@ TEST_CASE("floods of moves and keys, OFF and ON, twice")
         ResetCounts();
         DWORD start = GetTickCount();
         Flood();                                    // OFF
-        PumpMessages(200);
+        // Each SendInput returned after the program's hook had run, and a
+        // scroll posted from there would be ahead of the marker.
+        CHECK(PumpPosted());
         CHECK(Responds(veltrac.hwnd));
         CHECK(TotalScrolls(edit) == 0);
 
         PostMessageA(veltrac.hwnd, WM_COMMAND, IDM_START, 0);
-        REQUIRE(WaitFor([&] { return WindowText(veltrac.hwnd) == "Veltrac --- ON"; }, 5000));
+        REQUIRE(WaitFor([&] { return WindowText(veltrac.hwnd) == "Veltrac --- ON"; }));
         MoveMouseTo(500, 300);                      // leave the edge, away from windows
-        PumpMessages(100);
+        CHECK(PumpPosted());
         ResetCounts();
         Flood();                                    // ON
-        WaitFor([&] {
-            PumpMessages(20);
-            return ChildCount(edit).nUp >= FLOOD_MOVES;
-        }, 10000);
-        PumpMessages(200);
+        CHECK(PumpPosted(30000));                   // every scroll message is in now
         CHECK(Responds(veltrac.hwnd));
         CHECK(ChildCount(edit).nUp == FLOOD_MOVES);  // one Up per report at the edge
         CHECK(ChildCount(edit).nDown + ChildCount(edit).nLeft + ChildCount(edit).nRight == 0);
@@ -166,8 +163,8 @@ TEST_CASE("floods of moves and keys, OFF and ON, twice")
                 GetTickCount() - start, " ms");
 
         PostMessageA(veltrac.hwnd, WM_COMMAND, IDM_STOP, 0);
-        REQUIRE(WaitFor([&] { return WindowText(veltrac.hwnd) == "Veltrac --- OFF"; }, 5000));
-        PumpMessages(100);
+        REQUIRE(WaitFor([&] { return WindowText(veltrac.hwnd) == "Veltrac --- OFF"; }));
+        CHECK(Responds(veltrac.hwnd));
         after[round] = Usage(veltrac.pi.hProcess);
         MESSAGE("GDI objects ", after[round].gdi, ", USER objects ", after[round].user,
                 ", private bytes ", (unsigned long long)after[round].privateBytes);

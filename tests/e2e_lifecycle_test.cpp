@@ -27,7 +27,10 @@ static void CheckWindowSize(HWND hwnd)
 }
 
 // Opens the "&Veltrac" menu of the menu bar with Alt+V, reads whether Start
-// and Stop are grayed, and closes it again.
+// and Stop are grayed, and closes it again. It returns only once the menu's
+// modal loop has ended: until then keys and posted commands go to that loop
+// (an Exit posted then is lost with it), and the popup is hidden by the first
+// Escape while the menu bar stays in menu mode until the second.
 static bool ReadStartStop(const CHILDPROC &app, bool grayed[2])
 {
     if (!MakeForeground(app.hwnd))
@@ -36,12 +39,14 @@ static bool ReadStartStop(const CHILDPROC &app, bool grayed[2])
     PressKey('V');
     KeyUp(VK_MENU);
     HWND popup = NULL;
-    bool ok = WaitFor([&] { return (popup = FindVisiblePopup(app.pi.dwProcessId, NULL)) != NULL; },
-                      5000) &&
+    DWORD pid = app.pi.dwProcessId;
+    bool ok = WaitFor([&] { return (popup = FindVisiblePopup(pid, NULL)) != NULL; }) &&
               ReadGrayedItems(popup, 2, grayed);
+    // The flag the end of the loop is told by is up while the menu shows.
+    CHECK(InMenuMode(app));
     PressKey(VK_ESCAPE);   // closes the popup
     PressKey(VK_ESCAPE);   // leaves the menu bar
-    WaitFor([&] { return FindVisiblePopup(app.pi.dwProcessId, NULL) == NULL; }, 5000);
+    CHECK(WaitFor([&] { return !InMenuMode(app) && !FindVisiblePopup(pid, NULL); }));
     return ok;
 }
 
@@ -56,7 +61,7 @@ static void CheckFaces(const CHILDPROC &app, HWND button, bool bOn)
     CHECK(grayed[1] == !bOn);   // Stop
     // The menu just closed may still be repainting over the button.
     const char *shown = bOn ? "GOBMP" : "STOPBMP", *other = bOn ? "STOPBMP" : "GOBMP";
-    CHECK(WaitFor([&] { return WindowShowsPicture(button, shown); }, 5000));
+    CHECK(WaitFor([&] { return WindowShowsPicture(button, shown); }));
     CHECK(!WindowShowsPicture(button, other));
 }
 

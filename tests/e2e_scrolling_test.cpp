@@ -5,6 +5,7 @@
 #include <doctest.h>
 #include "e2e_support.h"
 #include "res/resource.h"
+#include "scroll/settings.h"
 #include "test_support.h"
 #include <stdio.h>
 
@@ -21,8 +22,8 @@ static bool WriteLongFile(const std::string &path)
 }
 
 // Waits until the first visible line has stayed the same for a while and
-// returns it: the program delivers every step before the input moves on,
-// but notepad may still be repainting.
+// returns it: the program delivers every step of a report before its hook
+// returns, but a repeat tick it was in the middle of may still be sending.
 static int SettledLine(HWND edit)
 {
     int line = FirstVisibleLine(edit), same = 0;
@@ -31,8 +32,19 @@ static int SettledLine(HWND edit)
         same = now == line ? same + 1 : 0;
         line = now;
         return same >= 10;
-    }, 3000);
+    });
     return line;
+}
+
+// Whether the program's repeat timer is running is seen only in what it
+// scrolls. Gives it the chance to: a timer of this thread with the program's
+// period (the defaults: the test starts it with no settings.dat) ticks n
+// times, then the program answers a message, so it has been running too.
+static void LetRepeatTimerTick(HWND app, int n)
+{
+    CHECK(PumpTimerTicks((UINT)Settings.nRepeatMs, n));
+    DWORD_PTR result;
+    CHECK(SendMessageTimeoutA(app, WM_NULL, 0, 0, SMTO_NORMAL, WAIT_MS, &result) != 0);
 }
 
 struct DRAGROW {
@@ -74,25 +86,25 @@ static int Drag(HWND edit, const DRAGROW &row)
 // Pushes the cursor against the top edge for a while, then away from it;
 // returns the lines scrolled while there and checks that leaving the edge
 // stops the repetition.
-static int EdgeScroll(HWND edit, bool bExpectMoving)
+static int EdgeScroll(HWND app, HWND edit, bool bExpectMoving)
 {
     SendMessageA(edit, EM_LINESCROLL, 0, 200 - FirstVisibleLine(edit));
     int before = SettledLine(edit);
     MoveMouseTo(X, 0);
     // The repeat timer keeps scrolling while the cursor rests at the edge.
     if (bExpectMoving)
-        WaitFor([&] { return FirstVisibleLine(edit) <= before - 5; }, 5000);
+        WaitFor([&] { return FirstVisibleLine(edit) <= before - 5; });
     else
-        Sleep(400);
+        LetRepeatTimerTick(app, 5);
     int at = FirstVisibleLine(edit);
     MoveMouseTo(X, Y0);
     int after = SettledLine(edit);
-    Sleep(300);
+    LetRepeatTimerTick(app, 5);
     CHECK(FirstVisibleLine(edit) == after);   // no more steps away from the edge
     return at - before;
 }
 
-static void RunAll(HWND notepad, HWND edit, bool bOn)
+static void RunAll(HWND app, HWND notepad, HWND edit, bool bOn)
 {
     CAPTURE(bOn);
     CHECK(MakeForeground(notepad));
@@ -100,7 +112,7 @@ static void RunAll(HWND notepad, HWND edit, bool bOn)
         CAPTURE(row.name);
         CHECK(Drag(edit, row) == (bOn ? row.nExpected : 0));
     }
-    int scrolled = EdgeScroll(edit, bOn);
+    int scrolled = EdgeScroll(app, edit, bOn);
     if (bOn)
         CHECK(scrolled <= -5);   // more than the single step of the report
     else
@@ -123,16 +135,16 @@ TEST_CASE("notepad scrolls while ON and never while OFF")
         // report a real mouse move there, which would land inside a drag.
         SetWindowPos(notepad.hwnd, NULL, 0, 120, 440, 260, SWP_NOZORDER | SWP_NOACTIVATE);
         CHECK(FirstVisibleLine(edit) == 0);
-        RunAll(notepad.hwnd, edit, false);
+        RunAll(app.hwnd, notepad.hwnd, edit, false);
 
         PostMessageA(app.hwnd, WM_COMMAND, IDM_START, 0);
-        CHECK(WaitFor([&] { return WindowText(app.hwnd) == "Veltrac --- ON"; }, 10000));
-        RunAll(notepad.hwnd, edit, true);
+        CHECK(WaitFor([&] { return WindowText(app.hwnd) == "Veltrac --- ON"; }));
+        RunAll(app.hwnd, notepad.hwnd, edit, true);
 
         // Switched OFF again: the keyboard hook is gone and the engine idle.
         PostMessageA(app.hwnd, WM_COMMAND, IDM_STOP, 0);
-        CHECK(WaitFor([&] { return WindowText(app.hwnd) == "Veltrac --- OFF"; }, 10000));
-        RunAll(notepad.hwnd, edit, false);
+        CHECK(WaitFor([&] { return WindowText(app.hwnd) == "Veltrac --- OFF"; }));
+        RunAll(app.hwnd, notepad.hwnd, edit, false);
 
         CHECK(EndVeltrac(&app) == 0);
     }

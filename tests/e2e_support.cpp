@@ -2,22 +2,11 @@
 // talks to other processes, so every wait is a bounded poll: a slow machine
 // only makes the tests slower, never wrong.
 #include "e2e_support.h"
+#include "input_coords.h"
 #include "res/resource.h"
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
-
-bool WaitFor(const std::function<bool()> &cond, int ms)
-{
-    DWORD start = GetTickCount();
-    for (;;) {
-        if (cond())
-            return true;
-        if ((int)(GetTickCount() - start) >= ms)
-            return false;
-        Sleep(10);
-    }
-}
 
 static CHILDPROC Launch(const char *cmdline)
 {
@@ -69,6 +58,9 @@ int WaitExit(CHILDPROC *proc, int ms)
 
 int EndVeltrac(CHILDPROC *proc, UINT how)
 {
+    // Exit arriving inside a menu's modal loop is handled there, and the
+    // quit message it posts is then taken by that loop and lost (Wine).
+    WaitFor([&] { return !InMenuMode(*proc); });
     if (how == WM_CLOSE)
         PostMessageA(proc->hwnd, WM_CLOSE, 0, 0);
     else
@@ -150,6 +142,15 @@ UINT MenuState(HWND hwnd, UINT id)
     return GetMenuState(GetMenu(hwnd), id, MF_BYCOMMAND);
 }
 
+bool InMenuMode(const CHILDPROC &proc)
+{
+    GUITHREADINFO gti = {};
+    gti.cbSize = sizeof gti;
+    if (!proc.pi.dwThreadId || !GetGUIThreadInfo(proc.pi.dwThreadId, &gti))
+        return false;
+    return (gti.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE | GUI_SYSTEMMENUMODE)) != 0;
+}
+
 CHILDPROC StartNotepad(const char *path, HWND *edit)
 {
     char cmd[MAX_PATH * 2];
@@ -194,14 +195,7 @@ void PressKey(WORD vk)
 
 static void SendMouse(int x, int y, DWORD buttons)
 {
-    // Absolute coordinates run from 0 to 65535 over the screen; rounding up
-    // makes the system's conversion land on exactly the pixel asked for.
-    int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
-    INPUT in = {};
-    in.type = INPUT_MOUSE;
-    in.mi.dx = (LONG)(((long long)x * 65536 + w - 1) / w);
-    in.mi.dy = (LONG)(((long long)y * 65536 + h - 1) / h);
-    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttons;
+    INPUT in = AbsoluteMove(x, y, buttons);
     SendInput(1, &in, sizeof in);
 }
 
@@ -225,5 +219,5 @@ void ClickAt(int x, int y)
 bool MakeForeground(HWND hwnd)
 {
     SetForegroundWindow(hwnd);
-    return WaitFor([&] { return GetForegroundWindow() == hwnd; }, 5000);
+    return WaitFor([&] { return GetForegroundWindow() == hwnd; });
 }

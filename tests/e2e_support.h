@@ -1,11 +1,10 @@
 // Helpers for the end-to-end tests: start and end the real Veltrac.exe and
 // Wine's notepad as separate processes, inject input with SendInput, and wait
-// with bounded polls for what another process does.
+// with bounded polls (WaitFor, test_support.h) for what another process does.
 #pragma once
 #include <windows.h>
-#include <functional>
 #include <string>
-#include <vector>
+#include "test_support.h"
 
 #define VELTRAC_CLASS "Veltrac Window Class"
 
@@ -13,9 +12,6 @@ struct CHILDPROC {
     PROCESS_INFORMATION pi;
     HWND hwnd;           // its main (top-level) window, NULL until found
 };
-
-// Polls cond every few ms until it holds or ms milliseconds have passed.
-bool WaitFor(const std::function<bool()> &cond, int ms);
 
 // Starts VELTRAC_EXE with the given arguments in the current folder. With
 // bWaitWindow the call returns once the window exists and the message loop is
@@ -25,6 +21,7 @@ CHILDPROC StartVeltrac(const char *args, bool bWaitWindow = true);
 // (the process is then terminated).
 int WaitExit(CHILDPROC *proc, int ms);
 // Ends it the way a user does: IDM_EXIT (or WM_CLOSE), then the exit code.
+// Any menu still open is waited out first (see InMenuMode).
 int EndVeltrac(CHILDPROC *proc, UINT how = WM_COMMAND);
 void CloseChild(CHILDPROC *proc);   // terminates if still running, frees handles
 
@@ -36,6 +33,11 @@ HWND FindProcessDialog(DWORD pid, const char *title);
 
 std::string WindowText(HWND hwnd);
 UINT MenuState(HWND hwnd, UINT id);   // GetMenuState of the window's menu bar
+
+// Whether the process's GUI thread is inside a menu's modal loop (menu bar,
+// popup or system menu). Keys and posted commands that arrive meanwhile go to
+// that loop, not to the program's own: a test waits for it to end first.
+bool InMenuMode(const CHILDPROC &proc);
 
 // Notepad on a file: process, its window and its edit control.
 CHILDPROC StartNotepad(const char *path, HWND *edit);

@@ -176,5 +176,5 @@ bool RecorderForeground(HWND hwnd)
 {
     DWORD_PTR ok = 0;
     SendMessageTimeoutA(hwnd, WM_TAKEFOCUS, 0, 0, SMTO_NORMAL, 5000, &ok);
-    return WaitFor([&] { return GetForegroundWindow() == hwnd; }, 5000);
+    return WaitFor([&] { return GetForegroundWindow() == hwnd; });
 }

@@ -165,5 +165,5 @@ bool ReadGrayedItems(HWND popup, int nItems, bool *grayed)
         Sleep(50);
         return stable &&
                AnalysePopup(px, rc.right - rc.left, rc.bottom - rc.top, nItems, grayed);
-    }, 5000);
+    });
 }

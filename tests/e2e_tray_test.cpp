@@ -52,8 +52,9 @@ static POINT PressTrayIcon(HWND main)
         ClickAt(pt.x, pt.y);
         lastPress = GetTickCount();
     } else {
+        // The menu opens where the hook last saw the cursor; SendInput
+        // returns only after the program's hook has seen this move.
         MoveMouseTo(pt.x, pt.y);
-        Sleep(100);
         PostMessageA(main, WM_USER + 800, 1, WM_LBUTTONDOWN);
     }
     return pt;
@@ -62,7 +63,7 @@ static POINT PressTrayIcon(HWND main)
 static HWND WaitPopup(DWORD pid, HWND except)
 {
     HWND popup = NULL;
-    WaitFor([&] { return (popup = FindVisiblePopup(pid, except)) != NULL; }, 5000);
+    WaitFor([&] { return (popup = FindVisiblePopup(pid, except)) != NULL; });
     return popup;
 }
 
@@ -140,7 +141,7 @@ TEST_CASE("-tosystemtray -start: hidden in the tray, ON, and back through the ic
     popup = WaitPopup(pid, NULL);
     CHECK(popup != NULL);
     ClickAt(600, 500);
-    CHECK(WaitFor([&] { return FindVisiblePopup(pid, NULL) == NULL; }, 5000));
+    CHECK(WaitFor([&] { return FindVisiblePopup(pid, NULL) == NULL && !InMenuMode(app); }));
     CHECK(!IsWindowVisible(app.hwnd));
 
     // "&File", "E&xit" from the icon's menu ends the program with 0, and

@@ -131,7 +131,7 @@ TEST_CASE("ordinary ticks are untouched: every message, in order")
         Settings.nMessageType = type;
         log.clear();
         DeliverSteps(top, steps, 2);
-        PumpUntil([] { return log.size() >= 90 * 3; }, 10000);
+        CHECK(PumpPosted());             // posted ones are all in, too
         REQUIRE(log.size() == 90 * 3);
         size_t i = 0;
         for (int step = 0; step < 90; step++) {
@@ -257,8 +257,8 @@ TEST_CASE("a negative repeat period still repeats, at the shortest period timers
     Settings.nRepeatMs = -1;
     OnMouseReport(400, 0);
     CHECK(Settings.bTimerRunning == 1);
-    CHECK(PumpUntil([&] { return ChildCount(edit).nUp >= 4; }, 5000));
+    CHECK(PumpUntil([&] { return ChildCount(edit).nUp >= 4; }));
     OnMouseReport(400, 300);
-    CHECK(PumpUntil([] { return Settings.bTimerRunning == 0; }, 5000));
+    CHECK(PumpUntil([] { return Settings.bTimerRunning == 0; }));
     DestroyTestTarget(top);
 }

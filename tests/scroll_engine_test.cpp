@@ -76,7 +76,7 @@ TEST_CASE("OFF: reports keep the positions but nothing scrolls and no timer star
     CHECK(Settings.bKeyHeld == 1);        // key state is still tracked
     CursorAt(300, 600);
     OnKeyReport(17, 1);
-    PumpMessages(80);
+    CHECK(PumpPosted());                  // anything posted would be in by now
     CHECK(TotalScrolls(t.edit) == 0);
 }
 
@@ -135,15 +135,17 @@ TEST_CASE("repeat timer: repeats at the edge, stops itself away from it")
     CursorAt(500, 0);
     CHECK(Settings.bTimerRunning == 1);
     CHECK(ChildCount(t.edit).nUp == 1);
-    PumpMessages(250);
+    // Set before this test's own timer of the same period, the engine's
+    // comes due first every time: four ticks here mean three there at least.
+    CHECK(PumpTimerTicks(20, 4));
     int ups = ChildCount(t.edit).nUp;
-    CHECK(ups >= 4);                      // about one step every 20 ms
+    CHECK(ups >= 4);                      // one step per tick
     CursorAt(500, 300);
-    PumpMessages(100);
+    CHECK(PumpUntil([] { return Settings.bTimerRunning == 0; }));
     CHECK(Settings.bTimerRunning == 0);
     CHECK(ChildCount(t.edit).nUp <= ups + 1);
     int after = ChildCount(t.edit).nUp;
-    PumpMessages(100);
+    CHECK(PumpTimerTicks(20, 3));         // a timer left running would tick meanwhile
     CHECK(ChildCount(t.edit).nUp == after);
 
     // Switching OFF leaves a running timer alone; its ticks do nothing.
@@ -151,11 +153,11 @@ TEST_CASE("repeat timer: repeats at the edge, stops itself away from it")
     CHECK(Settings.bTimerRunning == 1);
     Settings.bScrolling = 0;
     int downs = ChildCount(t.edit).nDown;
-    PumpMessages(100);
+    CHECK(PumpTimerTicks(20, 3));         // the engine's timer ticks at least twice
     CHECK(Settings.bTimerRunning == 1);
     CHECK(ChildCount(t.edit).nDown == downs);
     Settings.nMouseY = 300;               // away from the edges: the next tick ends it
-    PumpMessages(100);
+    CHECK(PumpUntil([] { return Settings.bTimerRunning == 0; }));
     CHECK(Settings.bTimerRunning == 0);
 }
 

@@ -72,7 +72,7 @@ TEST_CASE("the receiver is the deepest visible, enabled window under the point")
     HWND hidden = Make("WheelContent", top, 320, 10, 60, 60);
     ShowWindow(hidden, SW_HIDE);
     SetForegroundWindow(top);
-    PumpUntil([&] { return GetForegroundWindow() == top; }, 5000);
+    CHECK(PumpUntil([&] { return GetForegroundWindow() == top; }));
 
     struct { const char *where; POINT at; HWND receiver; } rows[] = {
         {"over the content", ClientToScreenPt(content, 5, 5), content},
@@ -87,7 +87,7 @@ TEST_CASE("the receiver is the deepest visible, enabled window under the point")
         Settings.nMouseX = r.at.x;
         Settings.nMouseY = r.at.y;
         ScrollChildren(top, SCROLL_DOWN);
-        PumpUntil([] { return !seen.empty(); }, 5000);
+        CHECK(PumpPosted());             // every message it posted is in
         REQUIRE(seen.size() == 1);
         CHECK(seen[0].hwnd == r.receiver);
         CHECK(seen[0].msg == (UINT)WM_MOUSEWHEEL);
@@ -106,7 +106,7 @@ TEST_CASE("the receiver is the deepest visible, enabled window under the point")
     Settings.nMouseX = 900;
     Settings.nMouseY = 767;
     ScrollChildren(top, SCROLL_UP);
-    PumpUntil([] { return !seen.empty(); }, 5000);
+    CHECK(PumpPosted());
     REQUIRE(seen.size() == 1);
     CHECK(seen[0].turn == 40);
     CHECK(seen[0].x == mid.x);
@@ -121,12 +121,12 @@ TEST_CASE("one message per step, in order, to a window with no children; any cla
     Reset();
     HWND top = Make("Static9", NULL, 100, 100, 300, 200);   // a class the filter would refuse
     SetForegroundWindow(top);
-    PumpUntil([&] { return GetForegroundWindow() == top; }, 5000);
+    CHECK(PumpUntil([&] { return GetForegroundWindow() == top; }));
     Settings.nMouseX = 200;
     Settings.nMouseY = 200;
     STEPSEGMENT steps[2] = {{{SCROLL_LEFT, SCROLL_LEFT}, 1, 3}, {{SCROLL_RIGHT, SCROLL_UP}, 2, 2}};
     DeliverSteps(top, steps, 2);
-    PumpUntil([] { return seen.size() >= 7; }, 5000);
+    CHECK(PumpPosted());
     REQUIRE(seen.size() == 7);
     const int turns[7] = {-30, -30, -30, 30, 40, 30, 40};
     for (int i = 0; i < 7; i++) {
@@ -140,7 +140,7 @@ TEST_CASE("one message per step, in order, to a window with no children; any cla
     seen.clear();
     Settings.nScrollTimes = 4;
     OnMouseReport(200, 0);
-    PumpUntil([] { return seen.size() >= 4; }, 5000);
+    CHECK(PumpPosted());
     CHECK(seen.size() == 4);
     // The cursor at the top edge lies outside the window: the client's middle.
     RECT rc;

@@ -27,7 +27,8 @@ static HWND FindOwnWindow(DWORD pid)
     return NULL;
 }
 
-// Starts Veltrac.exe in the current folder and waits for its main window.
+// Starts Veltrac.exe in the current folder and waits for its main window and
+// then for its message loop: a sent message is answered only from there.
 static RUNNING StartProgram(void)
 {
     RUNNING run = {};
@@ -39,11 +40,10 @@ static RUNNING StartProgram(void)
     if (!CreateProcessA(NULL, cmd, NULL, NULL, FALSE, 0, NULL, NULL, &si, &run.pi))
         return run;
     WaitForInputIdle(run.pi.hProcess, 20000);
-    for (int i = 0; i < 400 && !run.hwnd; i++) {
-        run.hwnd = FindOwnWindow(run.pi.dwProcessId);
-        if (!run.hwnd)
-            Sleep(50);
-    }
+    WaitFor([&] { return (run.hwnd = FindOwnWindow(run.pi.dwProcessId)) != NULL; }, 20000);
+    DWORD_PTR result;
+    if (run.hwnd)
+        SendMessageTimeoutA(run.hwnd, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &result);
     return run;
 }
 

@@ -21,29 +21,6 @@ static LRESULT CALLBACK PlainProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
     return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
-// A white top-most window that stands in for the main window. It is made
-// once and never activated: destroying an active window costs seconds here.
-static HWND ReportWindow(void)
-{
-    static HWND hwnd;
-    if (!hwnd) {
-        WNDCLASSA wc = {};
-        wc.lpfnWndProc = PlainProc;
-        wc.hInstance = GetModuleHandleA(NULL);
-        wc.lpszClassName = "StoreReportTest";
-        wc.hbrBackground = (HBRUSH)GetStockObject(WHITE_BRUSH);
-        RegisterClassA(&wc);
-        hwnd = CreateWindowExA(WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW,
-                               "StoreReportTest", "", WS_POPUP, 0, 0, SHOT_W, SHOT_H, NULL,
-                               NULL, GetModuleHandleA(NULL), NULL);
-        ShowWindow(hwnd, SW_SHOWNOACTIVATE);
-    }
-    // Paint it white again, wiping any earlier report.
-    RedrawWindow(hwnd, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    PumpMessages(30);
-    return hwnd;
-}
-
 static std::vector<DWORD> Pixels(HDC src)
 {
     HDC mem = CreateCompatibleDC(src);
@@ -94,6 +71,33 @@ static std::vector<DWORD> ExpectedPixels(HWND hwnd, const char *name)
     DeleteDC(mem);
     ReleaseDC(hwnd, hdc);
     return px;
+}
+
+// A white top-most window that stands in for the main window. It is made
+// once and never activated: destroying an active window costs seconds here.
+static HWND ReportWindow(void)
+{
+    static HWND hwnd;
+    if (!hwnd) {
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = PlainProc;
+        wc.hInstance = GetModuleHandleA(NULL);
+        wc.lpszClassName = "StoreReportTest";
+        wc.hbrBackground = (HBRUSH)GetStockObject(WHITE_BRUSH);
+        RegisterClassA(&wc);
+        hwnd = CreateWindowExA(WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW,
+                               "StoreReportTest", "", WS_POPUP, 0, 0, SHOT_W, SHOT_H, NULL,
+                               NULL, GetModuleHandleA(NULL), NULL);
+        ShowWindow(hwnd, SW_SHOWNOACTIVATE);
+    }
+    // Paint it white again, wiping any earlier report, and wait until it is
+    // white with nothing left to paint: a late paint would wipe the report.
+    RedrawWindow(hwnd, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    std::vector<DWORD> blank = ExpectedPixels(hwnd, nullptr);
+    CHECK(PumpUntil([&] {
+        return !GetUpdateRect(hwnd, NULL, FALSE) && WindowPixels(hwnd) == blank;
+    }));
+    return hwnd;
 }
 
 // Runs SaveSettings on a freshly painted window and tells which report, if

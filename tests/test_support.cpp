@@ -1,5 +1,6 @@
 // Test windows: each child class is registered on demand with one counting
-// window procedure, so any class name can be given.
+// window procedure, so any class name can be given. Also the waits every
+// test shares.
 #include "test_support.h"
 #include <tlhelp32.h>
 #include <map>
@@ -46,14 +47,15 @@ HWND CreateTestTarget(const char *title, const char *const *classes, int nClasse
                         (HMENU)(INT_PTR)(100 + i), GetModuleHandleA(NULL), NULL);
     }
     SetForegroundWindow(top);
-    PumpMessages(20);
+    PumpUntil([&] { return GetForegroundWindow() == top; });
+    PumpPosted();
     return top;
 }
 
 void DestroyTestTarget(HWND target)
 {
     DestroyWindow(target);
-    PumpMessages(10);
+    PumpPosted();
 }
 
 HWND TestChild(HWND target, int index)
@@ -80,25 +82,26 @@ void ResetCounts(void)
     counts.clear();
 }
 
-void PumpMessages(int ms)
+bool WaitFor(const std::function<bool()> &cond, int ms)
 {
     DWORD start = GetTickCount();
-    do {
-        MSG msg;
-        while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(1);
-    } while ((int)(GetTickCount() - start) < ms);
+    for (;;) {
+        if (cond())
+            return true;
+        if ((int)(GetTickCount() - start) >= ms)
+            return false;
+        Sleep(10);
+    }
 }
 
-bool PumpUntil(const std::function<bool()> &cond, int deadlineMs)
+bool PumpUntil(const std::function<bool()> &cond, int deadlineMs, const MSGFILTER &filter)
 {
     DWORD start = GetTickCount();
     for (;;) {
         MSG msg;
         while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
+            if (filter && filter(msg))
+                continue;
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }
@@ -110,6 +113,62 @@ bool PumpUntil(const std::function<bool()> &cond, int deadlineMs)
         // a millisecond for conditions no message announces.
         MsgWaitForMultipleObjectsEx(0, NULL, 1, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
     }
+}
+
+#define WM_TEST_MARKER (WM_APP + 77)
+
+static UINT_PTR nMarkersPosted, nMarkerSeen;
+
+static LRESULT CALLBACK MarkerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_TEST_MARKER) {
+        nMarkerSeen = wParam;
+        return 0;
+    }
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+// A message-only window of this thread: it takes no part in focus, activation
+// or the window list the engine walks.
+static HWND MarkerWindow(void)
+{
+    static HWND hwnd;
+    if (!hwnd) {
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = MarkerProc;
+        wc.hInstance = GetModuleHandleA(NULL);
+        wc.lpszClassName = "VeltracTestMarker";
+        RegisterClassA(&wc);
+        hwnd = CreateWindowExA(0, wc.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, NULL,
+                               GetModuleHandleA(NULL), NULL);
+    }
+    return hwnd;
+}
+
+bool PumpPosted(int deadlineMs, const MSGFILTER &filter)
+{
+    UINT_PTR n = ++nMarkersPosted;
+    if (!PostMessageA(MarkerWindow(), WM_TEST_MARKER, n, 0))
+        return false;
+    return PumpUntil([n] { return nMarkerSeen >= n; }, deadlineMs, filter);
+}
+
+static int nTicksSeen;
+
+static void CALLBACK CountTick(HWND, UINT, UINT_PTR, DWORD)
+{
+    nTicksSeen++;
+}
+
+bool PumpTimerTicks(UINT periodMs, int nTicks, int deadlineMs)
+{
+    nTicksSeen = 0;
+    UINT_PTR timer = SetTimer(NULL, 0, periodMs, CountTick);
+    if (!timer)
+        return false;
+    bool ok = PumpUntil([nTicks] { return nTicksSeen >= nTicks; }, deadlineMs);
+    KillTimer(NULL, timer);
+    return ok;
 }
 
 static std::string savedDir;

@@ -1,6 +1,6 @@
 // Shared helpers for the tests: real test windows with children of chosen
-// classes that count the scroll messages they receive, message pumping, and
-// scratch folders.
+// classes that count the scroll messages they receive, waiting for conditions
+// (with or without pumping this thread's messages) and scratch folders.
 #pragma once
 #include <windows.h>
 #include <functional>
@@ -22,13 +22,36 @@ SCROLLCOUNT ChildCount(HWND child);
 void ResetCounts(void);
 int TotalScrolls(HWND child);
 
-// Pumps this thread's messages for about ms milliseconds.
-void PumpMessages(int ms);
+// Every wait is for a condition, bounded by a deadline generous enough for a
+// loaded machine: a slow machine only makes the tests slower, never wrong.
+#define WAIT_MS 10000
+
+// Polls cond every few ms, without pumping, until it holds or ms milliseconds
+// have passed; returns whether it held. For what other processes do.
+bool WaitFor(const std::function<bool()> &cond, int ms = WAIT_MS);
+
+// Takes a message before TranslateMessage/DispatchMessage, the way a message
+// loop's IsDialogMessage does; returns whether it handled it.
+typedef std::function<bool(MSG &)> MSGFILTER;
 
 // Pumps this thread's messages until cond holds (checked after every pump
 // round) or deadlineMs milliseconds have passed; returns whether it held.
 // The one way to wait for something this thread's windows or hooks do.
-bool PumpUntil(const std::function<bool()> &cond, int deadlineMs);
+bool PumpUntil(const std::function<bool()> &cond, int deadlineMs = WAIT_MS,
+               const MSGFILTER &filter = nullptr);
+
+// Pumps until every message posted to this thread before the call has been
+// handled: posted messages arrive in order, so a marker posted now is taken
+// after them. Scroll messages posted here by the engine, or by another
+// process before it answered or returned from the hook, are all counted then.
+bool PumpPosted(int deadlineMs = WAIT_MS, const MSGFILTER &filter = nullptr);
+
+// Pumps until a thread timer of this period, set now, has fired nTicks times.
+// A timer of the same period set earlier on this thread comes due first, and
+// timer messages are taken in the order they come due, so by then such a
+// timer has had its turn nTicks - 1 times at least: the way to show that a
+// timer that should be gone really does nothing.
+bool PumpTimerTicks(UINT periodMs, int nTicks, int deadlineMs = WAIT_MS);
 
 // A fresh empty folder under the temp directory; becomes the current one.
 std::string EnterScratchDir(const char *name);

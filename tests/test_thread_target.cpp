@@ -1,6 +1,7 @@
 // The thread target: one window class for the top and its children, counts
 // kept in the window's own THREADTARGET, reached through GWLP_USERDATA.
 #include "test_thread_target.h"
+#include "test_support.h"
 #include <stdlib.h>
 
 struct THREADTARGET {
@@ -91,12 +92,13 @@ THREADTARGET *StartThreadTarget(const THREADTARGETOPTIONS &options)
         StopThreadTarget(t);
         return NULL;
     }
-    // Foreground for the engine: wait until the system agrees.
-    DWORD start = GetTickCount();
-    while (GetForegroundWindow() != t->hwnd && GetTickCount() - start < 5000) {
+    // Foreground for the engine: ask until the system agrees.
+    WaitFor([t] {
+        if (GetForegroundWindow() == t->hwnd)
+            return true;
         SetForegroundWindow(t->hwnd);
-        Sleep(5);
-    }
+        return false;
+    });
     return t;
 }
 
@@ -128,9 +130,7 @@ long ThreadTargetSettle(THREADTARGET *t, int ms)
     // posted now has come through, so has everything posted before it.
     LONG id = ++t->nMarkerPosted;
     PostMessageA(t->hwnd, WM_MARKER, (WPARAM)id, 0);
-    DWORD start = GetTickCount();
-    while (t->nMarkerSeen != id && (int)(GetTickCount() - start) < ms)
-        Sleep(5);
+    WaitFor([t, id] { return t->nMarkerSeen == id; }, ms);
     return t->nScrolls + t->nWheels;
 }
 
