@@ -114,7 +114,8 @@ long ThreadTargetScrolls(const THREADTARGET *t)
 
 DIRECTIONCOUNTS ThreadTargetDirections(THREADTARGET *t, int ms)
 {
-    ThreadTargetSettle(t, ms);
+    if (ThreadTargetSettle(t, ms) < 0)
+        return DIRECTIONCOUNTS{-1, -1, -1, -1};
     return DIRECTIONCOUNTS{t->anDirections[0], t->anDirections[1], t->anDirections[2],
                            t->anDirections[3]};
 }
@@ -130,7 +131,8 @@ long ThreadTargetSettle(THREADTARGET *t, int ms)
     // posted now has come through, so has everything posted before it.
     LONG id = ++t->nMarkerPosted;
     PostMessageA(t->hwnd, WM_MARKER, (WPARAM)id, 0);
-    WaitFor([t, id] { return t->nMarkerSeen == id; }, ms);
+    if (!WaitFor([t, id] { return t->nMarkerSeen == id; }, ms))
+        return -1;                        // not drained: no count to trust
     return t->nScrolls + t->nWheels;
 }
 

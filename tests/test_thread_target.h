@@ -33,7 +33,8 @@ DIRECTIONCOUNTS ThreadTargetDirections(THREADTARGET *t, int ms);
 // Wheel messages (WM_MOUSEWHEEL/WM_MOUSEHWHEEL) handled so far.
 long ThreadTargetWheels(const THREADTARGET *t);
 // Waits until everything posted to the thread so far has been handled (at
-// most ms) and returns the scroll and wheel messages counted by then.
+// most ms) and returns the scroll and wheel messages counted by then; -1
+// when the deadline passed first (then every count is -1 too).
 long ThreadTargetSettle(THREADTARGET *t, int ms);
 // Ends the thread and its windows, dropping whatever is still queued.
 void StopThreadTarget(THREADTARGET *t);
