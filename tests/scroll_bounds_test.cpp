@@ -182,7 +182,8 @@ static LRESULT CALLBACK RelayProc(int code, WPARAM wParam, LPARAM lParam)
 
 // One go of the scenario; false when the move's report did not arrive inside
 // the outer tick (the slow child's thread was not scheduled before its send
-// timed out), so the go proved nothing either way.
+// timed out), or the nested tick did not yet see the new foreground window:
+// then the go proved nothing either way.
 static bool NestOnce(void)
 {
     Reset();
@@ -229,14 +230,15 @@ static bool NestOnce(void)
     }
     CHECK(nSecondUp == 0);
     CHECK(nSecondLeft <= 98 * 3 * (nNestedReports + nLateReports));
-    if (nNestedReports)
-        CHECK(nSecondLeft >= 1);         // the nested tick found the new foreground window
     MESSAGE("nested reports ", nNestedReports, ", late ", nLateReports, "; the outer tick gave ",
             nSlow, " steps to its slow child, ", ChildCount(local).nUp,
             " to the other (3 each when the machine is idle)");
     StopThreadTarget(t);
     DestroyTestTarget(hSecond);
-    return nNestedReports >= 1;
+    // Wine hands the foreground to another thread's window asynchronously:
+    // a nested tick that still found the first window in front proved
+    // nothing about a change of target.
+    return nNestedReports >= 1 && nSecondLeft >= 1;
 }
 
 TEST_CASE("a tick nested in another's send keeps to its own target and the shared deadline")
