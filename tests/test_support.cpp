@@ -24,12 +24,12 @@ static LRESULT CALLBACK CountingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
     return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
-static void EnsureClass(const char *name)
+void EnsureTestClass(const char *name, WNDPROC proc)
 {
     WNDCLASSA wc = {};
     if (GetClassInfoA(GetModuleHandleA(NULL), name, &wc))
         return;
-    wc.lpfnWndProc = CountingProc;
+    wc.lpfnWndProc = proc;
     wc.hInstance = GetModuleHandleA(NULL);
     wc.lpszClassName = name;
     wc.hbrBackground = (HBRUSH)GetStockObject(WHITE_BRUSH);
@@ -38,11 +38,11 @@ static void EnsureClass(const char *name)
 
 HWND CreateTestTarget(const char *title, const char *const *classes, int nClasses)
 {
-    EnsureClass("VeltracTestTop");
+    EnsureTestClass("VeltracTestTop", CountingProc);
     HWND top = CreateWindowExA(0, "VeltracTestTop", title, WS_OVERLAPPEDWINDOW | WS_VISIBLE,
                                100, 100, 300, 200, NULL, NULL, GetModuleHandleA(NULL), NULL);
     for (int i = 0; i < nClasses; i++) {
-        EnsureClass(classes[i]);
+        EnsureTestClass(classes[i], CountingProc);
         CreateWindowExA(0, classes[i], "", WS_CHILD | WS_VISIBLE, 0, i, 10, 1, top,
                         (HMENU)(INT_PTR)(100 + i), GetModuleHandleA(NULL), NULL);
     }

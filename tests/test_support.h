@@ -13,6 +13,10 @@ struct SCROLLCOUNT {
     int nBadLParam;     // messages whose lParam was not the child's own handle
 };
 
+// Registers a window class of this program once; a class already there is
+// left as it is (so a name belongs to the first procedure it was given).
+void EnsureTestClass(const char *name, WNDPROC proc);
+
 // A top-level test window made the foreground window, with one child per
 // class name given (children of the same class can repeat).
 HWND CreateTestTarget(const char *title, const char *const *classes, int nClasses);

@@ -43,23 +43,11 @@ static LRESULT CALLBACK TargetProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
     return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
-static void EnsureClass(const char *name)
-{
-    WNDCLASSA wc = {};
-    if (GetClassInfoA(GetModuleHandleA(NULL), name, &wc))
-        return;
-    wc.lpfnWndProc = TargetProc;
-    wc.hInstance = GetModuleHandleA(NULL);
-    wc.lpszClassName = name;
-    wc.hbrBackground = (HBRUSH)GetStockObject(WHITE_BRUSH);
-    RegisterClassA(&wc);
-}
-
 static DWORD WINAPI TargetThread(void *p)
 {
     THREADTARGET *t = (THREADTARGET *)p;
-    EnsureClass("VeltracThreadTop");
-    EnsureClass(t->o.szChildClass);
+    EnsureTestClass("VeltracThreadTop", TargetProc);
+    EnsureTestClass(t->o.szChildClass, TargetProc);
     t->hwnd = CreateWindowExA(0, "VeltracThreadTop", t->o.szTitle, WS_OVERLAPPEDWINDOW | WS_VISIBLE,
                               120, 120, 320, 220, NULL, NULL, GetModuleHandleA(NULL), NULL);
     if (t->hwnd) {
