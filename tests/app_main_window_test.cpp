@@ -159,15 +159,6 @@ static void MoveTo(int x, int y)
     Inject(&in, 1);
 }
 
-static INPUT KeyInput(WORD vk, bool up)
-{
-    INPUT in = {};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = vk;
-    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    return in;
-}
-
 static void Key(WORD vk, bool up)
 {
     INPUT in = KeyInput(vk, up);

@@ -32,15 +32,6 @@ static double TimedInput(INPUT in)
     return (double)(t1.QuadPart - t0.QuadPart) * 1000.0 / (double)f.QuadPart;
 }
 
-static INPUT KeyInput(WORD vk, bool up)
-{
-    INPUT in = {};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = vk;
-    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    return in;
-}
-
 struct HUGEROW {
     const char *name;
     int nTimes;

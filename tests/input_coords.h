@@ -1,5 +1,6 @@
-// Screen pixels to the absolute coordinates of an injected mouse move: the
-// one conversion the tests and the benchmark share. Absolute coordinates run
+// Injected input as the tests and the benchmark build it: screen pixels to
+// the absolute coordinates of a mouse move (the one conversion they share),
+// and a key going down or up. Absolute coordinates run
 // from 0 to 65535 across the desktop (MOUSEEVENTF_VIRTUALDESK) and the
 // system maps them back with a multiply and a shift; aiming at the middle of
 // the pixel survives either rounding, on any desktop origin and size.
@@ -15,5 +16,14 @@ inline INPUT AbsoluteMove(int x, int y, DWORD dwExtraFlags = 0)
     in.mi.dx = (LONG)(((long long)(x - left) * 65536 + 32768) / (w > 0 ? w : 1));
     in.mi.dy = (LONG)(((long long)(y - top) * 65536 + 32768) / (h > 0 ? h : 1));
     in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK | dwExtraFlags;
+    return in;
+}
+
+inline INPUT KeyInput(WORD vk, bool up)
+{
+    INPUT in = {};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = vk;
+    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
     return in;
 }

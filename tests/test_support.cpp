@@ -134,12 +134,8 @@ static HWND MarkerWindow(void)
 {
     static HWND hwnd;
     if (!hwnd) {
-        WNDCLASSA wc = {};
-        wc.lpfnWndProc = MarkerProc;
-        wc.hInstance = GetModuleHandleA(NULL);
-        wc.lpszClassName = "VeltracTestMarker";
-        RegisterClassA(&wc);
-        hwnd = CreateWindowExA(0, wc.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, NULL,
+        EnsureTestClass("VeltracTestMarker", MarkerProc);
+        hwnd = CreateWindowExA(0, "VeltracTestMarker", "", 0, 0, 0, 0, 0, HWND_MESSAGE, NULL,
                                GetModuleHandleA(NULL), NULL);
     }
     return hwnd;
