@@ -18,6 +18,11 @@
 #define TRIGGER_TAPPED  1                // a tap or click: nothing else between down and up
 #define TRIGGER_DRAGGED 2                // it dragged
 
+// The button the middle-button option drags with (nDragButton).
+#define DRAG_BUTTON_MIDDLE 0
+#define DRAG_BUTTON_X1     1             // Back
+#define DRAG_BUTTON_X2     2             // Forward
+
 #define LIST_TEXT_SIZE 100050            // bytes of a list text, terminator included
 #define SCROLL_KEY_SIZE 32               // 31 characters and the terminator
 
@@ -59,6 +64,11 @@ struct SETTINGS {
     int bDragLock;            // a tap of a trigger locks drag scrolling on
     int bOneAxis;             // a drag scrolls along one axis at a time
     int bReverse;             // drags scroll the other way
+    // Newer options (lines 25..28, written with the drag options).
+    int bPauseFullScreen;     // nothing scrolls while a full-screen program is in front
+    int bKeepPointerStill;    // a drag holds the pointer where it was pressed
+    int bGlide;               // a drag released while moving glides on and slows down
+    int nDragButton;          // the button that drags: DRAG_BUTTON_*
 
     // Title lists: fragments each followed by '\n', zero-terminated.
     char szExcludeList[LIST_TEXT_SIZE];
