@@ -79,6 +79,9 @@ static void SwitchOff(HWND hwnd)
         ShowError(hwnd, "Unable to get menu handle.");
         return;
     }
+    // What the hooks still owe programs goes out first: without the
+    // keyboard hook, the real releases would overtake the queued presses.
+    GiveBackHeldInput();
     if (Settings.hKeyboardHook)
         UnhookWindowsHookEx(Settings.hKeyboardHook);
     Settings.hKeyboardHook = NULL;
@@ -138,7 +141,10 @@ static void OnCommand(HWND hwnd, UINT id)
     case IDM_OPTIONS: OpenDialog(hwnd, &Settings.hOptionsDlg, "OPTIONSDLG", OptionsDlgProc); break;
     case IDM_WINDOWS: OpenDialog(hwnd, &Settings.hWindowsDlg, "WINDOWSDLG", WindowsDlgProc); break;
     case IDM_ABOUT: OpenDialog(hwnd, &Settings.hAboutDlg, "ABOUTDLG", AboutDlgProc); break;
-    case IDM_LOADSETTINGS: LoadSettings(); break;
+    case IDM_LOADSETTINGS:
+        LoadSettings();
+        SendMessageA(hwnd, WM_OPTIONSCHANGED, 0, 0);
+        break;
     case IDM_SAVESETTINGS: SaveSettings(); break;
     case IDM_HELP: ShowHelp(hwnd); break;
     case IDM_TOTRAY: ToTray(); break;
@@ -178,6 +184,7 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         // way, and so do the wheel's lines per notch.
         RefreshMonitors();
         RefreshWheelSettings();
+        RefreshDragBox();
         break;
     case WM_COMMAND:
         OnCommand(hwnd, LOWORD(wParam));
@@ -192,7 +199,15 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         GiveBackHeldInput();
         return 0;
     case WM_HOOKTRIGGER:
+        // Inside a hook: the tray tip waits on Explorer, so it is shown after.
         if (OnTriggerReport((int)wParam))
+            PostMessageA(hwnd, WM_SHOWDRAGLOCK, 0, 0);
+        return 0;
+    case WM_SHOWDRAGLOCK:
+        ShowDragLock(hwnd);
+        return 0;
+    case WM_OPTIONSCHANGED:
+        if (EndUnusableDragLock())
             ShowDragLock(hwnd);
         return 0;
     case WM_TIMER:

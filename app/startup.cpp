@@ -98,6 +98,7 @@ BOOL StartUp(HINSTANCE hInstance, const char *cmd, int nCmdShow, HACCEL *phAccel
     Settings.nScrollVk = KeyNameToVk(Settings.szScrollKey);
     RefreshMonitors();
     RefreshWheelSettings();
+    RefreshDragBox();
     Settings.szExcludeList[0] = '\0';
     Settings.szIncludeList[0] = '\0';
     Settings.hInst = hInstance;

@@ -189,6 +189,9 @@ static void ReadBack(HWND dialog)
             SendMessageA(list, LB_GETTEXT, index, (LPARAM)Settings.szScrollKey);
     }
     Settings.nScrollVk = KeyNameToVk(Settings.szScrollKey);
+    // What depends on the options but is no option (the drag lock) follows.
+    if (Settings.hMainWnd)
+        SendMessageA(Settings.hMainWnd, WM_OPTIONSCHANGED, 0, 0);
 }
 
 static void CloseDialog(HWND dialog)

@@ -12,6 +12,12 @@ HHOOK InstallKeyboardHook(void);
 
 // Events each hook has seen so far, for the hook watchdog.
 extern volatile unsigned nMouseEventsSeen, nKeyEventsSeen;
+// Give-backs SendInput refused (dropped, never retried).
+extern unsigned nGiveBacksRefused;
+
+// Reads how far the pointer may stray from a press that is still a tap or
+// click (the system's drag rectangle): at start and on settings changes.
+void RefreshDragBox(void);
 
 // Injects what the hooks kept back and must give back to programs, in order
 // (on WM_GIVEBACK, and before the hooks go at exit).

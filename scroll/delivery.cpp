@@ -51,6 +51,8 @@ struct DELIVERY {
 static BOOL CALLBACK CollectChild(HWND child, LPARAM lParam)
 {
     DELIVERY *d = (DELIVERY *)lParam;
+    if (!TickTimeLeft())
+        return FALSE;                   // a huge tree must not outlast the budget either
     if (!IsScrollableChild(child))
         return TRUE;
     if (d->nChildren == d->nCapacity) {
@@ -148,7 +150,8 @@ void DeliverSteps(HWND target, const STEPSEGMENT *segments, int nSegments)
         if (segments[s].nRepeat > 0 && segments[s].nDirections > 0)
             bAny = TRUE;
     int nType = Settings.nMessageType;
-    if (!bAny || (nType != MESSAGE_POST && nType != MESSAGE_SEND && nType != MESSAGE_WHEEL))
+    // Nothing overtakes input the hooks still owe programs.
+    if (!bAny || Settings.bGiveBackWaiting || (nType != MESSAGE_POST && nType != MESSAGE_SEND && nType != MESSAGE_WHEEL))
         return;
 
     TICKBUDGET budget;

@@ -44,7 +44,10 @@ void ScrollTick(void)
             ReverseSteps(&drag);
     }
     AppendPlan(&plan, &drag);
-    if (plan.nSegments == 0 && !bDragged)
+    // Behind a give-back still waiting, a step would reach programs before
+    // it (a wheel message ahead of a Control release would arrive with
+    // Control down): the references stay, and the next report takes it up.
+    if ((plan.nSegments == 0 && !bDragged) || Settings.bGiveBackWaiting)
         return;
     HWND target = FindTargetWindow();
     if (!target)
@@ -67,7 +70,9 @@ void OnMouseReport(int x, int y)
     Settings.nMouseY = y;
     if (!Settings.bScrolling)
         return;
-    if (Settings.bEdgeScroll == 1)
+    // A drag held by the lock or by a button has no auto-repeat to drive it:
+    // its moves do, whatever the edge setting.
+    if (Settings.bEdgeScroll == 1 || ((Settings.bDragLocked || Settings.bMiddleDown) && DragHeld()))
         ScrollTick();
     if (Settings.bEdgeRepeat == 1 && !Settings.bTimerRunning) {
         Settings.idRepeatTimer =
@@ -130,6 +135,15 @@ void EndDragLock(void)
 {
     Settings.bDragLocked = 0;
     Settings.nDragAxis = 0;
+}
+
+BOOL EndUnusableDragLock(void)
+{
+    if (!Settings.bDragLocked ||
+        (Settings.bDragLock && (Settings.bHoldKey || Settings.bMiddleButton)))
+        return FALSE;
+    EndDragLock();
+    return TRUE;
 }
 
 void CALLBACK RepeatTimerProc(HWND, UINT, UINT_PTR, DWORD)

@@ -14,3 +14,7 @@ void ScrollTick(void);
 BOOL OnTriggerReport(int what);
 // Switched OFF: no lock, no chosen axis.
 void EndDragLock(void);
+// Options changed (OK, Apply, Load Settings): a lock that nothing could end
+// any more (its option off, or no trigger left to tap) ends now. TRUE when
+// it did.
+BOOL EndUnusableDragLock(void);

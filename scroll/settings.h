@@ -10,6 +10,8 @@
 #define WM_HOOKKEY     (WM_USER + 101)   // 1125: wParam vk, lParam 1 pressed / 0 released
 #define WM_GIVEBACK    (WM_USER + 102)   // 1126: the hooks kept input that programs must get
 #define WM_HOOKTRIGGER (WM_USER + 103)   // 1127: wParam TRIGGER_TAPPED or TRIGGER_DRAGGED
+#define WM_SHOWDRAGLOCK (WM_USER + 104)  // 1128: the lock changed; shown outside the hooks
+#define WM_OPTIONSCHANGED (WM_USER + 105) // 1129: OK, Apply or Load Settings changed options
 #define WM_TRAYNOTIFY  (WM_USER + 800)   // 1824: tray icon callback
 
 #define MIDDLE_BUTTON_KEY 1827           // WM_HOOKKEY "key" of the middle button
@@ -82,6 +84,7 @@ struct SETTINGS {
     int bMiddleDown;          // each drags only when its own option is on
     unsigned nDragTicks;      // ticks that delivered drag steps, ever
     int bDragLocked;          // locked: moves drag as if the hold key were held
+    int bGiveBackWaiting;     // the hooks owe programs input: no step may overtake it
     int nDragAxis;            // the axis a one-axis drag keeps (DRAG_AXIS_*), 0 none yet
     int nMouseX, nMouseY;
     int nLastX, nLastY;

@@ -4,3 +4,6 @@
 #include <windows.h>
 
 HWND FindTargetWindow(void);
+// The same, asked at a trigger's press: whether a press there is scrolling's
+// or the window's own.
+HWND FindTargetWindowForPress(void);

@@ -3,7 +3,7 @@
 #include "scroll/tick_budget.h"
 
 static LONGLONG llFrequency;          // counts per second
-static LONGLONG llDeadline;           // no message starts after this count
+static LONGLONG llDeadline;           // no message starts after this count; 0 not yet set
 static int nDepth;                    // ticks under way, nested ones included
 
 static LONGLONG Now(void)
@@ -21,8 +21,10 @@ void BeginTickBudget(TICKBUDGET *budget)
         llFrequency = f.QuadPart > 0 ? f.QuadPart : 1000;
     }
     budget->bOutermost = nDepth == 0;
+    // The clock starts at the first question, so that the many moves of a
+    // budget that deliver nothing never read it.
     if (budget->bOutermost)
-        llDeadline = Now() + llFrequency * TICK_DELIVERY_MS / 1000;
+        llDeadline = 0;
     nDepth++;
 }
 
@@ -33,9 +35,16 @@ void EndTickBudget(TICKBUDGET *budget)
         nDepth--;
 }
 
+static LONGLONG Deadline(void)
+{
+    if (!llDeadline)
+        llDeadline = Now() + llFrequency * TICK_DELIVERY_MS / 1000;
+    return llDeadline;
+}
+
 BOOL TickTimeLeft(void)
 {
-    return Now() < llDeadline;
+    return Now() < Deadline();
 }
 
 UINT SendTimeoutNow(void)
@@ -43,7 +52,7 @@ UINT SendTimeoutNow(void)
     // A send started before the deadline may wait out the whole allowance;
     // sends nested in its wait start before the deadline too, so every one
     // of them has ended by the deadline plus one allowance.
-    return Now() < llDeadline ? SEND_TIMEOUT_MS : 0;
+    return Now() < Deadline() ? SEND_TIMEOUT_MS : 0;
 }
 
 void LetHookCallsIn(void)

@@ -13,8 +13,11 @@
 
 // Delivery can re-enter itself: while a send waits, the thread handles
 // incoming hook calls, and a whole tick can run inside another. The deadline
-// is therefore shared: the outermost tick sets it, and a tick that starts
-// while another is under way works within what is left of it.
+// is therefore shared: the outermost budget sets it, and a tick that starts
+// while another is under way works within what is left of it. A hook call
+// opens one budget for everything its input event causes (input/
+// report_queue.h), so the bound holds per input event, not per tick; the
+// clock starts when the first message is about to leave.
 struct TICKBUDGET {
     BOOL bOutermost;
 };

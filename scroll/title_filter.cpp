@@ -80,3 +80,8 @@ HWND FindTargetWindow(void)
     free(title);
     return bMatch ? hMatch : hNoMatch;
 }
+
+HWND FindTargetWindowForPress(void)
+{
+    return FindTargetWindow();
+}
