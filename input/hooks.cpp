@@ -108,8 +108,9 @@ static BOOL Swallow(HWND target, TRIGGEREVENT *e, const TRIGGERCONFIG *c, int nA
 {
     // Whether programs have it down already: only a trigger that may be
     // kept needs to know (the hooks run before the key state changes).
-    BOOL bKeep = e->nKind == TRIG_KEY ? c->bKeepKey : c->bKeepButton;
-    if (bKeep && nAsyncVk)
+    BOOL bTrigger = e->nKind == TRIG_KEY ? c->bKeepKey && e->nCode == c->nHoldVk
+                                         : c->bKeepButton && e->nCode == c->nButton;
+    if (bTrigger && nAsyncVk)
         e->bWasDown = GetAsyncKeyState(nAsyncVk) < 0;
     TRIGGERANSWER a = TriggerOnEvent(&trigger, e, c);
     Settings.bGiveBackWaiting = trigger.give.nPending > 0;

@@ -15,7 +15,7 @@ struct REPORT {
 static REPORT aReports[MAX_REPORTS];
 static unsigned nFirst, nCount;
 static BOOL bHandling;
-unsigned nReportsDropped;
+unsigned nReportsDropped, nReportsDeferred;
 
 void QueueReport(UINT msg, WPARAM wParam, LPARAM lParam)
 {
@@ -31,8 +31,10 @@ void QueueReport(UINT msg, WPARAM wParam, LPARAM lParam)
 
 void HandleReports(HWND target)
 {
-    if (bHandling)
+    if (bHandling) {
+        nReportsDeferred++;
         return;
+    }
     bHandling = TRUE;
     TICKBUDGET budget;
     BeginTickBudget(&budget);

@@ -16,5 +16,6 @@ void QueueReport(UINT msg, WPARAM wParam, LPARAM lParam);
 // budget, so the hook call that carries it ends within that bound.
 void HandleReports(HWND target);
 
-// Reports dropped because the record was full.
-extern unsigned nReportsDropped;
+// Reports dropped because the record was full, and reports that arrived
+// while another was being handled (taken by the handling under way).
+extern unsigned nReportsDropped, nReportsDeferred;

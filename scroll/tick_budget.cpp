@@ -5,6 +5,7 @@
 static LONGLONG llFrequency;          // counts per second
 static LONGLONG llDeadline;           // no message starts after this count; 0 not yet set
 static int nDepth;                    // ticks under way, nested ones included
+unsigned nTickClocks;
 
 static LONGLONG Now(void)
 {
@@ -37,8 +38,10 @@ void EndTickBudget(TICKBUDGET *budget)
 
 static LONGLONG Deadline(void)
 {
-    if (!llDeadline)
+    if (!llDeadline) {
         llDeadline = Now() + llFrequency * TICK_DELIVERY_MS / 1000;
+        nTickClocks++;
+    }
     return llDeadline;
 }
 

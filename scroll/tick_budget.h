@@ -24,6 +24,10 @@ struct TICKBUDGET {
 void BeginTickBudget(TICKBUDGET *budget);
 void EndTickBudget(TICKBUDGET *budget);
 
+// Budgets whose clock has started: each is one bound on the input events
+// and timer ticks it covers.
+extern unsigned nTickClocks;
+
 // Whether a message may still be started.
 BOOL TickTimeLeft(void);
 // A send's wait lets waiting hook calls in; posting never waits, so a long

@@ -2,6 +2,9 @@
 // writes them, the test thread takes them.
 #include "e2e_support_recorder.h"
 #include "e2e_support.h"
+#include "e2e_support_settings.h"
+#include "res/resource.h"
+#include "scroll/settings.h"
 
 #define WM_MARKER (WM_APP + 10)
 #define WM_QUERYKEY (WM_APP + 11)
@@ -48,8 +51,10 @@ static LRESULT CALLBACK RecorderProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
     case WM_LBUTTONDOWN: case WM_LBUTTONUP: case WM_MBUTTONDOWN: case WM_MBUTTONUP:
     case WM_RBUTTONDOWN: case WM_RBUTTONUP:
         if (hwnd == windows.hPlain) {
+            POINT pt = {(short)LOWORD(lParam), (short)HIWORD(lParam)};
+            ClientToScreen(hwnd, &pt);
             EnterCriticalSection(&lock);
-            inputs.push_back({msg, wParam, ControlDown()});
+            inputs.push_back({msg, wParam, ControlDown(), (int)pt.x, (int)pt.y});
             LeaveCriticalSection(&lock);
         }
         return msg == WM_SYSKEYDOWN || msg == WM_SYSKEYUP
@@ -177,4 +182,106 @@ bool RecorderForeground(HWND hwnd)
     DWORD_PTR ok = 0;
     SendMessageTimeoutA(hwnd, WM_TAKEFOCUS, 0, 0, SMTO_NORMAL, 5000, &ok);
     return WaitFor([&] { return GetForegroundWindow() == hwnd; });
+}
+
+void MiddleButton(bool bDown)
+{
+    INPUT in = {};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = bDown ? MOUSEEVENTF_MIDDLEDOWN : MOUSEEVENTF_MIDDLEUP;
+    SendInput(1, &in, sizeof in);
+}
+
+void WheelTurn(int turn)
+{
+    INPUT in = {};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = MOUSEEVENTF_WHEEL;
+    in.mi.mouseData = (DWORD)turn;
+    SendInput(1, &in, sizeof in);
+}
+
+void Rest(int x, int y)
+{
+    MoveMouseTo(x, y + 1);
+    MoveMouseTo(x, y);
+}
+
+bool AnyDown(void)
+{
+    for (int vk : {VK_CONTROL, VK_LCONTROL, VK_RCONTROL, VK_SHIFT, (int)'C', VK_MBUTTON, VK_LBUTTON})
+        if (GetAsyncKeyState(vk) < 0)
+            return true;
+    return false;
+}
+
+std::string InputNames(const std::vector<INPUTRECORD> &in)
+{
+    std::string s;
+    for (const INPUTRECORD &r : in) {
+        switch (r.msg) {
+        case WM_KEYDOWN: s += "kd"; break;
+        case WM_KEYUP: s += "ku"; break;
+        case WM_CHAR: s += "ch"; break;
+        case WM_LBUTTONDOWN: s += "ld"; break;
+        case WM_LBUTTONUP: s += "lu"; break;
+        case WM_MBUTTONDOWN: s += "md"; break;
+        case WM_MBUTTONUP: s += "mu"; break;
+        default: s += "?"; break;
+        }
+        if (r.msg == WM_KEYDOWN || r.msg == WM_KEYUP)
+            s += r.wParam == VK_CONTROL ? "Ctl" : std::string(1, (char)r.wParam);
+        if (r.msg == WM_CHAR)
+            s += std::to_string((int)r.wParam);
+        if (r.bControl && r.msg != WM_KEYDOWN && r.msg != WM_KEYUP)
+            s += "^";
+        s += " ";
+    }
+    return s;
+}
+
+// The program gives back what it kept from a message it posts itself, later
+// than the input that caused it, but always in order: once the mark has come
+// through, so has everything before it. The mark is a chord of the hold key,
+// so it goes the same way as what it follows, and unlike a plain tap it
+// cannot be taken for a tap that is still on its way.
+std::string InputsUpToMark(void)
+{
+    static const std::string mark = "kdCtl kdQ ch17^ kuQ kuCtl ";
+    KeyDown(VK_CONTROL);
+    PressKey('Q');
+    KeyUp(VK_CONTROL);
+    std::string all;
+    bool done = WaitFor([&] {
+        all += InputNames(TakeInputs());
+        return all.size() >= mark.size() &&
+               all.compare(all.size() - mark.size(), mark.size(), mark) == 0;
+    });
+    if (!done)
+        return "(no mark) " + all;
+    return all.substr(0, all.size() - mark.size());
+}
+
+WHEELSESSION::WHEELSESSION(const std::function<void()> &edit)
+{
+    EnterScratchDir("e2e_session");
+    bool bWritten = WriteSettingsDat([&] {
+        Settings.bSaveOnExit = 0;
+        edit();
+    });
+    bool bStarted = bWritten && StartRecorder(&rec);
+    app = StartVeltrac("-start");
+    if (!bStarted || !app.hwnd ||
+        !WaitFor([&] { return WindowText(app.hwnd) == "Veltrac --- ON"; }, 10000))
+        app.hwnd = NULL;                 // the test's REQUIRE(s.app.hwnd) stops it
+    TakeWheels();
+    TakeInputs();
+}
+
+WHEELSESSION::~WHEELSESSION()
+{
+    EndVeltrac(&app);
+    CloseChild(&app);
+    StopRecorder();
+    LeaveScratchDir();
 }

@@ -5,7 +5,10 @@
 // and, in the first window, a record of the key and button messages it gets.
 #pragma once
 #include <windows.h>
+#include <functional>
+#include <string>
 #include <vector>
+#include "e2e_support.h"
 
 struct WHEELRECORD {
     HWND hwnd;
@@ -21,6 +24,7 @@ struct INPUTRECORD {
     UINT msg;           // WM_KEYDOWN, WM_KEYUP, WM_CHAR, WM_MBUTTONDOWN, ...
     WPARAM wParam;
     bool bControl;      // GetKeyState(VK_CONTROL) at that message
+    int x, y;           // a button's point, in screen pixels
 };
 
 struct RECORDER {
@@ -48,3 +52,28 @@ bool RecorderKeyDown(int vk);
 
 // Makes the window the foreground window with the keyboard focus.
 bool RecorderForeground(HWND hwnd);
+
+// The recorded inputs as short names: "kdCtl" a key down, "ku" up, "ch17"
+// a character, "ld" / "lu" / "md" / "mu" buttons, "^" with Control down.
+std::string InputNames(const std::vector<INPUTRECORD> &in);
+// Everything the plain window got up to a mark made now (Control+Q, which
+// no test sends otherwise), by name.
+std::string InputsUpToMark(void);
+
+// Input as a user gives it.
+void MiddleButton(bool bDown);
+void WheelTurn(int turn);
+// Moves the cursor to (x, y) so that the last two reports are close: a key
+// press compares them.
+void Rest(int x, int y);
+// Whether Control, Shift, C or a button is down for the system.
+bool AnyDown(void);
+
+// The real program ON with the defaults, the test's changes to them
+// (edit(), as WriteSettingsDat takes it), and the stand-ins up.
+struct WHEELSESSION {
+    CHILDPROC app;
+    RECORDER rec;
+    explicit WHEELSESSION(const std::function<void()> &edit);
+    ~WHEELSESSION();
+};

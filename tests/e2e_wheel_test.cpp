@@ -21,120 +21,20 @@ static int LineTurn(UINT spi)
     return n == 0 || n == 0xFFFFFFFFu ? 120 : (120 / n ? (int)(120 / n) : 1);
 }
 
-static void Middle(bool bDown)
-{
-    INPUT in = {};
-    in.type = INPUT_MOUSE;
-    in.mi.dwFlags = bDown ? MOUSEEVENTF_MIDDLEDOWN : MOUSEEVENTF_MIDDLEUP;
-    SendInput(1, &in, sizeof in);
-}
-
-static void Wheel(int turn)
-{
-    INPUT in = {};
-    in.type = INPUT_MOUSE;
-    in.mi.dwFlags = MOUSEEVENTF_WHEEL;
-    in.mi.mouseData = (DWORD)turn;
-    SendInput(1, &in, sizeof in);
-}
-
-static bool AnyDown(void)
-{
-    for (int vk : {VK_CONTROL, VK_LCONTROL, VK_RCONTROL, VK_SHIFT, (int)'C', VK_MBUTTON, VK_LBUTTON})
-        if (GetAsyncKeyState(vk) < 0)
-            return true;
-    return false;
-}
-
-static std::string Names(const std::vector<INPUTRECORD> &in)
-{
-    std::string s;
-    for (const INPUTRECORD &r : in) {
-        switch (r.msg) {
-        case WM_KEYDOWN: s += "kd"; break;
-        case WM_KEYUP: s += "ku"; break;
-        case WM_CHAR: s += "ch"; break;
-        case WM_LBUTTONDOWN: s += "ld"; break;
-        case WM_LBUTTONUP: s += "lu"; break;
-        case WM_MBUTTONDOWN: s += "md"; break;
-        case WM_MBUTTONUP: s += "mu"; break;
-        default: s += "?"; break;
-        }
-        if (r.msg == WM_KEYDOWN || r.msg == WM_KEYUP)
-            s += r.wParam == VK_CONTROL ? "Ctl" : std::string(1, (char)r.wParam);
-        if (r.msg == WM_CHAR)
-            s += std::to_string((int)r.wParam);
-        if (r.bControl && r.msg != WM_KEYDOWN && r.msg != WM_KEYUP)
-            s += "^";
-        s += " ";
-    }
-    return s;
-}
-
-// Everything the plain window got up to a mark made now: Control+Q, which no
-// case sends. The program gives back what it kept from a message it posts
-// itself, later than the input that caused it, but always in order: once the
-// mark has come through, so has everything before it. The mark is a chord
-// of the hold key, so it goes the same way as what it follows, and unlike a
-// plain tap it cannot be taken for a tap that is still on its way.
-static std::string InputsUpToMark(void)
-{
-    static const std::string mark = "kdCtl kdQ ch17^ kuQ kuCtl ";
-    KeyDown(VK_CONTROL);
-    PressKey('Q');
-    KeyUp(VK_CONTROL);
-    std::string all;
-    bool done = WaitFor([&] {
-        all += Names(TakeInputs());
-        return all.size() >= mark.size() &&
-               all.compare(all.size() - mark.size(), mark.size(), mark) == 0;
-    });
-    CHECK(done);
-    return done ? all.substr(0, all.size() - mark.size()) : all;
-}
-
 // The program ON in the wheel type, with the middle button scrolling too, no
 // repeat timer (every wheel message then comes from one event), and the
 // stand-ins up.
-struct SESSION {
-    CHILDPROC app;
-    RECORDER rec;
-    SESSION()
-    {
-        EnterScratchDir("e2e_wheel");
-        REQUIRE(WriteSettingsDat([] {
-            Settings.nMessageType = MESSAGE_WHEEL;
-            Settings.bMiddleButton = 1;
-            Settings.bEdgeRepeat = 0;
-            Settings.bSaveOnExit = 0;
-        }));
-        REQUIRE(StartRecorder(&rec));
-        app = StartVeltrac("-start");
-        REQUIRE(app.hwnd);
-        REQUIRE(WaitFor([&] { return WindowText(app.hwnd) == "Veltrac --- ON"; }, 10000));
-        TakeWheels();
-        TakeInputs();
-    }
-    ~SESSION()
-    {
-        EndVeltrac(&app);
-        CloseChild(&app);
-        StopRecorder();
-        LeaveScratchDir();
-    }
-};
-
-// Moves the cursor to (x, y) so that the last two reports are close: a key
-// press compares them.
-static void Rest(int x, int y)
+static void WheelType(void)
 {
-    MoveMouseTo(x, y + 1);
-    MoveMouseTo(x, y);
+    Settings.nMessageType = MESSAGE_WHEEL;
+    Settings.bMiddleButton = 1;
+    Settings.bEdgeRepeat = 0;
 }
 
 TEST_CASE("Control+drag scrolls wheel-only windows; Control never reaches them")
 {
-    SESSION s;
+    WHEELSESSION s(WheelType);
+    REQUIRE(s.app.hwnd);
     int line = LineTurn(SPI_GETWHEELSCROLLLINES), chars = LineTurn(SPI_GETWHEELSCROLLCHARS);
     REQUIRE(RecorderForeground(s.rec.hPlain));
     Rest(200, 250);
@@ -186,7 +86,8 @@ TEST_CASE("Control+drag scrolls wheel-only windows; Control never reaches them")
 
 TEST_CASE("edge scrolling with the cursor outside the target scrolls it")
 {
-    SESSION s;
+    WHEELSESSION s(WheelType);
+    REQUIRE(s.app.hwnd);
     int line = LineTurn(SPI_GETWHEELSCROLLLINES);
     REQUIRE(RecorderForeground(s.rec.hFramed));
     RECT client;
@@ -212,7 +113,8 @@ TEST_CASE("edge scrolling with the cursor outside the target scrolls it")
 
 TEST_CASE("a Control tap, Control+C and Control+click reach the program whole")
 {
-    SESSION s;
+    WHEELSESSION s(WheelType);
+    REQUIRE(s.app.hwnd);
     REQUIRE(RecorderForeground(s.rec.hPlain));
     Rest(200, 250);
     PressKey(VK_CONTROL);
@@ -230,7 +132,7 @@ TEST_CASE("a Control tap, Control+C and Control+click reach the program whole")
 
     // Control+wheel is the program's own zoom, and must stay one.
     KeyDown(VK_CONTROL);
-    Wheel(120);
+    WheelTurn(120);
     KeyUp(VK_CONTROL);
     CHECK(InputsUpToMark() == "kdCtl kuCtl ");
     std::vector<WHEELRECORD> w = TakeWheels();
@@ -243,18 +145,19 @@ TEST_CASE("a Control tap, Control+C and Control+click reach the program whole")
 
 TEST_CASE("a middle click arrives as a click, a middle drag as wheel messages only")
 {
-    SESSION s;
+    WHEELSESSION s(WheelType);
+    REQUIRE(s.app.hwnd);
     REQUIRE(RecorderForeground(s.rec.hPlain));
     Rest(200, 250);
-    Middle(true);
-    Middle(false);
+    MiddleButton(true);
+    MiddleButton(false);
     CHECK(InputsUpToMark() == "md mu ");
     CHECK(TakeWheels().empty());
 
-    Middle(true);
+    MiddleButton(true);
     for (int i = 1; i <= 4; i++)
         MoveMouseTo(200, 250 - 12 * i);
-    Middle(false);
+    MiddleButton(false);
     CHECK(InputsUpToMark() == "");
     std::vector<WHEELRECORD> w = TakeWheels();
     CHECK(w.size() == 4);
@@ -266,7 +169,8 @@ TEST_CASE("a middle click arrives as a click, a middle drag as wheel messages on
 
 TEST_CASE("nothing is left pressed when scrolling goes OFF, or the program ends, mid-drag")
 {
-    SESSION s;
+    WHEELSESSION s(WheelType);
+    REQUIRE(s.app.hwnd);
     REQUIRE(RecorderForeground(s.rec.hPlain));
     for (int round = 0; round < 3; round++) {
         CAPTURE(round);
@@ -282,7 +186,7 @@ TEST_CASE("nothing is left pressed when scrolling goes OFF, or the program ends,
         }
         Rest(200, 250);
         if (bMiddle)
-            Middle(true);
+            MiddleButton(true);
         else
             KeyDown(VK_CONTROL);
         for (int i = 1; i <= 3; i++)
@@ -300,7 +204,7 @@ TEST_CASE("nothing is left pressed when scrolling goes OFF, or the program ends,
         CHECK(GetAsyncKeyState(bMiddle ? VK_MBUTTON : VK_CONTROL) >= 0);
         // The real release then reaches them on its own.
         if (bMiddle)
-            Middle(false);
+            MiddleButton(false);
         else
             KeyUp(VK_CONTROL);
         CHECK_FALSE(AnyDown());
@@ -312,7 +216,8 @@ TEST_CASE("nothing is left pressed when scrolling goes OFF, or the program ends,
 
 TEST_CASE("a seeded random run of keys, buttons, wheels and moves leaves nothing pressed")
 {
-    SESSION s;
+    WHEELSESSION s(WheelType);
+    REQUIRE(s.app.hwnd);
     REQUIRE(RecorderForeground(s.rec.hPlain));
     Rest(200, 250);
     std::mt19937 random(20261207);
@@ -324,7 +229,7 @@ TEST_CASE("a seeded random run of keys, buttons, wheels and moves leaves nothing
         case 1: if (ctl) KeyDown(VK_CONTROL); break;      // auto-repeat
         case 2: shift ? KeyUp(VK_SHIFT) : KeyDown(VK_SHIFT); shift = !shift; break;
         case 3: c ? KeyUp('C') : KeyDown('C'); c = !c; break;
-        case 4: Middle(!middle); middle = !middle; break;
+        case 4: MiddleButton(!middle); middle = !middle; break;
         case 5: {
             INPUT in = {};
             in.type = INPUT_MOUSE;
@@ -333,7 +238,7 @@ TEST_CASE("a seeded random run of keys, buttons, wheels and moves leaves nothing
             left = !left;
             break;
         }
-        case 6: Wheel(random() % 2 ? 120 : -120); break;
+        case 6: WheelTurn(random() % 2 ? 120 : -120); break;
         default:
             y = 150 + (int)(random() % 200);
             MoveMouseTo(200, y);
@@ -344,7 +249,7 @@ TEST_CASE("a seeded random run of keys, buttons, wheels and moves leaves nothing
     if (ctl) KeyUp(VK_CONTROL);
     if (shift) KeyUp(VK_SHIFT);
     if (c) KeyUp('C');
-    if (middle) Middle(false);
+    if (middle) MiddleButton(false);
     if (left) {
         INPUT in = {};
         in.type = INPUT_MOUSE;

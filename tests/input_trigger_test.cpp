@@ -121,7 +121,8 @@ static void CheckRows(const ROW *rows, int n, int nHoldVk = 17, int nButton = TR
 {
     for (int i = 0; i < n; i++) {
         const ROW &r = rows[i];
-        CAPTURE(r.name);
+        std::string name = r.name;
+        CAPTURE(name);
         RUN run = Run(r.steps, nHoldVk, nButton, nFill);
         CHECK(run.answers == r.answers);
         CHECK(run.givenBack == r.givenBack);

@@ -1,0 +1,171 @@
+// The hooks in this process, under the real start-up code, fed with injected
+// input: reports in event order when a tick lets hook calls in, one budget
+// for everything one event causes, given-back buttons at their own point,
+// and OFF giving back what is queued before the hooks change.
+#include <doctest.h>
+#include "app/startup.h"
+#include "input/report_queue.h"
+#include "input_coords.h"
+#include "res/resource.h"
+#include "scroll/settings.h"
+#include "scroll/tick_budget.h"
+#include "test_support.h"
+#include "test_thread_target.h"
+
+static HWND MainWindow(void)
+{
+    static HWND hwnd = [] {
+        EnterScratchDir("hooks");
+        HACCEL accel;
+        REQUIRE(StartUp(GetModuleHandleA(NULL), "", SW_SHOWNORMAL, &accel));
+        PumpPosted();
+        return Settings.hMainWnd;
+    }();
+    return hwnd;
+}
+
+static void Command(UINT id)
+{
+    SendMessageA(MainWindow(), WM_COMMAND, id, 0);
+}
+
+static INPUT Button(DWORD flags)
+{
+    INPUT in = {};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = flags;
+    return in;
+}
+
+static void Send(INPUT in)
+{
+    SendInput(1, &in, sizeof in);
+}
+
+// Pumps as the program's loop does, but keeps the give-back back: the
+// input it owes waits in its queue until the test lets it go.
+static bool PumpHoldingGiveBack(const std::function<bool()> &cond)
+{
+    return PumpUntil(cond, WAIT_MS, [](MSG &m) { return m.message == WM_GIVEBACK; });
+}
+
+// The middle button's release, injected from inside the first scroll
+// message its own press's tick sends: its hook call reaches this thread
+// while that send waits.
+static void ReleaseMiddle(void *)
+{
+    Send(Button(MOUSEEVENTF_MIDDLEUP));
+}
+
+// Installed after the program's hook, so called first: it measures what the
+// program's hook call for the press alone started.
+static HHOOK hMeasure;
+static int nPressClocks = -1;
+static LRESULT CALLBACK MeasureProc(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code < 0 || wParam != WM_MBUTTONDOWN)
+        return CallNextHookEx(hMeasure, code, wParam, lParam);
+    unsigned nBefore = nTickClocks;
+    LRESULT r = CallNextHookEx(hMeasure, code, wParam, lParam);
+    nPressClocks = (int)(nTickClocks - nBefore);
+    return r;
+}
+
+TEST_CASE("a release that comes inside its own press's tick is handled after the press")
+{
+    MainWindow();
+    bool bNested = false;
+    for (int attempt = 0; attempt < 5 && !bNested; attempt++) {
+        Command(IDM_STOP);
+        Settings.nMessageType = MESSAGE_SEND;
+        Settings.bEdgeScroll = 1;
+        Settings.bEdgeRepeat = 0;
+        Settings.bMiddleButton = 1;
+        Send(AbsoluteMove(400, 0));               // at the top edge while OFF: no tick yet
+        PumpUntil([] { return Settings.nMouseY == 0; });
+        THREADTARGET *t = StartThreadTarget({"Order Target", "ThrdEdit", 1, 5, ReleaseMiddle, NULL});
+        REQUIRE(t);
+        Command(IDM_START);
+        unsigned nDeferred = nReportsDeferred;
+        nPressClocks = -1;
+        hMeasure = SetWindowsHookExA(WH_MOUSE_LL, MeasureProc, GetModuleHandleA(NULL), 0);
+        Send(Button(MOUSEEVENTF_MIDDLEDOWN));
+        CHECK(PumpUntil([&] { return ThreadTargetScrolls(t) > 0 && !Settings.bMiddleDown; }));
+        PumpPosted();
+        CHECK(Settings.bMiddleDown == 0);         // the press was not recorded after its release
+        CHECK(Settings.bKeyHeld == 0);
+        UnhookWindowsHookEx(hMeasure);
+        bNested = nReportsDeferred > nDeferred;
+        // A go in which the release never came must not leave the button down.
+        if (GetAsyncKeyState(VK_MBUTTON) < 0)
+            Send(Button(MOUSEEVENTF_MIDDLEUP));
+        // The press's move report, its button report and the release that
+        // came in meanwhile all share one bound.
+        if (bNested)
+            CHECK(nPressClocks == 1);
+        StopThreadTarget(t);
+    }
+    CHECK(bNested);                               // the scenario did happen
+    Command(IDM_STOP);
+    Send(AbsoluteMove(400, 400));
+    PumpPosted();
+}
+
+static POINT ptClicked;
+static int nClicks;
+static LRESULT CALLBACK ClickProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_LBUTTONDOWN) {
+        ptClicked = POINT{(short)LOWORD(lParam), (short)HIWORD(lParam)};
+        ClientToScreen(hwnd, &ptClicked);
+        nClicks++;
+    }
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+TEST_CASE("a given-back click lands where it was pressed, though the pointer moved on")
+{
+    MainWindow();
+    EnsureTestClass("ClickTarget", ClickProc);
+    HWND target = CreateWindowExA(WS_EX_TOPMOST, "ClickTarget", "Click Target", WS_POPUP | WS_VISIBLE,
+                                  100, 100, 400, 300, NULL, NULL, GetModuleHandleA(NULL), NULL);
+    SetForegroundWindow(target);
+    Command(IDM_START);
+    Settings.nMessageType = MESSAGE_WHEEL;
+    Send(AbsoluteMove(200, 150));
+    PumpUntil([] { return Settings.nMouseX == 200; });
+    nClicks = 0;
+    Send(KeyInput(VK_LCONTROL, false));           // kept: it may yet drag
+    Send(Button(MOUSEEVENTF_LEFTDOWN));           // Control+click: both queued
+    Send(Button(MOUSEEVENTF_LEFTUP));
+    Send(AbsoluteMove(330, 300));
+    CHECK(PumpHoldingGiveBack([] { return Settings.nMouseX == 330 && Settings.bGiveBackWaiting; }));
+    SendMessageA(MainWindow(), WM_GIVEBACK, 0, 0);
+    CHECK(PumpUntil([] { return nClicks == 1; }));
+    CHECK(ptClicked.x == 200);
+    CHECK(ptClicked.y == 150);
+    Send(KeyInput(VK_LCONTROL, true));
+    PumpPosted();
+    CHECK(GetAsyncKeyState(VK_LCONTROL) >= 0);
+    Command(IDM_STOP);
+    DestroyWindow(target);
+    Send(AbsoluteMove(400, 400));                 // the next test's first move must be one
+    PumpPosted();
+}
+
+TEST_CASE("OFF gives back what is queued before the keyboard hook goes")
+{
+    MainWindow();
+    Command(IDM_START);
+    Settings.nMessageType = MESSAGE_WHEEL;
+    Send(KeyInput(VK_LCONTROL, false));
+    Send(KeyInput('X', false));                   // a chord: Control, then X, queued
+    CHECK(PumpHoldingGiveBack([] { return Settings.bGiveBackWaiting != 0; }));
+    CHECK(GetAsyncKeyState(VK_LCONTROL) >= 0);    // not given back yet
+    Command(IDM_STOP);
+    CHECK(Settings.bGiveBackWaiting == 0);
+    CHECK(GetAsyncKeyState(VK_LCONTROL) < 0);     // in programs before its real release
+    Send(KeyInput('X', true));
+    Send(KeyInput(VK_LCONTROL, true));
+    CHECK(PumpUntil([] { return GetAsyncKeyState(VK_LCONTROL) >= 0 && GetAsyncKeyState('X') >= 0; }));
+}
