@@ -19,15 +19,17 @@ struct TEXTREADER {
     char achChunk[READ_CHUNK_SIZE];
     int nPos, nLen;
     int bEnded;                         // Ctrl-Z met, or the source ran dry
+    int bAfterCR;                       // the last line ended at a CR: an LF next is its pair
 };
 
 void OpenTextReader(TEXTREADER *r, TEXTSOURCE pfnSource, void *pContext);
 
 // Reads the next line into szLine: the characters up to and including the
-// next newline, but at most 1999, then a zero. Carriage returns are dropped
-// wherever they stand and Ctrl-Z ends the text. Returns the number of
-// characters stored (a line may hold zero bytes, so this can differ from
-// strlen), or -1 when no characters are left.
+// next line end, but at most 1999, then a zero. CR LF, a lone LF and a lone
+// CR (as old Mac editors save) each end a line and arrive as one newline, in
+// any mix; Ctrl-Z ends the text. Returns the number of characters stored (a
+// line may hold zero bytes, so this can differ from strlen), or -1 when no
+// characters are left.
 int ReadTextLine(TEXTREADER *r, char szLine[LINE_BUFFER_SIZE]);
 
 // An in-memory text as a source, for tests and callers that hold the bytes.
