@@ -1,7 +1,8 @@
 // The text rules of the settings files, free of any window or file call:
 // reading lines (ended by CR LF, LF or a lone CR, as the editor that last
-// saved the file chose), the numeric reader, loading settings.dat lines into the record, collecting a list
-// text, and the exact bytes that saving writes.
+// saved the file chose), the numeric reader, loading settings.dat lines
+// into the record, collecting a list text, and the exact bytes that saving
+// writes.
 #pragma once
 #include <stddef.h>
 #include <string>
