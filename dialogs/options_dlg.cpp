@@ -2,10 +2,12 @@
 // writes them back on OK and Apply, and keeps the enabled states of the edge
 // controls and the class check boxes in step with the buttons they follow.
 // Which control shows which field is one table, read at opening and written
-// back on OK and Apply.
+// back on OK and Apply. "Start With Windows" is no field: the Startup
+// folder's shortcut is its state (store/startup_link.cpp).
 #include "dialogs/dialogs.h"
 #include "input/key_names.h"
 #include "scroll/settings.h"
+#include "store/startup_link.h"
 #include <commctrl.h>
 #include <string.h>
 
@@ -13,6 +15,8 @@ enum CONTROLKIND {
     CTL_NUMBER,     // an edit with its spin control; the field plus nOffset is shown
     CTL_RADIO,      // one of the message-type buttons; the field holds the chosen id
     CTL_CHECK,      // a check box: any non-zero value checks it, it reads back 1 or 0
+    CTL_LIST,       // a drop-down list: the field is the index of the chosen entry
+    CTL_STARTUP,    // the "Start With Windows" box: the shortcut, not a field
 };
 
 struct OPTIONCONTROL {
@@ -20,32 +24,56 @@ struct OPTIONCONTROL {
     CONTROLKIND nKind;
     int *pField;
     int nSpinId, nLower, nUpper, nOffset;   // CTL_NUMBER only
+    const char *const *aszItems;            // CTL_LIST only: the entries, in order
+    int nItems;
 };
+
+#define NUMBER_ROW(id, field, spin, lower, upper, offset) \
+    {id, CTL_NUMBER, &Settings.field, spin, lower, upper, offset, NULL, 0}
+#define RADIO_ROW(id) {id, CTL_RADIO, &Settings.nMessageType, 0, 0, 0, 0, NULL, 0}
+#define CHECK_ROW(id, field) {id, CTL_CHECK, &Settings.field, 0, 0, 0, 0, NULL, 0}
+#define LIST_ROW(id, field, items) \
+    {id, CTL_LIST, &Settings.field, 0, 0, 0, 0, items, sizeof items / sizeof items[0]}
+
+// Entry i is DRAG_BUTTON i.
+static const char *const aszDragButtons[] = {"Middle", "Back (X1)", "Forward (X2)"};
 
 // In the order the controls are set at opening and read back on OK.
 static const OPTIONCONTROL aControls[] = {
-    {IDC_SENSITIVITY, CTL_NUMBER, &Settings.nSensitivity, IDC_SENSITIVITY_SPIN, 0, 32767, 0},
-    {IDC_SCROLLTIMES, CTL_NUMBER, &Settings.nScrollTimes, IDC_SCROLLTIMES_SPIN, 1, 32767, 0},
-    {IDC_REPEATMS, CTL_NUMBER, &Settings.nRepeatMs, IDC_REPEATMS_SPIN, 1, 32767, 0},
+    NUMBER_ROW(IDC_SENSITIVITY, nSensitivity, IDC_SENSITIVITY_SPIN, 0, 32767, 0),
+    NUMBER_ROW(IDC_SCROLLTIMES, nScrollTimes, IDC_SCROLLTIMES_SPIN, 1, 32767, 0),
+    NUMBER_ROW(IDC_REPEATMS, nRepeatMs, IDC_REPEATMS_SPIN, 1, 32767, 0),
     // Shown as a thickness in pixels, one more than the margin.
-    {IDC_EDGETHICKNESS, CTL_NUMBER, &Settings.nEdgeMargin, IDC_EDGETHICKNESS_SPIN, 1, 100, 1},
-    {MESSAGE_SEND, CTL_RADIO, &Settings.nMessageType, 0, 0, 0, 0},
-    {MESSAGE_WHEEL, CTL_RADIO, &Settings.nMessageType, 0, 0, 0, 0},
-    {MESSAGE_POST, CTL_RADIO, &Settings.nMessageType, 0, 0, 0, 0},   // also any other value
-    {IDC_HOLDKEY, CTL_CHECK, &Settings.bHoldKey, 0, 0, 0, 0},
-    {IDC_ARROWKEYS, CTL_CHECK, &Settings.bArrowKeys, 0, 0, 0, 0},
-    {IDC_EDGESCROLL, CTL_CHECK, &Settings.bEdgeScroll, 0, 0, 0, 0},
-    {IDC_EDGEREPEAT, CTL_CHECK, &Settings.bEdgeRepeat, 0, 0, 0, 0},
-    {IDC_CLASSEDIT, CTL_CHECK, &Settings.bClassEdit, 0, 0, 0, 0},
-    {IDC_CLASSAFX, CTL_CHECK, &Settings.bClassAfx, 0, 0, 0, 0},
-    {IDC_CLASSCHANNEL, CTL_CHECK, &Settings.bClassChannel, 0, 0, 0, 0},
-    {IDC_CLASSOTHER, CTL_CHECK, &Settings.bClassOther, 0, 0, 0, 0},
-    {IDC_MIDDLEBUTTON, CTL_CHECK, &Settings.bMiddleButton, 0, 0, 0, 0},
-    {IDC_SAVEONEXIT, CTL_CHECK, &Settings.bSaveOnExit, 0, 0, 0, 0},
-    {IDC_DRAGLOCK, CTL_CHECK, &Settings.bDragLock, 0, 0, 0, 0},
-    {IDC_ONEAXIS, CTL_CHECK, &Settings.bOneAxis, 0, 0, 0, 0},
-    {IDC_REVERSE, CTL_CHECK, &Settings.bReverse, 0, 0, 0, 0},
+    NUMBER_ROW(IDC_EDGETHICKNESS, nEdgeMargin, IDC_EDGETHICKNESS_SPIN, 1, 100, 1),
+    RADIO_ROW(MESSAGE_SEND),
+    RADIO_ROW(MESSAGE_WHEEL),
+    RADIO_ROW(MESSAGE_POST),   // also any other value
+    CHECK_ROW(IDC_HOLDKEY, bHoldKey),
+    CHECK_ROW(IDC_ARROWKEYS, bArrowKeys),
+    CHECK_ROW(IDC_EDGESCROLL, bEdgeScroll),
+    CHECK_ROW(IDC_EDGEREPEAT, bEdgeRepeat),
+    CHECK_ROW(IDC_CLASSEDIT, bClassEdit),
+    CHECK_ROW(IDC_CLASSAFX, bClassAfx),
+    CHECK_ROW(IDC_CLASSCHANNEL, bClassChannel),
+    CHECK_ROW(IDC_CLASSOTHER, bClassOther),
+    CHECK_ROW(IDC_MIDDLEBUTTON, bMiddleButton),
+    CHECK_ROW(IDC_SAVEONEXIT, bSaveOnExit),
+    CHECK_ROW(IDC_DRAGLOCK, bDragLock),
+    CHECK_ROW(IDC_ONEAXIS, bOneAxis),
+    CHECK_ROW(IDC_REVERSE, bReverse),
+    LIST_ROW(IDC_DRAGBUTTON, nDragButton, aszDragButtons),
+    CHECK_ROW(IDC_PAUSEFULLSCREEN, bPauseFullScreen),
+    CHECK_ROW(IDC_KEEPPOINTERSTILL, bKeepPointerStill),
+    CHECK_ROW(IDC_GLIDE, bGlide),
+    // Applied after every option is stored: a failure to change the Startup
+    // folder must not keep any of them from being stored.
+    {IDC_STARTWITHWINDOWS, CTL_STARTUP, NULL, 0, 0, 0, 0, NULL, 0},
 };
+
+// What the "Start With Windows" box showed at opening or after the last
+// Apply: OK or Apply changes the Startup folder only when the box differs,
+// so an unchanged box never removes another copy's shortcut.
+static int bStartupShown;
 
 // One spin control per number edit, in table order.
 static HWND ahUpDown[4];
@@ -115,6 +143,36 @@ static HWND CreateSpin(HWND dialog, const OPTIONCONTROL &c)
     return spin;
 }
 
+// Entries in table order (the list is not sorted); a field outside them,
+// which loading never leaves, shows the first.
+static void FillList(HWND dialog, const OPTIONCONTROL &c)
+{
+    HWND list = GetDlgItem(dialog, c.nId);
+    for (int i = 0; i < c.nItems; i++)
+        SendMessageA(list, CB_ADDSTRING, 0, (LPARAM)c.aszItems[i]);
+    int index = *c.pField >= 0 && *c.pField < c.nItems ? *c.pField : 0;
+    SendMessageA(list, CB_SETCURSEL, (WPARAM)index, 0);
+}
+
+static void ShowStartup(HWND dialog)
+{
+    bStartupShown = IsStartupLinkOn();
+    SetCheck(dialog, IDC_STARTWITHWINDOWS, bStartupShown);
+}
+
+// Makes or deletes the shortcut when the box changed. Whatever happened, the
+// box then shows what the Startup folder really holds.
+static void ApplyStartup(HWND dialog)
+{
+    int bWanted = IsChecked(dialog, IDC_STARTWITHWINDOWS);
+    if (bWanted == bStartupShown)
+        return;
+    BOOL ok = SetStartupLink(bWanted);
+    ShowStartup(dialog);
+    if (!ok || bStartupShown != bWanted)
+        MessageBoxA(dialog, "Could not change the Startup folder.", "Error", MB_ICONERROR);
+}
+
 static void SelectScrollKey(HWND dialog)
 {
     HWND list = GetDlgItem(dialog, IDC_KEYLIST);
@@ -148,6 +206,12 @@ static void InitDialog(HWND dialog)
         case CTL_CHECK:
             SetCheck(dialog, c.nId, *c.pField);
             break;
+        case CTL_LIST:
+            FillList(dialog, c);
+            break;
+        case CTL_STARTUP:
+            ShowStartup(dialog);
+            break;
         }
     }
     SelectScrollKey(dialog);
@@ -176,6 +240,14 @@ static void ReadBack(HWND dialog)
         case CTL_CHECK:
             *c.pField = IsChecked(dialog, c.nId);
             break;
+        case CTL_LIST: {
+            LRESULT index = SendDlgItemMessageA(dialog, c.nId, CB_GETCURSEL, 0, 0);
+            if (index >= 0 && index < c.nItems)
+                *c.pField = (int)index;
+            break;
+        }
+        case CTL_STARTUP:
+            break;      // last of all, below: it may stop for a message box
         }
     }
     EnableEdgeControls(dialog, Settings.bEdgeScroll, Settings.bEdgeRepeat);
@@ -189,6 +261,8 @@ static void ReadBack(HWND dialog)
             SendMessageA(list, LB_GETTEXT, index, (LPARAM)Settings.szScrollKey);
     }
     Settings.nScrollVk = KeyNameToVk(Settings.szScrollKey);
+    // Every option is stored by now, whatever the Startup folder says.
+    ApplyStartup(dialog);
     // What depends on the options but is no option (the drag lock) follows.
     if (Settings.hMainWnd)
         SendMessageA(Settings.hMainWnd, WM_OPTIONSCHANGED, 0, 0);
@@ -210,7 +284,8 @@ static const OPTIONCONTROL *FindControl(int id)
 }
 
 // Only the control id counts, never the notification code: a focus
-// notification from the key list enables Apply like a click does.
+// notification from the key list or the button list enables Apply like a
+// click does.
 static void OnCommand(HWND dialog, int id)
 {
     switch (id) {

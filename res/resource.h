@@ -57,6 +57,12 @@
 #define IDC_DRAGLOCK           1735
 #define IDC_ONEAXIS            1736
 #define IDC_REVERSE            1737
+#define IDC_PAUSEFULLSCREEN    1738
+#define IDC_KEEPPOINTERSTILL   1739
+#define IDC_GLIDE              1740
+#define IDC_DRAGBUTTON         1741   // drop-down list: the button 1734 drags with
+#define IDC_DRAGBUTTONLABEL    1742
+#define IDC_STARTWITHWINDOWS   1743   // the Startup folder's shortcut, not a settings line
 
 // Windows dialog.
 #define IDC_EXCLUDE            1629

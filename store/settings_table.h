@@ -5,7 +5,7 @@
 
 #define SETTINGS_HEADER "settings 1"
 #define SETTINGS_LINE_COUNT 21          // the header and the lines every version reads
-#define SETTINGS_LINE_MAX 24            // and the drag options after them
+#define SETTINGS_LINE_MAX 28            // and the newer options after them (22..28)
 
 enum LINEKIND {
     LINE_NUMBER,                        // an int written with "%d"
@@ -13,12 +13,14 @@ enum LINEKIND {
 };
 
 struct SETTINGSLINE {
-    int nLine;                          // line of settings.dat, 2..21
+    int nLine;                          // line of settings.dat, 2..28
     LINEKIND nKind;
     void *pField;                       // int* for LINE_NUMBER, char* for LINE_TEXT
     int cbField;                        // bytes of the field, terminator included
     const char *szName;                 // the field's name, for test messages
     int bOptional;                      // written only when one optional field is not 0
+    int nChoices;                       // LINE_NUMBER: 0 any value; else 0..nChoices-1,
+                                        // and any other value reads as 0
 };
 
 #define SETTINGS_FIELD_COUNT (SETTINGS_LINE_MAX - 1)

@@ -15,6 +15,7 @@ void OpenTextReader(TEXTREADER *r, TEXTSOURCE pfnSource, void *pContext)
     r->pContext = pContext;
     r->nPos = r->nLen = 0;
     r->bEnded = 0;
+    r->bAfterCR = 0;
 }
 
 // Next raw byte, or -1 once the text has ended.
@@ -41,8 +42,17 @@ int ReadTextLine(TEXTREADER *r, char szLine[LINE_BUFFER_SIZE])
         int c = NextByte(r);
         if (c < 0)
             break;
-        if (c == '\r')
+        // The LF of a CR LF pair may come in the next chunk, or be the first
+        // byte of the next call (after a 1999-character piece): the flag
+        // carries the pair across both.
+        int bAfterCR = r->bAfterCR;
+        r->bAfterCR = 0;
+        if (c == '\n' && bAfterCR)
             continue;
+        if (c == '\r') {
+            r->bAfterCR = 1;
+            c = '\n';
+        }
         if (c == CTRL_Z) {
             r->bEnded = 1;              // the rest of the file is not text
             break;
@@ -108,10 +118,14 @@ int ReadSettingsLines(TEXTREADER *r)
     for (const SETTINGSLINE &row : aSettingsLines) {
         if (ReadTextLine(r, szLine) < 0)
             break;
-        if (row.nKind == LINE_TEXT)
+        if (row.nKind == LINE_TEXT) {
             StoreTextLine(&row, szLine);
-        else
-            *(int *)row.pField = ParseSettingsNumber(szLine);
+        } else {
+            int value = ParseSettingsNumber(szLine);
+            if (row.nChoices && (value < 0 || value >= row.nChoices))
+                value = 0;
+            *(int *)row.pField = value;
+        }
         nStored++;
     }
     return nStored;

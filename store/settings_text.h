@@ -1,7 +1,8 @@
 // The text rules of the settings files, free of any window or file call:
-// reading lines the way a text-mode stream delivers them, the numeric
-// reader, loading settings.dat lines into the record, collecting a list
-// text, and the exact bytes that saving writes.
+// reading lines (ended by CR LF, LF or a lone CR, as the editor that last
+// saved the file chose), the numeric reader, loading settings.dat lines
+// into the record, collecting a list text, and the exact bytes that saving
+// writes.
 #pragma once
 #include <stddef.h>
 #include <string>
@@ -19,15 +20,17 @@ struct TEXTREADER {
     char achChunk[READ_CHUNK_SIZE];
     int nPos, nLen;
     int bEnded;                         // Ctrl-Z met, or the source ran dry
+    int bAfterCR;                       // the last line ended at a CR: an LF next is its pair
 };
 
 void OpenTextReader(TEXTREADER *r, TEXTSOURCE pfnSource, void *pContext);
 
 // Reads the next line into szLine: the characters up to and including the
-// next newline, but at most 1999, then a zero. Carriage returns are dropped
-// wherever they stand and Ctrl-Z ends the text. Returns the number of
-// characters stored (a line may hold zero bytes, so this can differ from
-// strlen), or -1 when no characters are left.
+// next line end, but at most 1999, then a zero. CR LF, a lone LF and a lone
+// CR (as old Mac editors save) each end a line and arrive as one newline, in
+// any mix; Ctrl-Z ends the text. Returns the number of characters stored (a
+// line may hold zero bytes, so this can differ from strlen), or -1 when no
+// characters are left.
 int ReadTextLine(TEXTREADER *r, char szLine[LINE_BUFFER_SIZE]);
 
 // An in-memory text as a source, for tests and callers that hold the bytes.

@@ -56,7 +56,11 @@ static bool SameOptions(const SETTINGS &a, const SETTINGS &b)
            a.bEdgeRepeat == b.bEdgeRepeat && a.nRepeatMs == b.nRepeatMs &&
            memcmp(a.abClassOptions, b.abClassOptions, sizeof a.abClassOptions) == 0 &&
            a.bSaveOnExit == b.bSaveOnExit && strcmp(a.szScrollKey, b.szScrollKey) == 0 &&
-           a.nEdgeMargin == b.nEdgeMargin && a.nScrollVk == b.nScrollVk;
+           a.nEdgeMargin == b.nEdgeMargin && a.nScrollVk == b.nScrollVk &&
+           a.bDragLock == b.bDragLock && a.bOneAxis == b.bOneAxis && a.bReverse == b.bReverse &&
+           a.bPauseFullScreen == b.bPauseFullScreen &&
+           a.bKeepPointerStill == b.bKeepPointerStill && a.bGlide == b.bGlide &&
+           a.nDragButton == b.nDragButton;
 }
 
 TEST_CASE("with the defaults the dialog opens as the record says and OK changes nothing")
@@ -122,6 +126,16 @@ TEST_CASE("clicks, the key list and spin arrows enable Apply; typing does not")
         {"class channel", [](HWND d) { Click(d, IDC_CLASSCHANNEL); }, true},
         {"class other", [](HWND d) { Click(d, IDC_CLASSOTHER); }, true},
         {"middle button", [](HWND d) { Click(d, IDC_MIDDLEBUTTON); }, true},
+        {"button list",
+         [](HWND d) {
+             HWND list = GetDlgItem(d, IDC_DRAGBUTTON);
+             SendMessageA(list, CB_SETCURSEL, DRAG_BUTTON_X2, 0);
+             SendMessageA(d, WM_COMMAND, MAKEWPARAM(IDC_DRAGBUTTON, CBN_SELCHANGE), (LPARAM)list);
+         },
+         true},
+        {"focus into button list",
+         [](HWND d) { SendMessageA(d, WM_NEXTDLGCTL, (WPARAM)GetDlgItem(d, IDC_DRAGBUTTON), TRUE); },
+         true},
         {"key selected",
          [](HWND d) {
              HWND list = GetDlgItem(d, IDC_KEYLIST);
@@ -172,6 +186,7 @@ TEST_CASE("clicks, the key list and spin arrows enable Apply; typing does not")
     const int classes[5] = {0, 0, 0, 1, 1};
     for (int i = 0; i < 5; i++)
         CHECK(Settings.abClassOptions[i] == classes[i]);
+    CHECK(Settings.nDragButton == DRAG_BUTTON_X2);
     CHECK(strcmp(Settings.szScrollKey, "F11") == 0);   // entry 5 of the sorted list
     CHECK(Settings.nScrollVk == VK_F11);
     // The hold key's click disabled the key list at once; its selection is

@@ -134,7 +134,7 @@ const DWORD DIALOG = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALF
 
 }  // namespace
 
-TEST_CASE("OPTIONSDLG holds its 37 controls in tab order")
+TEST_CASE("OPTIONSDLG holds its 43 controls in tab order")
 {
     TEMPLATE t = LoadTemplate("OPTIONSDLG");
     CHECK(t.style == DIALOG);
@@ -144,7 +144,7 @@ TEST_CASE("OPTIONSDLG holds its 37 controls in tab order")
     CHECK(t.pointSize == 8);
     CHECK(t.menu.empty());
     CHECK(t.cls.empty());
-    CHECK((t.x == 0 && t.y == 0 && t.cx == 233 && t.cy == 234));
+    CHECK((t.x == 0 && t.y == 0 && t.cx == 233 && t.cy == 282));
 
     const ROW rows[] = {
         {IDOK, "button", "OK", 172, 6, 50, 14, PUSH},
@@ -186,6 +186,13 @@ TEST_CASE("OPTIONSDLG holds its 37 controls in tab order")
         {1735, "button", "Tap to Lock Scrolling", 4, 212, 72, 18, CHECKBOX | BS_MULTILINE},
         {1736, "button", "One Direction at a Time", 80, 212, 72, 18, CHECKBOX | BS_MULTILINE},
         {1737, "button", "Reverse Drag Direction", 156, 212, 72, 18, CHECKBOX | BS_MULTILINE},
+        // The newer options' rows; the Button list goes with 1734.
+        {1742, "static", "Button:", 4, 236, 26, 8, LABEL},
+        {1741, "combobox", "", 30, 234, 74, 52, CV | CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
+        {1738, "button", "Pause in Full-Screen Programs", 110, 234, 118, 12, CHECKBOX},
+        {1739, "button", "Keep Pointer Still While Dragging", 4, 250, 126, 12, CHECKBOX},
+        {1740, "button", "Glide After Release", 134, 250, 94, 12, CHECKBOX},
+        {1743, "button", "Start With Windows", 4, 266, 224, 12, CHECKBOX},
     };
     CheckItems(t, rows, sizeof rows / sizeof rows[0]);
 }

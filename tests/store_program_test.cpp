@@ -133,5 +133,20 @@ TEST_CASE("the program keeps options and lists across Save, Load and restarts")
     CHECK(!FileExists("settings.dat"));
     CHECK(!FileExists("list2.txt"));
     CHECK(CountFiles("*.tmp") == 0);
+
+    // A file an old editor saved with CR-only line ends is the user's
+    // settings, not a bad header: the exit saves them back, as CR LF.
+    std::string dat3 = SettingsText(14, "Shift", 1, 80, 90);
+    std::string crOnly;
+    for (char c : dat3)
+        if (c != '\n')
+            crOnly += c;
+    WriteBytes("settings.dat", crOnly);
+    WriteBytes("list1.txt", "One\rTwo\r");
+    run = StartProgram();
+    CHECK(run.hwnd != NULL);
+    CHECK(CloseProgram(&run) == 0);
+    CHECK_BYTES(ReadBytes("settings.dat"), dat3);
+    CHECK_BYTES(ReadBytes("list1.txt"), "One\r\nTwo\r\n");
     LeaveScratchDir();
 }

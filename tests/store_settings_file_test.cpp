@@ -85,7 +85,8 @@ TEST_CASE("no files: loading changes nothing, saving writes the defaults exactly
 TEST_CASE("header variants decide whether any option is read")
 {
     struct { std::string header; bool accepted; } rows[] = {
-        {"settings 1\r\n", true}, {"settings 1\n", true}, {"settings\r 1\r\r\n", true},
+        {"settings 1\r\n", true}, {"settings 1\n", true}, {"settings 1\r", true},
+        {"settings\r 1\r\n", false},
         {"Settings 1\r\n", false}, {"SETTINGS 1\r\n", false}, {"settings 1 \r\n", false},
         {" settings 1\r\n", false}, {"settings 2\r\n", false}, {"settings 10\r\n", false},
         {"settings 1", false}, {"\r\n", false}, {"", false},
@@ -113,6 +114,14 @@ TEST_CASE("settings.dat lines: short files, line 15, odd numbers, extra and long
     for (int line = 2; line <= 14; line++)
         to14 += std::to_string(line) + "\r\n";
     std::string after15 = "16\r\n17\r\n18\r\n19\r\n20\r\n21\r\n";
+    std::string after21 = "22\r\n23\r\n24\r\n25\r\n26\r\n27\r\n28\r\n";
+    auto CrOnly = [](std::string bytes) {
+        std::string out;
+        for (char c : bytes)
+            if (c != '\n')
+                out += c;
+        return out;
+    };
     std::string long40(40, 'k');
     struct {
         const char *what;
@@ -136,8 +145,14 @@ TEST_CASE("settings.dat lines: short files, line 15, odd numbers, extra and long
          "kkkkkkkkkkkkkkkkkkkkkkkkkkkkkkk", 17},
         {"the drag options' lines 22 to 24", to14 + "F5\r\n" + after15 + "22\r\n23\r\n24\r\n", 23,
          "F5", 116},
-        {"lines after 24", to14 + "F5\r\n" + after15 + "22\r\n23\r\n24\r\n99\r\ngarbage\r\n", 23,
+        {"lines 22 to 28", to14 + "F5\r\n" + after15 + after21, 27, "F5", 116},
+        {"lines after 28", to14 + "F5\r\n" + after15 + after21 + "99\r\ngarbage\r\n", 27,
          "F5", 116},
+        // As some old editors save: every line ends with a lone CR.
+        {"CR-only line ends", CrOnly(to14 + "F5\r\n" + after15 + after21), 27, "F5", 116},
+        {"CR-only, short", CrOnly(to14), 13, nullptr, 0},
+        {"mixed line ends", to14 + "F5\r" + "16\n17\r18\r\n19\n20\r21\r" + "22\n23\r24\r\n" +
+         "25\r26\n27\r28", 27, "F5", 116},
     };
     EnterScratchDir("store_lines");
     for (auto &r : rows) {
@@ -154,6 +169,8 @@ TEST_CASE("settings.dat lines: short files, line 15, odd numbers, extra and long
                 CHECK_BYTES(std::string(Settings.szScrollKey), r.key);
             else if (r.nFieldsSet == 3)
                 CHECK(*(int *)row.pField == i + 1);
+            else if (row.nChoices)
+                CHECK(*(int *)row.pField == 0);   // 28 is no button: read as the first
             else
                 CHECK(*(int *)row.pField == row.nLine);
         }
@@ -203,8 +220,9 @@ TEST_CASE("list files load by the text-mode rules, and whole")
     struct { const char *what; std::string bytes, list; } rows[] = {
         {"CR LF", "Notepad\r\nWord\r\n", "Notepad\nWord\n"},
         {"LF", "Notepad\nWord\n", "Notepad\nWord\n"},
-        {"lone CR inside a line", "Note\rpad\r\n", "Notepad\n"},
-        {"lone CR between lines", "a\rb\r", "ab"},
+        {"lone CR inside a line", "Note\rpad\r\n", "Note\npad\n"},
+        {"CR-only lines", "a\rb\r", "a\nb\n"},
+        {"mixed line ends", "a\r\nb\nc\rd\r\r\ne", "a\nb\nc\nd\n\ne"},
         {"Ctrl-Z", "one\r\ntw\x1ao\r\nthree\r\n", "one\ntw"},
         {"empty first line", "\r\nabc\r\n", "\nabc\n"},
         {"empty line further down", "a\r\n\r\nb\r\n", "a\n\nb\n"},
@@ -297,10 +315,15 @@ TEST_CASE("10 MB of random bytes load without harm and leave a consistent record
         }
         CHECK(strnlen(Settings.szScrollKey, SCROLL_KEY_SIZE) < SCROLL_KEY_SIZE);
         CHECK(Settings.nScrollVk == KeyNameToVk(Settings.szScrollKey));
+        CHECK((Settings.nDragButton >= 0 && Settings.nDragButton <= DRAG_BUTTON_X2));
         // What was loaded saves and loads back unchanged.
         SaveSettings();
         std::string dat = ReadBytes("settings.dat");
-        CHECK(std::count(dat.begin(), dat.end(), '\n') == 21);
+        bool bOptional = false;
+        for (const SETTINGSLINE &row : aSettingsLines)
+            bOptional = bOptional || (row.bOptional && *(int *)row.pField != 0);
+        CHECK(std::count(dat.begin(), dat.end(), '\n') ==
+              (bOptional ? SETTINGS_LINE_MAX : SETTINGS_LINE_COUNT));
     }
     std::string saved1 = ReadBytes("list1.txt");
     LoadSettings();
@@ -357,11 +380,15 @@ TEST_CASE("randomized records the dialogs can produce save and load back equal")
         Settings.nEdgeMargin = (int)(rng() % 100);
         Settings.nWindowX = iter == 0 ? CW_USEDEFAULT : anyInt();
         Settings.nWindowY = iter == 0 ? CW_USEDEFAULT : anyInt();
-        // All three off in about every other record: the 21-line file.
+        // All seven off in about every other record: the 21-line file.
         bool bDrag = iter > 0 && flag();
         Settings.bDragLock = bDrag && flag();
         Settings.bOneAxis = bDrag && flag();
         Settings.bReverse = bDrag && flag();
+        Settings.bPauseFullScreen = bDrag && flag();
+        Settings.bKeepPointerStill = bDrag && flag();
+        Settings.bGlide = bDrag && flag();
+        Settings.nDragButton = bDrag ? (int)(rng() % 3) : 0;
         list(Settings.szExcludeList);
         list(Settings.szIncludeList);
         static SETTINGS saved;
@@ -370,7 +397,7 @@ TEST_CASE("randomized records the dialogs can produce save and load back equal")
         std::string bytes = ReadBytes("settings.dat");
 
         SetSentinels();
-        // As at a start: lines 22 to 24 are missing when all three are off,
+        // As at a start: lines 22 to 28 are missing when all seven are 0,
         // and the fields keep their start-up 0.
         for (const SETTINGSLINE &row : aSettingsLines)
             if (row.bOptional)

@@ -56,25 +56,31 @@ TEST_CASE("numeric lines: white space, one sign, digits, 32-bit wrap-around")
     }
 }
 
-TEST_CASE("line reading: CR dropped anywhere, Ctrl-Z ends, 1999-character pieces")
+TEST_CASE("line reading: CR LF, LF and CR end lines in any mix, Ctrl-Z ends, 1999-character pieces")
 {
     std::string x1999(1999, 'x');
     struct { std::string bytes; std::vector<std::string> lines; } rows[] = {
         {"", {}},
-        {"\r\r\r", {}},
+        {"\r\r\r", {"\n", "\n", "\n"}},
+        {"\r\n\r\n", {"\n", "\n"}},
         {"\x1a" "abc\n", {}},
         {"a\r\nb\n", {"a\n", "b\n"}},
-        {"a\rb", {"ab"}},
+        {"a\rb", {"a\n", "b"}},
+        {"a\r\nb\nc\rd", {"a\n", "b\n", "c\n", "d"}},
         {"a\n\r\nb", {"a\n", "\n", "b"}},
+        {"a\n\rb", {"a\n", "\n", "b"}},            // LF CR is two line ends
+        {"a\r\r\nb", {"a\n", "\n", "b"}},
         {"a\x1a" "b\nc\n", {"a"}},
-        {"a\nb\r\x1a\r\n", {"a\n", "b"}},
+        {"a\nb\r\x1a\r\n", {"a\n", "b\n"}},
+        {"a\r\x1a\nb", {"a\n"}},
         {std::string("a\0b\n", 4), {std::string("a\0b\n", 4)}},
         {x1999 + "\n", {x1999, "\n"}},
         {std::string(1998, 'y') + "\r\n", {std::string(1998, 'y') + "\n"}},
+        {std::string(1998, 'y') + "\r", {std::string(1998, 'y') + "\n"}},
         {std::string(4000, 'z'), {std::string(1999, 'z'), std::string(1999, 'z'), "zz"}},
-        // A piece counts the characters kept, not the carriage returns dropped.
-        {std::string(1000, 'q') + std::string(500, '\r') + std::string(1000, 'q'),
-         {std::string(1999, 'q'), "q"}},
+        // A piece ends between the CR and the LF of a pair: still one line end.
+        {x1999 + "\r\nb", {x1999, "\n", "b"}},
+        {x1999 + "\r\r\nb", {x1999, "\n", "\n", "b"}},
     };
     for (auto &r : rows) {
         for (int nChunk : {1, 2, 3, 7, READ_CHUNK_SIZE}) {
