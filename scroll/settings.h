@@ -10,6 +10,9 @@
 #define WM_HOOKKEY     (WM_USER + 101)   // 1125: wParam vk, lParam 1 pressed / 0 released
 #define WM_GIVEBACK    (WM_USER + 102)   // 1126: the hooks kept input that programs must get
 #define WM_HOOKTRIGGER (WM_USER + 103)   // 1127: wParam TRIGGER_TAPPED or TRIGGER_DRAGGED
+// 1128: wParam a window whose program runs as administrator, lParam its
+// process id: tell the user (once per program, posted by target selection).
+#define WM_ELEVATEDTARGET (WM_USER + 104)
 #define WM_TRAYNOTIFY  (WM_USER + 800)   // 1824: tray icon callback
 
 #define MIDDLE_BUTTON_KEY 1827           // WM_HOOKKEY "key" of the middle button
