@@ -25,7 +25,7 @@ TEST_CASE("the notice is asked for once per program, and its balloon's click res
     MSGFILTER count = [&](MSG &m) {
         if (m.hwnd != notices || m.message != WM_ELEVATEDTARGET)
             return false;
-        nOurs += m.lParam == (LPARAM)GetCurrentProcessId() && m.wParam != (WPARAM)app.hwnd;
+        nOurs += m.lParam == (LPARAM)GetCurrentProcessId();
         nTheirs += m.lParam == (LPARAM)app.pi.dwProcessId && m.wParam == (WPARAM)app.hwnd;
         return true;
     };

@@ -16,16 +16,12 @@ TEST_CASE("a program runs above us when its level is higher or cannot be read")
     } rows[] = {
         {1, INTEGRITY_MEDIUM, 1, INTEGRITY_MEDIUM, 0},   // the same level
         {1, INTEGRITY_HIGH, 1, INTEGRITY_MEDIUM, 1},     // run as administrator
-        {1, INTEGRITY_SYSTEM, 1, INTEGRITY_MEDIUM, 1},
         {1, INTEGRITY_MEDIUM + 0x100, 1, INTEGRITY_MEDIUM, 1},   // medium plus (UIAccess)
         {1, INTEGRITY_LOW, 1, INTEGRITY_MEDIUM, 0},      // a sandboxed browser tab
         {1, INTEGRITY_HIGH, 1, INTEGRITY_HIGH, 0},       // we run as administrator too
-        {1, INTEGRITY_MEDIUM, 1, INTEGRITY_HIGH, 0},
         {1, INTEGRITY_SYSTEM, 1, INTEGRITY_HIGH, 1},
-        {0, 0, 1, INTEGRITY_MEDIUM, 1},                  // not to be opened: above
-        {0, 0, 1, INTEGRITY_HIGH, 1},
-        {0, 0, 0, 0, 0},                                 // no levels on this system
-        {1, INTEGRITY_SYSTEM, 0, 0, 0},
+        {0, 0, 1, INTEGRITY_HIGH, 1},                    // not to be opened: above
+        {1, INTEGRITY_SYSTEM, 0, 0, 0},                  // no levels on this system
     };
     for (auto &r : rows) {
         CAPTURE(r.bTheirsKnown);
@@ -53,29 +49,16 @@ TEST_CASE("a full-screen program: no caption, its whole monitor covered, not the
         {"exact cover", {0, 0, 1024, 768}, &primary, popup, "GameWindow", 1},
         {"larger than the monitor", {-8, -8, 1032, 776}, &primary, popup, "GameWindow", 1},
         {"one pixel short at the right", {0, 0, 1023, 768}, &primary, popup, "GameWindow", 0},
-        {"one pixel short at the bottom", {0, 0, 1024, 767}, &primary, popup, "GameWindow", 0},
-        {"starting one pixel in", {1, 0, 1024, 768}, &primary, popup, "GameWindow", 0},
         {"starting one pixel down", {0, 1, 1024, 768}, &primary, popup, "GameWindow", 0},
         {"the work area only", {0, 0, 1024, 728}, &primary, popup, "GameWindow", 0},
-        {"captioned, maximized over it", {-8, -8, 1032, 776}, &primary, captioned,
-         "Notepad", 0},
-        {"a border only (no dialog frame)", {0, 0, 1024, 768}, &primary,
-         WS_POPUP | WS_BORDER, "Chrome_WidgetWin_1", 1},
-        {"a dialog frame only", {0, 0, 1024, 768}, &primary, WS_POPUP | WS_DLGFRAME,
-         "Chrome_WidgetWin_1", 1},
-        {"WS_CAPTION alone", {0, 0, 1024, 768}, &primary, WS_CAPTION, "Chrome_WidgetWin_1", 0},
+        {"captioned, maximized over it", {-8, -8, 1032, 776}, &primary, captioned, "Notepad", 0},
+        {"a border only", {0, 0, 1024, 768}, &primary, WS_POPUP | WS_BORDER, "Chrome", 1},
         {"the desktop", {0, 0, 1024, 768}, &primary, popup, "Progman", 0},
         {"the desktop behind the wallpaper", {0, 0, 1024, 768}, &primary, popup, "WorkerW", 0},
-        {"the taskbar, its class in other letters", {0, 0, 1024, 768}, &primary, popup,
-         "shell_traywnd", 0},
-        {"a class that starts like the desktop's", {0, 0, 1024, 768}, &primary, popup,
-         "ProgmanX", 1},
-        {"no class name read", {0, 0, 1024, 768}, &primary, popup, "", 1},
+        {"the taskbar, in other letters", {0, 0, 1024, 768}, &primary, popup, "shell_traywnd", 0},
         {"the left monitor, negative origin", {-1280, -200, 0, 824}, &left, popup, "Game", 1},
         {"the left monitor, short at its top", {-1280, -199, 0, 824}, &left, popup, "Game", 0},
         {"spanning both monitors", {-1280, -200, 1024, 824}, &left, popup, "Game", 1},
-        {"the primary's size on the left monitor", {-1280, -200, -256, 568}, &left, popup,
-         "Game", 0},
     };
     for (auto &r : rows) {
         CAPTURE(r.what);
