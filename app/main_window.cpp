@@ -2,6 +2,7 @@
 // (menu bar, tray menu, accelerator or the picture button), as do the hooks'
 // reports and the tray icon's callback.
 #include "app/main_window.h"
+#include "app/elevate.h"
 #include "app/tray.h"
 #include "dialogs/dialogs.h"
 #include "input/hook_health.h"
@@ -216,13 +217,26 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
             return 0;
         }
         break;
+    case WM_ELEVATEDTARGET:
+        TellElevatedTarget(hwnd, (HWND)wParam);
+        return 0;
     case WM_TRAYNOTIFY:
-        if (lParam == WM_LBUTTONDOWN)
+        if (lParam == WM_LBUTTONDOWN) {
             ShowTrayMenu();
+        } else if (lParam == NIN_BALLOONHIDE || lParam == NIN_BALLOONTIMEOUT ||
+                   lParam == NIN_BALLOONUSERCLICK) {
+            EndTrayBalloon(hwnd);
+            // The one balloon this program shows offers the restart.
+            if (lParam == NIN_BALLOONUSERCLICK)
+                RestartElevated();
+        }
         return 0;
     default:
-        if (message == uTaskbarCreated && uTaskbarCreated && Settings.bInTray)
-            AddTrayIcon(hwnd);
+        if (message == uTaskbarCreated && uTaskbarCreated) {
+            TrayIconsLost();
+            if (Settings.bInTray)
+                AddTrayIcon(hwnd);
+        }
         break;
     }
     return DefWindowProcA(hwnd, message, wParam, lParam);

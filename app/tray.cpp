@@ -1,9 +1,14 @@
 // Tray icon requests. The record is the first, 88-byte form of
 // NOTIFYICONDATAA (in the 32-bit build; NOTIFYICONDATAA_V1_SIZE in general),
-// which every shell version accepts.
+// which every shell version accepts; only a balloon needs the larger second
+// form. A balloon while the program is not in the tray brings the icon
+// along just for itself: bInTray stays 0 (the window is where the user left
+// it) and the icon goes again when the balloon closes.
 #include "app/tray.h"
 #include "scroll/settings.h"
 #include <string.h>
+
+static int bBalloonIcon;      // the icon is there only for a balloon
 
 static void FillTrayData(NOTIFYICONDATAA *nid, HWND window, UINT uFlags)
 {
@@ -28,8 +33,20 @@ static void FillTrayData(NOTIFYICONDATAA *nid, HWND window, UINT uFlags)
     }
 }
 
+void EndTrayBalloon(HWND window)
+{
+    if (!bBalloonIcon)
+        return;
+    bBalloonIcon = 0;
+    NOTIFYICONDATAA nid;
+    FillTrayData(&nid, window, 0);
+    Shell_NotifyIconA(NIM_DELETE, &nid);
+}
+
 int AddTrayIcon(HWND window)
 {
+    // A second add of the same icon fails; the balloon's icon makes way.
+    EndTrayBalloon(window);
     NOTIFYICONDATAA nid;
     FillTrayData(&nid, window, NIF_MESSAGE | NIF_ICON | NIF_TIP);
     Settings.bInTray = Shell_NotifyIconA(NIM_ADD, &nid) ? 1 : 0;
@@ -38,7 +55,7 @@ int AddTrayIcon(HWND window)
 
 void UpdateTrayIcon(HWND window)
 {
-    if (!Settings.bInTray)
+    if (!Settings.bInTray && !bBalloonIcon)
         return;
     NOTIFYICONDATAA nid;
     FillTrayData(&nid, window, NIF_MESSAGE | NIF_ICON | NIF_TIP);
@@ -50,5 +67,36 @@ BOOL RemoveTrayIcon(HWND window)
     NOTIFYICONDATAA nid;
     FillTrayData(&nid, window, 0);
     Settings.bInTray = 0;
+    bBalloonIcon = 0;
     return Shell_NotifyIconA(NIM_DELETE, &nid);
+}
+
+BOOL ShowTrayBalloon(HWND window, const char *szText)
+{
+    if (!Settings.bInTray && !bBalloonIcon) {
+        NOTIFYICONDATAA nid;
+        FillTrayData(&nid, window, NIF_MESSAGE | NIF_ICON | NIF_TIP);
+        if (!Shell_NotifyIconA(NIM_ADD, &nid))
+            return FALSE;
+        bBalloonIcon = 1;
+    }
+    NOTIFYICONDATAA nid;
+    memset(&nid, 0, sizeof nid);
+    nid.cbSize = NOTIFYICONDATAA_V2_SIZE;
+    nid.hWnd = window;
+    nid.uID = TRAY_ICON_ID;
+    nid.uFlags = NIF_INFO;
+    lstrcpynA(nid.szInfo, szText, sizeof nid.szInfo);
+    lstrcpynA(nid.szInfoTitle, "Veltrac", sizeof nid.szInfoTitle);
+    nid.dwInfoFlags = NIIF_WARNING;
+    nid.uTimeout = 15000;     // what older shells show it for; newer ones choose
+    if (Shell_NotifyIconA(NIM_MODIFY, &nid))
+        return TRUE;
+    EndTrayBalloon(window);
+    return FALSE;
+}
+
+void TrayIconsLost(void)
+{
+    bBalloonIcon = 0;
 }

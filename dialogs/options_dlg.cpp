@@ -261,11 +261,11 @@ static void ReadBack(HWND dialog)
             SendMessageA(list, LB_GETTEXT, index, (LPARAM)Settings.szScrollKey);
     }
     Settings.nScrollVk = KeyNameToVk(Settings.szScrollKey);
-    // Every option is stored by now, whatever the Startup folder says.
-    ApplyStartup(dialog);
     // What depends on the options but is no option (the drag lock) follows.
     if (Settings.hMainWnd)
         SendMessageA(Settings.hMainWnd, WM_OPTIONSCHANGED, 0, 0);
+    // Every option is stored by now, whatever the Startup folder says.
+    ApplyStartup(dialog);
 }
 
 static void CloseDialog(HWND dialog)

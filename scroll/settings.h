@@ -10,8 +10,11 @@
 #define WM_HOOKKEY     (WM_USER + 101)   // 1125: wParam vk, lParam 1 pressed / 0 released
 #define WM_GIVEBACK    (WM_USER + 102)   // 1126: the hooks kept input that programs must get
 #define WM_HOOKTRIGGER (WM_USER + 103)   // 1127: wParam TRIGGER_TAPPED or TRIGGER_DRAGGED
-#define WM_SHOWDRAGLOCK (WM_USER + 104)  // 1128: the lock changed; shown outside the hooks
-#define WM_OPTIONSCHANGED (WM_USER + 105) // 1129: OK, Apply or Load Settings changed options
+// 1128: wParam a window whose program runs as administrator, lParam its
+// process id: tell the user (once per program, posted by target selection).
+#define WM_ELEVATEDTARGET (WM_USER + 104)
+#define WM_SHOWDRAGLOCK (WM_USER + 105)  // 1129: the lock changed; shown outside the hooks
+#define WM_OPTIONSCHANGED (WM_USER + 106) // 1130: OK, Apply or Load Settings changed options
 #define WM_TRAYNOTIFY  (WM_USER + 800)   // 1824: tray icon callback
 
 #define MIDDLE_BUTTON_KEY 1827           // WM_HOOKKEY "key" of the middle button

@@ -1,9 +1,16 @@
 // Choosing the window to scroll: the foreground window, unless the governing
-// title list rules it out.
+// title list rules it out, a full-screen program is in front while the
+// option pauses scrolling for it, or its program runs above ours (run as
+// administrator; the main window is then asked with WM_ELEVATEDTARGET to
+// tell the user, once per program).
 #pragma once
 #include <windows.h>
 
+// For every tick that has steps: the foreground record is read again only
+// when the foreground window changed, so this stays cheap.
 HWND FindTargetWindow(void);
-// The same, asked at a trigger's press: whether a press there is scrolling's
-// or the window's own.
+
+// The same answer read afresh, for a trigger press: whether the window in
+// front would be scrolled now (its target) or not (NULL), so that a press
+// there can pass untouched. Safe inside a hook: it only posts.
 HWND FindTargetWindowForPress(void);

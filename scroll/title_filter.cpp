@@ -1,8 +1,11 @@
 // Choosing the target: the foreground window, unless the governing title
-// list rules it out. The engine asks on every cursor report, and a title or a
-// list can be 100,000 characters long, so the last answer is kept and reused
-// while the window, its title and the list are unchanged; checking that costs
-// one comparison of each text.
+// list rules it out, a full-screen program is in front while that pauses
+// scrolling, or its program runs as administrator (Windows would drop our
+// messages; the user is told once). The engine asks on every tick that has
+// steps, and a title or a list can be 100,000 characters long, so the last
+// answer is kept and reused while the window, its title and the list are
+// unchanged; checking that costs one comparison of each text.
+#include "scroll/foreground.h"
 #include "scroll/settings.h"
 #include "scroll/target.h"
 #include "scroll/text_match.h"
@@ -48,11 +51,9 @@ static int TitleListMatch(HWND hwnd, BOOL bExclude, const char *title, const cha
     return bMatch;
 }
 
-HWND FindTargetWindow(void)
+// The title lists' verdict on the foreground window: it, or NULL.
+static HWND PassTitleLists(HWND hForeground)
 {
-    HWND hForeground = GetForegroundWindow();
-    if (!hForeground)
-        return NULL;
     if (!Settings.bExcludeList && !Settings.bIncludeList)
         return hForeground;
 
@@ -81,7 +82,31 @@ HWND FindTargetWindow(void)
     return bMatch ? hMatch : hNoMatch;
 }
 
+// Title lists first: a window the user keeps out of scrolling is never worth
+// a notice. A full-screen program next: no balloon over a game.
+static HWND TargetOf(const FOREGROUND *fg)
+{
+    if (!fg->hwnd || !PassTitleLists(fg->hwnd))
+        return NULL;
+    if (Settings.bPauseFullScreen && fg->bFullScreen)
+        return NULL;
+    if (fg->bAboveUs) {
+        // This may run inside a hook, where the shell's tray must not be
+        // waited for: the main window shows the notice later.
+        if (Settings.hMainWnd && FirstNoticeFor(fg->dwPid))
+            PostMessageA(Settings.hMainWnd, WM_ELEVATEDTARGET, (WPARAM)fg->hwnd,
+                         (LPARAM)fg->dwPid);
+        return NULL;
+    }
+    return fg->hwnd;
+}
+
+HWND FindTargetWindow(void)
+{
+    return TargetOf(CurrentForeground(FALSE));
+}
+
 HWND FindTargetWindowForPress(void)
 {
-    return FindTargetWindow();
+    return TargetOf(CurrentForeground(TRUE));
 }

@@ -1,13 +1,17 @@
 // The main window in this process, brought up by the real start-up code:
-// ON/OFF faces, commands, position tracking, and the hooks' reports of real
-// injected input.
+// ON/OFF faces, commands, position tracking, the hooks' reports of real
+// injected input, and the balloon about a program run as administrator.
 #include <doctest.h>
 #include "app/startup.h"
+#include "app/tray.h"
+#include "scroll/foreground.h"
+#include "scroll/target.h"
 #include "res/resource.h"
 #include "input_coords.h"
 #include "scroll/settings.h"
 #include "test_support.h"
 #include <string.h>
+#include <string>
 
 static HWND MainWindow(void)
 {
@@ -263,5 +267,89 @@ TEST_CASE("a hook removed behind the program's back is installed again and scrol
     CHECK(Settings.bKeyHeld == 0);
 
     Command(IDM_STOP);
+    DestroyTestTarget(top);
+}
+
+// Whether the shell has the program's icon: modifying an icon that is not
+// there fails.
+static bool IconThere(HWND hwnd)
+{
+    NOTIFYICONDATAA nid = {};
+    nid.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    nid.hWnd = hwnd;
+    nid.uID = TRAY_ICON_ID;
+    return Shell_NotifyIconA(NIM_MODIFY, &nid) != 0;
+}
+
+// Wine's tray shows a balloon as a tooltip window of its own process.
+static bool BalloonShows(const std::string &text)
+{
+    for (HWND tip = NULL; (tip = FindWindowExA(NULL, tip, "tooltips_class32", NULL));) {
+        char buf[512] = "";
+        DWORD_PTR n = 0;
+        if (IsWindowVisible(tip) &&
+            SendMessageTimeoutA(tip, WM_GETTEXT, sizeof buf, (LPARAM)buf, SMTO_ABORTIFHUNG, 1000,
+                                &n) &&
+            text == buf)
+            return true;
+    }
+    return false;
+}
+
+TEST_CASE("a program run as administrator: one balloon, its icon there only while it shows")
+{
+    HWND hwnd = MainWindow();
+    FakeRunAsAdministrator(true);
+    int nNotices = 0;
+    MSGFILTER count = [&](MSG &m) {
+        nNotices += m.message == WM_ELEVATEDTARGET;
+        return false;
+    };
+    const char *classes[] = {"TestEdit"};
+    HWND top = CreateTestTarget("Registry Editor", classes, 1);
+    // Kept out by the title list, or paused full-screen: not worth a notice.
+    strcpy(Settings.szExcludeList, "registry\n");
+    CHECK(FindTargetWindowForPress() == NULL);
+    Settings.szExcludeList[0] = '\0';
+    Settings.bPauseFullScreen = 1;
+    SetWindowLongA(top, GWL_STYLE, WS_POPUP | WS_VISIBLE);
+    SetWindowPos(top, NULL, 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+                 SWP_NOZORDER | SWP_FRAMECHANGED);
+    CHECK(FindTargetWindowForPress() == NULL);
+    CHECK(PumpPosted(WAIT_MS, count));
+    CHECK(nNotices == 0);
+    Settings.bPauseFullScreen = 0;
+    CHECK(FindTargetWindow() == NULL);
+    CHECK(FindTargetWindowForPress() == NULL);
+    CHECK(PumpPosted(WAIT_MS, count));
+    CHECK(nNotices == 1);
+    CHECK(WaitFor([] {
+        return BalloonShows("Veltrac cannot scroll Registry Editor: it runs as administrator. "
+                            "Click here to restart Veltrac as administrator.");
+    }));
+    // Not in the tray: the icon came for the balloon alone, and goes with it.
+    CHECK(Settings.bInTray == 0);
+    CHECK(IsWindowVisible(hwnd));
+    CHECK(IconThere(hwnd));
+    SendMessageA(hwnd, WM_TRAYNOTIFY, TRAY_ICON_ID, NIN_BALLOONTIMEOUT);
+    CHECK(!IconThere(hwnd));
+    CHECK(FindTargetWindow() == NULL);    // told once
+    CHECK(PumpPosted(WAIT_MS, count));
+    CHECK(nNotices == 1);
+
+    // Told again in a new run. Going to the tray while the balloon's icon
+    // is there; the balloon's end then leaves the tray's icon alone.
+    ForgetForeground();
+    CHECK(FindTargetWindowForPress() == NULL);
+    CHECK(PumpPosted(WAIT_MS, count));
+    CHECK(nNotices == 2);
+    CHECK(AddTrayIcon(hwnd) == 1);
+    SendMessageA(hwnd, WM_TRAYNOTIFY, TRAY_ICON_ID, NIN_BALLOONHIDE);
+    CHECK(IconThere(hwnd));
+    CHECK(Settings.bInTray == 1);
+    Command(IDM_TOWINDOW);
+    CHECK(!IconThere(hwnd));
+
+    FakeRunAsAdministrator(false);
     DestroyTestTarget(top);
 }

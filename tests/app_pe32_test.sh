@@ -14,12 +14,12 @@ dlls=$(grep "DLL Name:" <<<"$dump" | awk '{print toupper($3)}' | sort -u)
 echo "imports: $(echo $dlls)"
 for d in $dlls; do
     case "$d" in
-        USER32.DLL|GDI32.DLL|SHELL32.DLL|COMCTL32.DLL|KERNEL32.DLL|MSVCRT.DLL|API-MS-WIN-CRT-*) ;;
-        OLE32.DLL|ADVAPI32.DLL) ;;   # the Startup folder's shortcut
+        USER32.DLL|GDI32.DLL|SHELL32.DLL|COMCTL32.DLL|KERNEL32.DLL|ADVAPI32.DLL|MSVCRT.DLL|API-MS-WIN-CRT-*) ;;
+        OLE32.DLL) ;;   # the Startup folder's shortcut
         *) echo "FAILED: unexpected import $d"; fail=1 ;;
     esac
 done
-for d in USER32.DLL GDI32.DLL SHELL32.DLL COMCTL32.DLL KERNEL32.DLL; do
+for d in USER32.DLL GDI32.DLL SHELL32.DLL COMCTL32.DLL KERNEL32.DLL ADVAPI32.DLL; do
     check "imports $d" 'grep -qx "$d" <<<"$dlls"'
 done
 exit $fail

@@ -2,6 +2,7 @@
 // window procedure, so any class name can be given. Also the waits every
 // test shares.
 #include "test_support.h"
+#include "scroll/foreground.h"
 #include <tlhelp32.h>
 #include <map>
 #include <string>
@@ -165,6 +166,17 @@ bool PumpTimerTicks(UINT periodMs, int nTicks, int deadlineMs)
     bool ok = PumpUntil([nTicks] { return nTicksSeen >= nTicks; }, deadlineMs);
     KillTimer(NULL, timer);
     return ok;
+}
+
+static BOOL Unreadable(DWORD, DWORD *)
+{
+    return FALSE;
+}
+
+void FakeRunAsAdministrator(bool bOn)
+{
+    pfnIntegrityLookup = bOn ? Unreadable : NULL;
+    ForgetForeground();
 }
 
 static std::string savedDir;

@@ -57,6 +57,12 @@ bool PumpPosted(int deadlineMs = WAIT_MS, const MSGFILTER &filter = nullptr);
 // timer that should be gone really does nothing.
 bool PumpTimerTicks(UINT periodMs, int nTicks, int deadlineMs = WAIT_MS);
 
+// Wine runs every process at one integrity level. With bOn every process
+// counts as run as administrator (its level cannot be read, as a real one's
+// usually cannot); without, levels are read again. Either way what was known
+// of processes is forgotten.
+void FakeRunAsAdministrator(bool bOn);
+
 // A fresh empty folder under the temp directory; becomes the current one.
 std::string EnterScratchDir(const char *name);
 void LeaveScratchDir(void);
