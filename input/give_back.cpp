@@ -31,7 +31,21 @@ static void Track(GIVEBACK *g, const TRIGGEREVENT *e)
 static void Push(GIVEBACK *g, const TRIGGEREVENT *e)
 {
     g->aPending[g->nPending++] = *e;
+    g->nOwed += !e->bOwnTurn;
     Track(g, e);
+}
+
+int GiveBackOwnTurn(GIVEBACK *g, const TRIGGEREVENT *e)
+{
+    if (Room(g) < 1 || g->nPending >= GIVEBACK_QUEUE_SIZE)
+        return 0;
+    Push(g, e);
+    return 1;
+}
+
+int GiveBackOwes(const GIVEBACK *g)
+{
+    return g->nOwed > 0;
 }
 
 // Places an event needs in the queue: itself, and a new press the place of
@@ -118,6 +132,7 @@ void GiveBackTaken(GIVEBACK *g)
 {
     if (g->nPending <= 0)
         return;
+    g->nOwed -= !g->aPending[0].bOwnTurn;
     memmove(&g->aPending[0], &g->aPending[1], (size_t)(g->nPending - 1) * sizeof g->aPending[0]);
     g->nPending--;
 }

@@ -13,6 +13,7 @@
 struct GIVEBACK {
     TRIGGEREVENT aPending[GIVEBACK_QUEUE_SIZE];   // oldest first
     int nPending;
+    int nOwed;                          // of them, events the hooks kept (not the program's own turns)
     // Down for programs, or down once the queue is through. Each such press
     // holds a place in the queue for its release.
     unsigned char abDown[INPUT_ID_COUNT];
@@ -38,6 +39,15 @@ int GiveBackPass(GIVEBACK *g, const TRIGGEREVENT *e);
 int GiveBackPair(GIVEBACK *g, const TRIGGEREVENT *down, const TRIGGEREVENT *up);
 int GiveBackChord(GIVEBACK *g, const TRIGGEREVENT *const *downs, int nDowns,
                   const TRIGGEREVENT *e);
+
+// A wheel turn of the program's own (a scroll step for a window that reads
+// only real input), queued like a give-back so that nothing overtakes it and
+// nothing it follows is overtaken. FALSE, and dropped, at a full queue.
+int GiveBackOwnTurn(GIVEBACK *g, const TRIGGEREVENT *e);
+
+// Whether the queue holds events the hooks kept (the program's own turns
+// aside): no scroll step may reach programs before them.
+int GiveBackOwes(const GIVEBACK *g);
 
 // Whether programs have the key or button down, as far as the program's own
 // give-backs go (GetAsyncKeyState lags behind a queue not yet injected), and

@@ -18,6 +18,7 @@
 #include "input/trigger.h"
 #include "scroll/settings.h"
 #include "scroll/target.h"
+#include "scroll/wheel_delivery.h"
 #include <string.h>
 
 volatile unsigned nMouseEventsSeen, nKeyEventsSeen;
@@ -113,7 +114,7 @@ static BOOL Swallow(HWND target, TRIGGEREVENT *e, const TRIGGERCONFIG *c, int nA
     if (bTrigger && nAsyncVk)
         e->bWasDown = GetAsyncKeyState(nAsyncVk) < 0;
     TRIGGERANSWER a = TriggerOnEvent(&trigger, e, c);
-    Settings.bGiveBackWaiting = trigger.give.nPending > 0;
+    Settings.bGiveBackWaiting = GiveBackOwes(&trigger.give);
     if (a.bGiveBack && target)
         PostMessageA(target, WM_GIVEBACK, 0, 0);
     *pReleased = a.nReleased;
@@ -256,6 +257,23 @@ LRESULT CALLBACK KeyboardHookProc(int code, WPARAM wParam, LPARAM lParam)
     return CallNextHookEx(Settings.hKeyboardHook, code, wParam, lParam);
 }
 
+// Delivery's real wheel turns join the give-back queue: injected after the
+// hook has returned, behind what was queued before, ahead of what comes later.
+static int QueueRealTurn(int nDelta, int bHorizontal)
+{
+    TRIGGEREVENT e = {};
+    e.nKind = TRIG_WHEEL;
+    e.bDown = 1;
+    e.nWheelDelta = nDelta;
+    e.bHorizontal = bHorizontal;
+    e.bOwnTurn = 1;
+    if (!GiveBackOwnTurn(&trigger.give, &e))
+        return 0;
+    if (Settings.hMainWnd)
+        PostMessageA(Settings.hMainWnd, WM_GIVEBACK, 0, 0);
+    return 1;
+}
+
 void GiveBackHeldInput(void)
 {
     // Each event stays queued while it is injected: real events that reach
@@ -280,6 +298,7 @@ void ForgetHeldTriggers(void)
 HHOOK InstallMouseHook(void)
 {
     hMouseTarget = NULL;
+    pfnQueueRealTurn = QueueRealTurn;
     return SetWindowsHookExA(WH_MOUSE_LL, MouseHookProc, GetModuleHandleA(NULL), 0);
 }
 

@@ -1,7 +1,8 @@
 // Turning a trigger event back into input with SendInput. Buttons and wheel
 // turns are injected at the point of the real event, with an absolute move
 // in the same input: given back a moment later, they must still land where
-// the user pressed, not where the pointer has got to since.
+// the user pressed, not where the pointer has got to since. The program's
+// own wheel turns carry no point and no move.
 #include "input/inject.h"
 
 LONG AbsoluteCoordinate(int nPixel, int nOrigin, int nSize)
@@ -44,11 +45,14 @@ BOOL InjectEvent(const TRIGGEREVENT *e)
         in.mi.dwFlags = ButtonInputFlags(e->nCode, e->bDown, GetSystemMetrics(SM_SWAPBUTTON), &data);
     }
     in.mi.mouseData = data;
+    in.mi.dwExtraInfo = OWN_INPUT_TAG;
+    // The program's own turn goes where the pointer is, as a real wheel's.
+    if (e->bOwnTurn)
+        return SendInput(1, &in, sizeof in) == 1;
     in.mi.dx = AbsoluteCoordinate(e->nX, GetSystemMetrics(SM_XVIRTUALSCREEN),
                                   GetSystemMetrics(SM_CXVIRTUALSCREEN));
     in.mi.dy = AbsoluteCoordinate(e->nY, GetSystemMetrics(SM_YVIRTUALSCREEN),
                                   GetSystemMetrics(SM_CYVIRTUALSCREEN));
     in.mi.dwFlags |= MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK;
-    in.mi.dwExtraInfo = OWN_INPUT_TAG;
     return SendInput(1, &in, sizeof in) == 1;
 }

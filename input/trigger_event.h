@@ -16,4 +16,5 @@ struct TRIGGEREVENT {
     int nWheelDelta;    // wheel: the turn, signed
     int bHorizontal;    // wheel: a horizontal wheel
     int nX, nY;         // button and wheel: where it happened, in screen pixels
+    int bOwnTurn;       // wheel: a turn the program gives itself, where the pointer is
 };

@@ -1,6 +1,7 @@
 // The arithmetic of wheel delivery: how far one scroll step turns the wheel,
-// where the wheel messages say the cursor is, and which message and wParam a
-// direction makes. No window calls.
+// where the wheel messages say the cursor is, which message and wParam a
+// direction makes, which windows read only real input, and a tick's turns
+// summed into one real wheel event. No window calls.
 #pragma once
 #include "scroll/steps.h"
 
@@ -21,3 +22,21 @@ void WheelPoint(int cursorX, int cursorY, const SCREENRECT &window, const SCREEN
 unsigned int WheelMessage(int direction);
 // The signed turn of one step: Up and Right turn forward (positive).
 int WheelTurn(int direction, int nVerticalDelta, int nHorizontalDelta);
+
+// Windows built on XAML (Settings, Store, Calculator, Photos, the new
+// Notepad, Windows Terminal, WinUI 3 programs) ignore wheel messages posted
+// or sent to them and read only real input. A window reads only real input
+// when it, or an ancestor up to the target, has one of these classes (a class
+// found later is one more line of the table).
+int IsRealInputClass(const char *szClass);
+
+// A tick's turns for a window that reads only real input: one event per
+// direction, in the order the directions first come, each the sum of its
+// steps' turns clamped to what a wheel event's 16-bit delta carries (the rest
+// is dropped, like steps over the tick's budget). Returns how many.
+struct REALTURN {
+    int nDelta;          // signed, as WheelTurn gives it
+    int bHorizontal;
+};
+int SumRealTurns(const STEPSEGMENT *segments, int nSegments, int nVerticalDelta,
+                 int nHorizontalDelta, REALTURN aTurns[4]);

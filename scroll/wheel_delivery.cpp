@@ -1,7 +1,11 @@
 // Wheel messages to the window a real wheel over the same point would reach:
 // today's programs (browsers, Electron, WPF, Qt, Java, Office) scroll on
 // wheel messages and use the point in lParam to decide what scrolls. Only
-// posting: nothing waits on the target.
+// posting: nothing waits on the target. A window that reads only real input
+// (scroll/wheel.h) gets a real wheel turn instead, when the pointer is over
+// the target: the system routes real input by the pointer, so anywhere else
+// it would land in another window. Turns are never injected here (this runs
+// inside a hook): the hooks queue them and inject them after returning.
 #include "scroll/wheel_delivery.h"
 #include "scroll/settings.h"
 #include "scroll/tick_budget.h"
@@ -22,6 +26,7 @@ static struct {
     SCREENRECT window, client;     // the target's, in screen coordinates
     HWND hReceiver;                // a window without children under the point, or NULL
     SCREENRECT receiver;
+    bool bReal;                    // it reads only real input, and the pointer is over it
     DWORD dwWhen;
 } place;
 
@@ -29,6 +34,8 @@ static bool Contains(const SCREENRECT &r, int x, int y)
 {
     return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
 }
+
+int (*pfnQueueRealTurn)(int nDelta, int bHorizontal);
 
 void RefreshWheelSettings(void)
 {
@@ -51,10 +58,11 @@ static SCREENRECT ScreenRect(const RECT &rc)
 // The system's own answer comes first (one call, and this runs for every
 // move of a drag); only when another window covers the point is the target's
 // own tree walked.
-static HWND WheelReceiver(HWND target, POINT pt)
+static HWND WheelReceiver(HWND target, POINT pt, bool *pbUnder)
 {
     HWND under = WindowFromPoint(pt);
-    if (under == target || (under && IsChild(target, under)))
+    *pbUnder = under == target || (under && IsChild(target, under));
+    if (*pbUnder)
         return under;
     HWND w = target;
     for (int depth = 0; depth < MAX_WINDOW_DEPTH; depth++) {
@@ -67,6 +75,21 @@ static HWND WheelReceiver(HWND target, POINT pt)
         w = child;
     }
     return w;
+}
+
+// The receiver or an ancestor up to the target is of a real-input class.
+static bool ReadsOnlyRealInput(HWND receiver, HWND target)
+{
+    char szClass[64];
+    HWND w = receiver;
+    for (int depth = 0; w && depth < MAX_WINDOW_DEPTH; depth++) {
+        if (GetClassNameA(w, szClass, sizeof szClass) && IsRealInputClass(szClass))
+            return true;
+        if (w == target)
+            break;
+        w = GetAncestor(w, GA_PARENT);
+    }
+    return false;
 }
 
 void DeliverWheelSteps(HWND target, const STEPSEGMENT *segments, int nSegments)
@@ -90,14 +113,28 @@ void DeliverWheelSteps(HWND target, const STEPSEGMENT *segments, int nSegments)
     }
     int x, y;
     WheelPoint(Settings.nMouseX, Settings.nMouseY, place.window, place.client, &x, &y);
+    bool bAtCursor = Contains(place.window, Settings.nMouseX, Settings.nMouseY);
     HWND receiver = place.hReceiver;
+    bool bReal = place.bReal;
     if (!receiver || !Contains(place.receiver, x, y)) {
-        receiver = WheelReceiver(target, POINT{x, y});
+        bool bUnder;
+        receiver = WheelReceiver(target, POINT{x, y}, &bUnder);
+        bReal = bAtCursor && bUnder && pfnQueueRealTurn && ReadsOnlyRealInput(receiver, target);
         RECT rc;
         bool bLeaf = !GetWindow(receiver, GW_CHILD) && GetWindowRect(receiver, &rc);
         place.hReceiver = bLeaf ? receiver : NULL;
+        place.bReal = bReal;
         if (bLeaf)
             place.receiver = ScreenRect(rc);
+    }
+    if (bReal && bAtCursor) {
+        REALTURN aTurns[4];
+        int n = SumRealTurns(segments, nSegments, Settings.nWheelLineDelta,
+                             Settings.nWheelCharDelta, aTurns);
+        for (int i = 0; i < n; i++)
+            if (aTurns[i].nDelta)
+                pfnQueueRealTurn(aTurns[i].nDelta, aTurns[i].bHorizontal);
+        return;
     }
     LPARAM lParam = MAKELPARAM((WORD)(short)x, (WORD)(short)y);
 

@@ -9,6 +9,7 @@
 #define WM_MARKER (WM_APP + 10)
 #define WM_QUERYKEY (WM_APP + 11)
 #define WM_TAKEFOCUS (WM_APP + 12)
+#define WM_FULLSCREEN (WM_APP + 13)
 
 static CRITICAL_SECTION lock;
 static std::vector<WHEELRECORD> wheels;
@@ -35,7 +36,7 @@ static LRESULT CALLBACK RecorderProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
             return 0;
         WHEELRECORD w = {hwnd, msg, (short)HIWORD(wParam), LOWORD(wParam),
                          (short)LOWORD(lParam), (short)HIWORD(lParam), ControlDown(),
-                         GetAsyncKeyState(VK_CONTROL) < 0};
+                         GetAsyncKeyState(VK_CONTROL) < 0, (ULONG_PTR)GetMessageExtraInfo()};
         EnterCriticalSection(&lock);
         wheels.push_back(w);
         if (hwnd == windows.hPlain) {
@@ -68,6 +69,14 @@ static LRESULT CALLBACK RecorderProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
         SetForegroundWindow(hwnd);
         SetFocus(hwnd);
         return GetFocus() == hwnd;
+    case WM_FULLSCREEN:
+        SetWindowLongPtrA(hwnd, GWL_STYLE, (wParam ? WS_POPUP : WS_OVERLAPPEDWINDOW) | WS_VISIBLE);
+        if (wParam)
+            SetWindowPos(hwnd, HWND_TOP, 0, 0, GetSystemMetrics(SM_CXSCREEN),
+                         GetSystemMetrics(SM_CYSCREEN), SWP_FRAMECHANGED);
+        else
+            SetWindowPos(hwnd, HWND_TOP, 50, 100, 400, 300, SWP_FRAMECHANGED);
+        return 1;
     }
     return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
@@ -98,6 +107,7 @@ static DWORD WINAPI RecorderThread(void *)
     GetClientRect(windows.hFramed, &rc);
     windows.hContent = Make("WheelOnlyContent", windows.hFramed, 20, 20, rc.right - 40,
                             rc.bottom - 40);
+    windows.hXaml = Make("Windows.UI.Core.CoreWindow", NULL, 560, 60, 400, 300);
     SetEvent(hReady);
     MSG msg;
     while (GetMessageA(&msg, NULL, 0, 0) > 0) {
@@ -106,6 +116,7 @@ static DWORD WINAPI RecorderThread(void *)
     }
     DestroyWindow(windows.hPlain);
     DestroyWindow(windows.hFramed);
+    DestroyWindow(windows.hXaml);
     return 0;
 }
 
@@ -116,7 +127,7 @@ bool StartRecorder(RECORDER *r)
     hThread = CreateThread(NULL, 0, RecorderThread, NULL, 0, &dwThreadId);
     WaitForSingleObject(hReady, 20000);
     *r = windows;
-    return windows.hPlain && windows.hFramed && windows.hContent;
+    return windows.hPlain && windows.hFramed && windows.hContent && windows.hXaml;
 }
 
 void StopRecorder(void)
@@ -175,6 +186,12 @@ bool RecorderKeyDown(int vk)
     DWORD_PTR down = 0;
     SendMessageTimeoutA(windows.hPlain, WM_QUERYKEY, (WPARAM)vk, 0, SMTO_NORMAL, 5000, &down);
     return down != 0;
+}
+
+void RecorderFullScreen(bool bOn)
+{
+    DWORD_PTR ok = 0;
+    SendMessageTimeoutA(windows.hPlain, WM_FULLSCREEN, bOn, 0, SMTO_NORMAL, 5000, &ok);
 }
 
 bool RecorderForeground(HWND hwnd)

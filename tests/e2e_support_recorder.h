@@ -18,6 +18,7 @@ struct WHEELRECORD {
     int x, y;           // the point
     bool bControl;      // GetKeyState(VK_CONTROL) said down in the window's thread
     bool bControlAsync; // GetAsyncKeyState(VK_CONTROL) said down
+    ULONG_PTR extra;    // GetMessageExtraInfo: an input's tag when it was real input, else 0
 };
 
 struct INPUTRECORD {
@@ -31,9 +32,11 @@ struct RECORDER {
     HWND hPlain;        // no child windows; records input too
     HWND hFramed;       // the frame's top-level window
     HWND hContent;      // the content child inside the frame
+    HWND hXaml;         // a window of a class that reads only real input
 };
 
-// Creates the windows (plain at 50,100 and framed at 560,420, both 400 x 300,
+// Creates the windows (plain at 50,100, framed at 560,420 and the XAML
+// stand-in, "Windows.UI.Core.CoreWindow", at 560,60; all 400 x 300,
 // away from the middle of the screen where Wine's X pointer rests).
 bool StartRecorder(RECORDER *r);
 void StopRecorder(void);
@@ -52,6 +55,9 @@ bool RecorderKeyDown(int vk);
 
 // Makes the window the foreground window with the keyboard focus.
 bool RecorderForeground(HWND hwnd);
+// The plain window as a full-screen program (no caption, the whole screen),
+// or back as it was.
+void RecorderFullScreen(bool bOn);
 
 // The recorded inputs as short names: "kdCtl" a key down, "ku" up, "ch17"
 // a character, "ld" / "lu" / "md" / "mu" buttons, "^" with Control down.

@@ -1,6 +1,7 @@
 // Wheel delivery's arithmetic: the turn of one step, the point, the message.
 #include <doctest.h>
 #include "scroll/wheel.h"
+#include <initializer_list>
 
 TEST_CASE("one step turns the wheel by one line of the user's setting")
 {
@@ -46,4 +47,35 @@ TEST_CASE("directions: Up and Right turn forward, vertical and horizontal wheels
     CHECK(WheelTurn(SCROLL_DOWN, 40, 30) == -40);
     CHECK(WheelTurn(SCROLL_RIGHT, 40, 30) == 30);
     CHECK(WheelTurn(SCROLL_LEFT, 40, 30) == -30);
+}
+
+TEST_CASE("windows that read only real input, and a tick's turns summed for them")
+{
+    for (const char *c : {"Windows.UI.Core.CoreWindow", "ApplicationFrameWindow",
+                          "Microsoft.UI.Content.DesktopChildSiteBridge",
+                          "CASCADIA_HOSTING_WINDOW_CLASS"})
+        CHECK(IsRealInputClass(c));
+    for (const char *c : {"Chrome_RenderWidgetHostHWND", "windows.ui.core.corewindow", "Edit",
+                          "ApplicationFrameWindow2", ""})
+        CHECK_FALSE(IsRealInputClass(c));
+
+    struct { STEPSEGMENT seg[2]; int nSeg; int n; REALTURN turns[3]; } rows[] = {
+        {{{{SCROLL_DOWN, SCROLL_DOWN}, 1, 3}}, 1, 1, {{-120, 0}}},
+        // Drag passes of Right and Down: one event each, in first-come order.
+        {{{{SCROLL_RIGHT, SCROLL_DOWN}, 2, 2}}, 1, 2, {{60, 1}, {-80, 0}}},
+        {{{{SCROLL_UP, SCROLL_UP}, 1, 1}, {{SCROLL_DOWN, SCROLL_DOWN}, 1, 2}}, 2, 2, {{40, 0}, {-80, 0}}},
+        // Two billion steps: what a 16-bit delta carries, the rest dropped.
+        {{{{SCROLL_UP, SCROLL_UP}, 1, 2000000000}}, 1, 1, {{32767, 0}}},
+        {{{{SCROLL_LEFT, SCROLL_LEFT}, 1, 2000000000}}, 1, 1, {{-32767, 1}}},
+        {{{{SCROLL_UP, SCROLL_UP}, 1, 0}}, 1, 0, {}},
+    };
+    for (auto &r : rows) {
+        CAPTURE(r.n);
+        REALTURN got[4] = {};
+        REQUIRE(SumRealTurns(r.seg, r.nSeg, 40, 30, got) == r.n);
+        for (int i = 0; i < r.n; i++) {
+            CHECK(got[i].nDelta == r.turns[i].nDelta);
+            CHECK(got[i].bHorizontal == r.turns[i].bHorizontal);
+        }
+    }
 }
