@@ -8,6 +8,7 @@
 #include "input/hook_health.h"
 #include "input/hooks.h"
 #include "scroll/engine.h"
+#include "scroll/glide_run.h"
 #include "scroll/monitors.h"
 #include "scroll/wheel_delivery.h"
 #include "scroll/settings.h"
@@ -89,7 +90,7 @@ static void SwitchOff(HWND hwnd)
     // A press kept from programs stays theirs to release: without the
     // keyboard hook its real release reaches them on its own.
     ForgetHeldTriggers();
-    EndDragLock();
+    EndDragLock();                      // and the glide
     ShowSwitchState(hwnd, menu, 0);
     SendMessageA(Settings.hButton, BM_SETSTATE, FALSE, 0);
 }
@@ -195,6 +196,12 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         return 0;
     case WM_HOOKKEY:
         OnKeyReport((int)wParam, (int)lParam);
+        return 0;
+    case WM_HOOKSTILLMOVE:
+        OnStillMove((int)wParam, (int)lParam);
+        return 0;
+    case WM_HOOKACTIVITY:
+        StopGlide();
         return 0;
     case WM_GIVEBACK:
         GiveBackHeldInput();

@@ -8,6 +8,7 @@
 #include "input/hook_health.h"
 #include "input/hooks.h"
 #include "input/key_names.h"
+#include "scroll/glide_run.h"
 #include "scroll/monitors.h"
 #include "scroll/settings.h"
 #include "scroll/text_match.h"
@@ -160,6 +161,7 @@ void ShutDown(void)
     // What the hooks still owe programs goes out while they can tell it
     // from real input.
     GiveBackHeldInput();
+    StopGlide();
     if (Settings.bScrolling)
         UnhookWindowsHookEx(Settings.hKeyboardHook);
     UnhookWindowsHookEx(Settings.hMouseHook);

@@ -32,6 +32,10 @@ static HWND hMouseTarget, hKeyboardTarget;
 static TRIGGER trigger;
 // What the engine was last told of the two triggers (-1: nothing yet).
 static int nKeyReported = -1, nButtonReported = -1;
+// The pointer held still while a drag goes on, and where; a lock that began
+// where nothing is scrolled holds nothing until it ends.
+static BOOL bHolding, bLockDeclined;
+static POINT ptHeld;
 
 struct FINDMAIN {
     const char *szTitle;
@@ -153,6 +157,27 @@ static void ReportRelease(int nReleased)
         QueueReport(WM_HOOKTRIGGER, TRIGGER_DRAGGED, 0);
 }
 
+// Whether this move is kept from programs: from a trigger's press to its
+// release, and while the lock is on, when the option asks for it.
+static BOOL HoldsPointer(const TRIGGERCONFIG *c)
+{
+    if (!Settings.bDragLocked)
+        bLockDeclined = FALSE;
+    BOOL bPress = TriggerKeyDrags(&trigger, c) || TriggerButtonDrags(&trigger, c);
+    BOOL bWant = Settings.bKeepPointerStill && c->bWatch &&
+                 (bPress || (Settings.bDragLocked && !bLockDeclined));
+    if (bWant && !bHolding && !bPress && !FindTargetWindow()) {
+        bLockDeclined = TRUE;             // decided once, where the lock begins
+        bWant = FALSE;
+    }
+    if (bWant && !bHolding) {
+        ptHeld.x = trigger.nX;            // where the pointer is, before this move
+        ptHeld.y = trigger.nY;
+    }
+    bHolding = bWant;
+    return bWant;
+}
+
 // A mouse message as a trigger event; FALSE for moves and the like.
 static BOOL MouseEvent(WPARAM wParam, const MSLLHOOKSTRUCT *ll, TRIGGEREVENT *e, int *pAsyncVk)
 {
@@ -199,14 +224,23 @@ LRESULT CALLBACK MouseHookProc(int code, WPARAM wParam, LPARAM lParam)
     TRIGGEREVENT e;
     int nAsyncVk = 0, nReleased = RELEASED_NOTHING;
     BOOL bButton = wParam != WM_MOUSEMOVE && MouseEvent(wParam, event, &e, &nAsyncVk);
-    if (bButton)
+    BOOL bStill = FALSE;
+    if (bButton) {
         bSwallow = Swallow(hMouseTarget, &e, &c, nAsyncVk, &nReleased);
-    else
+    } else {
+        bStill = bSwallow = wParam == WM_MOUSEMOVE && HoldsPointer(&c);
         TriggerOnMove(&trigger, event->pt.x, event->pt.y);
+    }
     if (hMouseTarget) {
         // The watchdog counts only events that reached the window.
         nMouseEventsSeen++;
-        QueueReport(WM_HOOKMOUSE, (WPARAM)event->pt.x, (LPARAM)event->pt.y);
+        if (bButton)
+            QueueReport(WM_HOOKACTIVITY, 0, 0);
+        if (bStill)
+            QueueReport(WM_HOOKSTILLMOVE, (WPARAM)(event->pt.x - ptHeld.x),
+                        (LPARAM)(event->pt.y - ptHeld.y));
+        else
+            QueueReport(WM_HOOKMOUSE, (WPARAM)event->pt.x, (LPARAM)event->pt.y);
         if (bButton) {
             BOOL bDragButton = e.nKind == TRIG_BUTTON && e.nCode == DragButtonCode();
             if (bDragButton && !(c.bWatch && c.nButton))   // not followed: as it comes
@@ -245,6 +279,7 @@ LRESULT CALLBACK KeyboardHookProc(int code, WPARAM wParam, LPARAM lParam)
     BOOL bSwallow = Swallow(hKeyboardTarget, &e, &c, (int)event->vkCode, &nReleased);
     if (hKeyboardTarget) {
         nKeyEventsSeen++;
+        QueueReport(WM_HOOKACTIVITY, 0, 0);
         BOOL bHoldKey = c.nHoldVk && e.nCode == c.nHoldVk;
         if (!bHoldKey)                          // not followed: as it comes
             QueueReport(WM_HOOKKEY, (WPARAM)e.nCode, pressed);

@@ -2,9 +2,12 @@
 // of a hook report or a timer tick, and keeps its state in the Settings record.
 // A tick plans its steps first and looks for a target only when there is
 // something to deliver: most cursor reports plan nothing, and they are the
-// program's whole day while it is ON.
+// program's whole day while it is ON. In the classic types a drag compares
+// the last two cursor reports; in the "Mouse wheel" type it adds up the
+// distance moved, so a slow drag scrolls too.
 #include "scroll/engine.h"
 #include "scroll/delivery.h"
+#include "scroll/glide_run.h"
 #include "scroll/monitors.h"
 #include "scroll/settings.h"
 #include "scroll/target.h"
@@ -18,7 +21,26 @@ static int DragHeld(void)
     return IsDragHeld(&d);
 }
 
-void ScrollTick(void)
+static bool WheelType(void)
+{
+    return Settings.nMessageType == MESSAGE_WHEEL;
+}
+
+// The direction a glide would take after this drag step: of a pass with
+// both, the axis that moved more.
+static int LastDirection(const TICKPLAN *drag, long long dx, long long dy)
+{
+    const STEPSEGMENT &s = drag->aSegments[drag->nSegments - 1];
+    if (s.nDirections == 1)
+        return s.anDirection[0];
+    bool bHorizontalFirst = s.anDirection[0] == SCROLL_LEFT || s.anDirection[0] == SCROLL_RIGHT;
+    bool bHorizontal = (dx < 0 ? -dx : dx) > (dy < 0 ? -dy : dy);
+    return s.anDirection[bHorizontal == bHorizontalFirst ? 0 : 1];
+}
+
+// One tick, the drag at (dragX, dragY) in the classic types (the cursor, or
+// with the pointer held still the point an event would have taken it to).
+static void Tick(int dragX, int dragY)
 {
     if (!Settings.bScrolling)
         return;
@@ -30,18 +52,35 @@ void ScrollTick(void)
     // tick has a target to scroll. Drag steps are planned on their own, turned
     // as the drag options say, and then follow the edge steps.
     int lastX = Settings.nLastX, lastY = Settings.nLastY, axis = Settings.nDragAxis;
+    int sumX = Settings.nDragSumX, sumY = Settings.nDragSumY;
     TICKPLAN drag = {};
     bool bDragged = false;
+    int nDirection = -1;
     if (DragHeld()) {
-        long long dx = (long long)Settings.nMouseX - lastX, dy = (long long)Settings.nMouseY - lastY;
-        PlanDragSteps(&drag, Settings.nMouseX, Settings.nMouseY, &lastX, &lastY,
-                      Settings.nSensitivity, Settings.nScrollTimes);
+        long long dx, dy;
+        if (WheelType()) {
+            // The sums are measured from 0; a step starts its axis again.
+            int refX = 0, refY = 0;
+            dx = sumX;
+            dy = sumY;
+            PlanDragSteps(&drag, sumX, sumY, &refX, &refY, Settings.nSensitivity,
+                          Settings.nScrollTimes);
+            sumX -= refX;
+            sumY -= refY;
+        } else {
+            dx = (long long)dragX - lastX;
+            dy = (long long)dragY - lastY;
+            PlanDragSteps(&drag, dragX, dragY, &lastX, &lastY, Settings.nSensitivity,
+                          Settings.nScrollTimes);
+        }
         // A drag is a drag even when one axis drops its steps: it is no tap.
         bDragged = drag.nSegments > 0;
         if (Settings.bOneAxis)
             KeepOneAxis(&drag, &axis, dx, dy);
         if (Settings.bReverse)
             ReverseSteps(&drag);
+        if (drag.nSegments > 0)
+            nDirection = LastDirection(&drag, dx, dy);
     }
     AppendPlan(&plan, &drag);
     // Behind a give-back still waiting, a step would reach programs before
@@ -54,12 +93,32 @@ void ScrollTick(void)
         return;
     Settings.nLastX = lastX;
     Settings.nLastY = lastY;
+    Settings.nDragSumX = sumX;
+    Settings.nDragSumY = sumY;
     Settings.nDragAxis = axis;
+    if (nDirection >= 0)
+        Settings.nGlideDirection = nDirection;
     // Counted before delivery: a tick nested in this one's delivery must see
     // that a drag is under way.
     if (bDragged)
         Settings.nDragTicks++;
     DeliverSteps(target, plan.aSegments, plan.nSegments);
+}
+
+void ScrollTick(void)
+{
+    Tick(Settings.nMouseX, Settings.nMouseY);
+}
+
+// A drag's move, counted once: to the wheel type's distance, and to the
+// moves a glide reads its speed from.
+static void NoteDragMove(int dx, int dy)
+{
+    if (WheelType()) {
+        AddDragDistance(&Settings.nDragSumX, dx);
+        AddDragDistance(&Settings.nDragSumY, dy);
+    }
+    RecordGlideMove(dx, dy);
 }
 
 void OnMouseReport(int x, int y)
@@ -70,9 +129,14 @@ void OnMouseReport(int x, int y)
     Settings.nMouseY = y;
     if (!Settings.bScrolling)
         return;
-    // A drag held by the lock or by a button has no auto-repeat to drive it:
-    // its moves do, whatever the edge setting.
-    if (Settings.bEdgeScroll == 1 || ((Settings.bDragLocked || Settings.bMiddleDown) && DragHeld()))
+    bool bDrag = DragHeld() != 0;
+    if (bDrag)
+        NoteDragMove(x - Settings.nLastX, y - Settings.nLastY);
+    // A drag held by the lock or by a button has no auto-repeat to drive it,
+    // nor one in the wheel type, where a key's repeats add no distance: its
+    // moves do, whatever the edge setting.
+    if (Settings.bEdgeScroll == 1 ||
+        (bDrag && (Settings.bDragLocked || Settings.bMiddleDown || WheelType())))
         ScrollTick();
     if (Settings.bEdgeRepeat == 1 && !Settings.bTimerRunning) {
         Settings.idRepeatTimer =
@@ -93,6 +157,33 @@ static int ArrowDirection(int vk)
     }
 }
 
+void OnStillMove(int dx, int dy)
+{
+    if (!Settings.bScrolling || !DragHeld())
+        return;
+    NoteDragMove(dx, dy);
+    // The references stand at the held point: each move is measured from it.
+    Settings.nLastX = Settings.nMouseX;
+    Settings.nLastY = Settings.nMouseY;
+    Tick((int)((long long)Settings.nMouseX + dx), (int)((long long)Settings.nMouseY + dy));
+}
+
+// A drag starts afresh (nothing added up, no moves to glide on) and ends
+// (maybe gliding on).
+static void DragChanged(bool bWas)
+{
+    bool bNow = DragHeld() != 0;
+    if (bNow == bWas)
+        return;
+    Settings.nDragSumX = Settings.nDragSumY = 0;
+    if (bNow) {
+        StopGlide();
+        ForgetGlideMoves();
+    } else {
+        GlideAfterDrag();
+    }
+}
+
 void OnKeyReport(int vk, int pressed)
 {
     int direction = ArrowDirection(vk);
@@ -106,6 +197,7 @@ void OnKeyReport(int vk, int pressed)
         return;
     }
     if (vk == Settings.nScrollVk || vk == MIDDLE_BUTTON_KEY) {
+        bool bWas = DragHeld() != 0;
         Settings.bKeyHeld = (short)pressed;
         int *pDown = vk == MIDDLE_BUTTON_KEY ? &Settings.bMiddleDown : &Settings.bHoldKeyDown;
         // A new press (not an auto-repeat) and a release start a one-axis
@@ -113,6 +205,7 @@ void OnKeyReport(int vk, int pressed)
         if (*pDown != (pressed != 0))
             Settings.nDragAxis = 0;
         *pDown = pressed != 0;
+        DragChanged(bWas);
         if (Settings.bKeyHeld && DragHeld())
             ScrollTick();
     }
@@ -120,6 +213,7 @@ void OnKeyReport(int vk, int pressed)
 
 BOOL OnTriggerReport(int what)
 {
+    bool bDragWas = DragHeld() != 0;
     BOOL bWas = Settings.bDragLocked;
     if (what == TRIGGER_TAPPED && Settings.bDragLock && Settings.bScrolling)
         Settings.bDragLocked = !Settings.bDragLocked;
@@ -128,6 +222,7 @@ BOOL OnTriggerReport(int what)
     if (Settings.bDragLocked == bWas)
         return FALSE;
     Settings.nDragAxis = 0;
+    DragChanged(bDragWas);
     return TRUE;
 }
 
@@ -135,6 +230,8 @@ void EndDragLock(void)
 {
     Settings.bDragLocked = 0;
     Settings.nDragAxis = 0;
+    Settings.nDragSumX = Settings.nDragSumY = 0;
+    StopGlide();
 }
 
 BOOL EndUnusableDragLock(void)

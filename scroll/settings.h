@@ -15,6 +15,8 @@
 #define WM_ELEVATEDTARGET (WM_USER + 104)
 #define WM_SHOWDRAGLOCK (WM_USER + 105)  // 1129: the lock changed; shown outside the hooks
 #define WM_OPTIONSCHANGED (WM_USER + 106) // 1130: OK, Apply or Load Settings changed options
+#define WM_HOOKSTILLMOVE (WM_USER + 107) // 1131: a move kept from programs: wParam dx, lParam dy
+#define WM_HOOKACTIVITY (WM_USER + 108)  // 1132: a key, button or wheel turn: a glide stops
 #define WM_TRAYNOTIFY  (WM_USER + 800)   // 1824: tray icon callback
 
 #define MIDDLE_BUTTON_KEY 1827           // WM_HOOKKEY "key" of the middle button
@@ -89,6 +91,8 @@ struct SETTINGS {
     int bDragLocked;          // locked: moves drag as if the hold key were held
     int bGiveBackWaiting;     // the hooks owe programs input: no step may overtake it
     int nDragAxis;            // the axis a one-axis drag keeps (DRAG_AXIS_*), 0 none yet
+    int nDragSumX, nDragSumY; // "Mouse wheel" type: distance dragged since the last step
+    int nGlideDirection;      // the direction of the drag's last step
     int nMouseX, nMouseY;
     int nLastX, nLastY;
     int nScreenMaxX, nScreenMaxY;

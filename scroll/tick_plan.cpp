@@ -114,6 +114,13 @@ void KeepOneAxis(TICKPLAN *drag, int *pAxis, long long dx, long long dy)
     *drag = kept;
 }
 
+void AddDragDistance(int *pSum, int d)
+{
+    const long long limit = 1 << 30;    // far beyond any sensitivity that moves can reach
+    long long sum = (d > 0) == (*pSum > 0) || *pSum == 0 || d == 0 ? (long long)*pSum + d : d;
+    *pSum = (int)(sum > limit ? limit : sum < -limit ? -limit : sum);
+}
+
 void ReverseSteps(TICKPLAN *plan)
 {
     static const int aOpposite[4] = {SCROLL_DOWN, SCROLL_UP, SCROLL_RIGHT, SCROLL_LEFT};

@@ -38,6 +38,11 @@ int IsDragHeld(const DRAGSTATE *d);
 #define DRAG_AXIS_VERTICAL 2
 void KeepOneAxis(TICKPLAN *drag, int *pAxis, long long dx, long long dy);
 
+// The wheel type's drag by distance: a move adds to its axis's sum, and a
+// move the other way starts the sum again from it. PlanDragSteps on the sums
+// against 0 then gives the steps.
+void AddDragDistance(int *pSum, int d);
+
 // The steps the other way round: Down for Up, Left for Right.
 void ReverseSteps(TICKPLAN *plan);
 

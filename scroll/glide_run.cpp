@@ -1,0 +1,77 @@
+// The glide's timer and state; its arithmetic is in scroll/glide.cpp.
+#include "scroll/glide_run.h"
+#include "scroll/delivery.h"
+#include "scroll/glide.h"
+#include "scroll/settings.h"
+#include "scroll/target.h"
+
+static DRAGHISTORY history;
+static GLIDE glide;
+static UINT_PTR idTimer;
+static HWND hTarget;                 // the window it scrolls: another in front ends it
+static DWORD dwLastTick;
+static int nDirection;
+
+void RecordGlideMove(int dx, int dy)
+{
+    RecordDragMove(&history, GetTickCount(), dx, dy);
+}
+
+void ForgetGlideMoves(void)
+{
+    ForgetDragMoves(&history);
+}
+
+void StopGlide(void)
+{
+    if (idTimer)
+        KillTimer(NULL, idTimer);
+    idTimer = 0;
+}
+
+int IsGliding(void)
+{
+    return idTimer != 0;
+}
+
+static void CALLBACK GlideTimerProc(HWND, UINT, UINT_PTR, DWORD)
+{
+    HWND target = FindTargetWindow();
+    if (!Settings.bScrolling || !target || target != hTarget) {
+        StopGlide();
+        return;
+    }
+    DWORD now = GetTickCount();
+    int bEnded = 0;
+    int nSteps = AdvanceGlide(&glide, (double)(now - dwLastTick), Settings.nSensitivity, &bEnded);
+    dwLastTick = now;
+    if (nSteps > 0) {
+        STEPSEGMENT steps = {{nDirection, nDirection}, 1, nSteps};
+        DeliverSteps(target, &steps, 1);
+    }
+    if (bEnded)
+        StopGlide();
+}
+
+void GlideAfterDrag(void)
+{
+    StopGlide();
+    if (!Settings.bGlide || !Settings.bScrolling || !history.nCount)
+        return;
+    // The speed of the hand on the axis of the last step, in the direction
+    // of the drag (a reversed drag scrolls the other way, but glides on as
+    // the hand went).
+    int d = Settings.nGlideDirection;
+    int bHorizontal = d == SCROLL_LEFT || d == SCROLL_RIGHT;
+    int nSign = (d == SCROLL_RIGHT || d == SCROLL_DOWN) ? 1 : -1;
+    if (Settings.bReverse)
+        nSign = -nSign;
+    double dSpeed = DragSpeed(&history, GetTickCount(), bHorizontal, nSign);
+    ForgetDragMoves(&history);
+    hTarget = FindTargetWindow();
+    if (!hTarget || !StartGlide(&glide, dSpeed))
+        return;
+    nDirection = d;
+    dwLastTick = GetTickCount();
+    idTimer = SetTimer(NULL, 0, GLIDE_TICK_MS, GlideTimerProc);
+}
