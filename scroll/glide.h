@@ -6,7 +6,7 @@
 
 #define GLIDE_WINDOW_MS 100         // the moves a speed is read from
 #define GLIDE_MIN_START 300.0       // pixels per second: slower is no flick
-#define GLIDE_MAX_START 12000.0     // the fastest start: it ends within 3 s
+#define GLIDE_MAX_START 11500.0     // the fastest start: it ends within 3 s
 #define GLIDE_DECAY_PER_MS 0.998    // what touch platforms use: 13 % left after 1 s
 #define GLIDE_FLOOR 30.0            // pixels per second: the glide stops below this
 #define GLIDE_TICK_MS 16            // about 60 ticks a second

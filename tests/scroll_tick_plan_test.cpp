@@ -4,6 +4,7 @@
 #include "scroll/edge_bands.h"
 #include "scroll/tick_plan.h"
 #include "tick_plan_letters.h"
+#include <stdlib.h>
 #include <string>
 
 // One 1024 x 768 monitor: the bands of a plain desktop.
@@ -79,6 +80,37 @@ TEST_CASE("drag passes: strict threshold, one line per axis, negative sensitivit
         CHECK(Steps(plan) == r.steps);
         CHECK(lastX == r.endX);
         CHECK(lastY == r.endY);
+    }
+}
+
+TEST_CASE("the wheel type's drag by distance: slow moves add up, a turn starts again")
+{
+    // Moves on one axis, then the steps a tick plans from the sum.
+    struct { const char *moves; int sens; const char *steps; int endSum; } rows[] = {
+        {"1 1 1 1 1 1", 5, "D", 0},            // six 1-pixel moves: one line
+        {"1 1 1 1 1", 5, "", 5},               // five do not, yet
+        {"30", 5, "D", 0},                     // one long move: still one line
+        {"3 3 -1", 5, "", -1},                 // a turn starts the sum again
+        {"-3 -3", 5, "U", 0},
+        {"2 0 2 0 2", 5, "D", 0},              // no movement leaves the sum
+        {"0", -1, "LU", 0},                    // negative sensitivity: every pass
+        {"2000000000 2000000000", 5, "D", 0},  // no overflow
+    };
+    for (auto &r : rows) {
+        std::string moves = r.moves;
+        CAPTURE(moves);
+        int sum = 0;
+        for (const char *p = r.moves; *p;) {
+            char *end;
+            AddDragDistance(&sum, (int)strtol(p, &end, 10));
+            p = *end ? end + 1 : end;
+        }
+        TICKPLAN plan = {};
+        int refX = 0, refY = 0, sumX = 0;
+        PlanDragSteps(&plan, sumX, sum, &refX, &refY, r.sens, 1);
+        sum -= refY;
+        CHECK(Steps(plan) == r.steps);
+        CHECK(sum == r.endSum);
     }
 }
 
