@@ -19,6 +19,7 @@ static FIGURE aFigures[] = {
     {"on_idle_vs_bare", 1.15, NAN, "%.2f"},
     {"huge_steps_stall_ms", 100, NAN, "%.0f"},
     {"wheel_vs_bare", 1.5, NAN, "%.2f"},
+    {"press_stall_ms", 100, NAN, "%.0f"},
 };
 
 static bool IsMeasured(const FIGURE &f)

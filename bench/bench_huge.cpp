@@ -1,7 +1,10 @@
 // The edge cases run the cursor down the left screen edge, so every move is
 // an edge tick; the drag case holds Control and moves the cursor back and
 // forth in the middle of the screen with a sensitivity so low that every
-// pass of the drag rule scrolls. Only the first of these has a goal.
+// pass of the drag rule scrolls; the press case rests the cursor on the top
+// edge and presses and releases the middle button there, so each press
+// reports both an edge move and a drag button. The first and the last have
+// goals.
 #include "bench/bench_huge.h"
 #include "bench/bench_input.h"
 #include "bench/bench_procs.h"
@@ -10,21 +13,27 @@
 #include <limits.h>
 #include <stdio.h>
 
-#define HUGE_MOVES 30
+#define HUGE_EVENTS 30
 #define ANSWER_MS 10000   // a program that is only busy answers well within this
+#define PRESS_X 400       // where the press case rests on the top edge
+
+// What each timed event of a case is.
+enum { EVENT_EDGE_MOVE, EVENT_DRAG_MOVE, EVENT_EDGE_PRESS };
 
 struct CASESETUP {
     const char *szName;
     const char *szFolder;
-    bool bDrag;
-    int nMessageType, nScrollTimes, nSensitivity;
+    int nEvent;
+    int nMessageType, nScrollTimes, nSensitivity, bMiddleButton;
 };
 
 static const CASESETUP aSetups[HUGE_COUNT] = {
-    {"edge, send, 2000000000 steps", "huge_send", false, MESSAGE_SEND, 2000000000, 5},
-    {"edge, post, 40000 steps", "huge_post", false, MESSAGE_POST, 40000, 5},
-    {"drag, send, 2e9 steps, sensitivity -2^31", "huge_drag", true, MESSAGE_SEND, 2000000000,
-     INT_MIN},
+    {"edge, send, 2000000000 steps", "huge_send", EVENT_EDGE_MOVE, MESSAGE_SEND, 2000000000, 5, 0},
+    {"edge, post, 40000 steps", "huge_post", EVENT_EDGE_MOVE, MESSAGE_POST, 40000, 5, 0},
+    {"drag, send, 2e9 steps, sensitivity -2^31", "huge_drag", EVENT_DRAG_MOVE, MESSAGE_SEND,
+     2000000000, INT_MIN, 0},
+    {"middle press at top edge, post, 2e9 steps", "huge_press", EVENT_EDGE_PRESS, MESSAGE_POST,
+     2000000000, 5, 1},
 };
 
 const char *HugeCaseName(int c)
@@ -32,9 +41,20 @@ const char *HugeCaseName(int c)
     return aSetups[c].szName;
 }
 
-static double TimedCaseMove(const CASESETUP &s, int i)
+static void TimeCaseEvent(const CASESETUP &s, int i, HUGECASE *c)
 {
-    return s.bDrag ? TimedMove(400, 300 + (i % 2) * 10) : TimedMove(0, 150 + (i * 4) % 450);
+    switch (s.nEvent) {
+    case EVENT_DRAG_MOVE:
+        c->events.push_back(TimedMove(400, 300 + (i % 2) * 10));
+        break;
+    case EVENT_EDGE_MOVE:
+        c->events.push_back(TimedMove(0, 150 + (i * 4) % 450));
+        break;
+    case EVENT_EDGE_PRESS:
+        c->events.push_back(TimedMiddleButton(true));
+        c->releases.push_back(TimedMiddleButton(false));
+        break;
+    }
 }
 
 static void RunCase(const CASESETUP &s, const char *dir, HWND target, HUGECASE *c)
@@ -46,21 +66,23 @@ static void RunCase(const CASESETUP &s, const char *dir, HWND target, HUGECASE *
     MakeForeground(target);
     c->bAnsweredBefore = ProcAnswers(&p, ANSWER_MS);
     if (c->bAnsweredBefore) {
-        if (s.bDrag) {
+        if (s.nEvent == EVENT_DRAG_MOVE) {
             double t0 = NowMs();
             InjectKey(VK_CONTROL, true);
             c->dKeyMs = NowMs() - t0;
         }
-        for (int i = 1; i <= HUGE_MOVES; i++)
-            c->moves.push_back(TimedCaseMove(s, i));
-        if (s.bDrag)
+        if (s.nEvent == EVENT_EDGE_PRESS)
+            TimedMove(PRESS_X, 0);   // the cursor rests here through every press
+        for (int i = 1; i <= HUGE_EVENTS; i++)
+            TimeCaseEvent(s, i, c);
+        if (s.nEvent == EVENT_DRAG_MOVE)
             InjectKey(VK_CONTROL, false);
         TimedMove(400, 300);   // off the edge: the repeat timer may stop
         c->bAnsweredAfter = ProcAnswers(&p, ANSWER_MS);
     }
     c->bEndedWhenAsked = StopProc(&p);
     fprintf(stderr, "huge steps, %s: max %.0f ms, WM_NULL answered before %s, after %s, %s\n",
-            s.szName, Summarize(c->moves).dMax, c->bAnsweredBefore ? "yes" : "no",
+            s.szName, Summarize(c->events).dMax, c->bAnsweredBefore ? "yes" : "no",
             c->bAnsweredAfter ? "yes" : "no", c->bEndedWhenAsked ? "ended when asked" : "terminated");
 }
 
@@ -74,6 +96,7 @@ bool RunHugeBench(HUGERESULTS *r)
         choice.nMessageType = s.nMessageType;
         choice.nScrollTimes = s.nScrollTimes;
         choice.nSensitivity = s.nSensitivity;
+        choice.bMiddleButton = s.bMiddleButton;
         char dir[MAX_PATH];
         BENCHPROC target;
         if (!MakeScratch(s.szFolder, choice, dir) ||

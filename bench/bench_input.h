@@ -6,4 +6,7 @@
 
 // A move to the screen pixel (x, y), and how long SendInput took in ms.
 double TimedMove(int x, int y);
+// A middle-button press or release where the cursor is, and how long
+// SendInput took in ms.
+double TimedMiddleButton(bool bDown);
 void InjectKey(WORD vk, bool bDown);

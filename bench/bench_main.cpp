@@ -168,6 +168,12 @@ static void MeasureStart(const OPTIONS &o)
     SetFigure("start_vs_trivial", Ratio(Median(veltrac), Median(trivial)));
 }
 
+// The figure each case's longest event is, if any.
+static const char *HugeFigure(int c)
+{
+    return c == HUGE_EDGE_SEND ? "huge_steps_stall_ms" : c == HUGE_PRESS_POST ? "press_stall_ms" : NULL;
+}
+
 static void MeasureHuge(void)
 {
     HUGERESULTS r = {};
@@ -175,29 +181,32 @@ static void MeasureHuge(void)
         return;
     char heading[128];
     snprintf(heading, sizeof heading,
-             "Veltrac ON, huge steps per tick, %d passing children in front, each move timed",
+             "Veltrac ON, huge steps per tick, %d passing children in front, each move or press timed",
              BENCH_FEW_CHILDREN);
     AddHeading(heading);
     for (int i = 0; i < HUGE_COUNT; i++) {
         const HUGECASE &c = r.aCases[i];
+        const char *figure = HugeFigure(i);
         int nLong = 0;
-        for (double ms : c.moves)
+        for (double ms : c.events)
             nLong += ms >= 1000;
-        char note[192], key[48] = "";
+        char note[256], goal[48] = "", extra[64] = "";
+        if (figure)
+            snprintf(goal, sizeof goal, "max = %s; ", figure);
         if (c.dKeyMs >= 0)
-            snprintf(key, sizeof key, "Control press %.0f ms; ", c.dKeyMs);
+            snprintf(extra, sizeof extra, "Control press %.0f ms; ", c.dKeyMs);
+        else if (!c.releases.empty())
+            snprintf(extra, sizeof extra, "releases max %.0f ms; ", Summarize(c.releases).dMax);
         if (!c.bAnsweredBefore)
             snprintf(note, sizeof note, "did not come up ON and answering: not measured");
         else
-            snprintf(note, sizeof note, "%s%d >= 1 s; %sWM_NULL after: %s; %s",
-                     i == HUGE_EDGE_SEND ? "max = huge_steps_stall_ms; " : "", nLong, key,
+            snprintf(note, sizeof note, "%s%d >= 1 s; %sWM_NULL after: %s; %s", goal, nLong, extra,
                      c.bAnsweredAfter ? "answered" : "NO ANSWER",
                      c.bEndedWhenAsked ? "ended on WM_CLOSE" : "KILLED after WM_CLOSE");
-        AddRow(HugeCaseName(i), c.moves, note);
+        AddRow(HugeCaseName(i), c.events, note);
+        if (figure && c.bAnsweredBefore && !c.events.empty())
+            SetFigure(figure, Summarize(c.events).dMax);
     }
-    const HUGECASE &goal = r.aCases[HUGE_EDGE_SEND];
-    if (goal.bAnsweredBefore && !goal.moves.empty())
-        SetFigure("huge_steps_stall_ms", Summarize(goal.moves).dMax);
 }
 
 int main(int argc, char **argv)

@@ -18,8 +18,10 @@ static bool FileExists(const char *path)
 // Written by the program's own formatter from the record as a user has it:
 // edge scrolling with its repeat, hold key Control and the default class
 // filter (Edit, Afx:, channel); lists off so every window is a target; no
-// save on exit, so the folder stays as written. The choice sets the message
-// type, the steps per tick and the sensitivity. The record is put back after.
+// drag lock, one-axis or reverse drags; no save on exit, so the folder stays
+// as written. The choice sets the message type, the steps per tick, the
+// sensitivity and whether the middle button drags. The record is put back
+// after.
 static bool WriteSettingsDat(const char *dir, const BENCHSETTINGS &choice)
 {
     static SETTINGS saved;
@@ -33,7 +35,10 @@ static bool WriteSettingsDat(const char *dir, const BENCHSETTINGS &choice)
     Settings.bClassEdit = Settings.bClassAfx = Settings.bClassChannel = 1;
     Settings.bClassOther = 0;
     Settings.bSaveOnExit = Settings.bExcludeList = Settings.bIncludeList = 0;
-    Settings.bMiddleButton = Settings.nEdgeMargin = 0;
+    Settings.bMiddleButton = choice.bMiddleButton;
+    Settings.nDragButton = DRAG_BUTTON_MIDDLE;
+    Settings.bDragLock = Settings.bOneAxis = Settings.bReverse = 0;
+    Settings.nEdgeMargin = 0;
     strcpy(Settings.szScrollKey, "Control");
     Settings.nWindowX = BENCH_VELTRAC_X;
     Settings.nWindowY = BENCH_VELTRAC_Y;

@@ -32,6 +32,7 @@ struct BENCHSETTINGS {
     int nMessageType = MESSAGE_POST;   // or MESSAGE_SEND, MESSAGE_WHEEL
     int nScrollTimes = 1;
     int nSensitivity = 5;
+    int bMiddleButton = 0;             // 1: the middle button drags too
 };
 #define MAX_SCRATCH_DIRS 8
 
