@@ -36,7 +36,8 @@ static LRESULT CALLBACK RecorderProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
             return 0;
         WHEELRECORD w = {hwnd, msg, (short)HIWORD(wParam), LOWORD(wParam),
                          (short)LOWORD(lParam), (short)HIWORD(lParam), ControlDown(),
-                         GetAsyncKeyState(VK_CONTROL) < 0, (ULONG_PTR)GetMessageExtraInfo()};
+                         GetAsyncKeyState(VK_CONTROL) < 0, (ULONG_PTR)GetMessageExtraInfo(),
+                         (DWORD)GetMessageTime()};
         EnterCriticalSection(&lock);
         wheels.push_back(w);
         if (hwnd == windows.hPlain) {
@@ -50,14 +51,18 @@ static LRESULT CALLBACK RecorderProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
     }
     case WM_KEYDOWN: case WM_KEYUP: case WM_SYSKEYDOWN: case WM_SYSKEYUP: case WM_CHAR:
     case WM_LBUTTONDOWN: case WM_LBUTTONUP: case WM_MBUTTONDOWN: case WM_MBUTTONUP:
-    case WM_RBUTTONDOWN: case WM_RBUTTONUP:
+    case WM_RBUTTONDOWN: case WM_RBUTTONUP: case WM_XBUTTONDOWN: case WM_XBUTTONUP:
         if (hwnd == windows.hPlain) {
             POINT pt = {(short)LOWORD(lParam), (short)HIWORD(lParam)};
             ClientToScreen(hwnd, &pt);
             EnterCriticalSection(&lock);
-            inputs.push_back({msg, wParam, ControlDown(), (int)pt.x, (int)pt.y});
+            inputs.push_back({msg, wParam, ControlDown(), (int)pt.x, (int)pt.y,
+                              (DWORD)GetMessageTime()});
             LeaveCriticalSection(&lock);
         }
+        // An X button is the browser's Back: handled here, it goes no further.
+        if (msg == WM_XBUTTONDOWN || msg == WM_XBUTTONUP)
+            return TRUE;
         return msg == WM_SYSKEYDOWN || msg == WM_SYSKEYUP
                    ? DefWindowProcA(hwnd, msg, wParam, lParam) : 0;
     case WM_MARKER:
@@ -244,6 +249,8 @@ std::string InputNames(const std::vector<INPUTRECORD> &in)
         case WM_LBUTTONUP: s += "lu"; break;
         case WM_MBUTTONDOWN: s += "md"; break;
         case WM_MBUTTONUP: s += "mu"; break;
+        case WM_XBUTTONDOWN: s += "xd"; break;
+        case WM_XBUTTONUP: s += "xu"; break;
         default: s += "?"; break;
         }
         if (r.msg == WM_KEYDOWN || r.msg == WM_KEYUP)

@@ -19,6 +19,7 @@ struct WHEELRECORD {
     bool bControl;      // GetKeyState(VK_CONTROL) said down in the window's thread
     bool bControlAsync; // GetAsyncKeyState(VK_CONTROL) said down
     ULONG_PTR extra;    // GetMessageExtraInfo: an input's tag when it was real input, else 0
+    DWORD dwTime;       // GetMessageTime: when it was posted, or the input happened
 };
 
 struct INPUTRECORD {
@@ -26,6 +27,7 @@ struct INPUTRECORD {
     WPARAM wParam;
     bool bControl;      // GetKeyState(VK_CONTROL) at that message
     int x, y;           // a button's point, in screen pixels
+    DWORD dwTime;       // GetMessageTime
 };
 
 struct RECORDER {
@@ -60,7 +62,8 @@ bool RecorderForeground(HWND hwnd);
 void RecorderFullScreen(bool bOn);
 
 // The recorded inputs as short names: "kdCtl" a key down, "ku" up, "ch17"
-// a character, "ld" / "lu" / "md" / "mu" buttons, "^" with Control down.
+// a character, "ld" / "lu" / "md" / "mu" / "xd" / "xu" buttons, "^" with
+// Control down.
 std::string InputNames(const std::vector<INPUTRECORD> &in);
 // Everything the plain window got up to a mark made now (Control+Q, which
 // no test sends otherwise), by name.

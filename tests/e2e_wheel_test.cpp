@@ -214,53 +214,73 @@ TEST_CASE("nothing is left pressed when scrolling goes OFF, or the program ends,
     }
 }
 
+static void Back(bool bDown)
+{
+    INPUT in = {};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = bDown ? MOUSEEVENTF_XDOWN : MOUSEEVENTF_XUP;
+    in.mi.mouseData = XBUTTON1;
+    SendInput(1, &in, sizeof in);
+}
+
 TEST_CASE("a seeded random run of keys, buttons, wheels and moves leaves nothing pressed")
 {
-    WHEELSESSION s(WheelType);
-    REQUIRE(s.app.hwnd);
-    REQUIRE(RecorderForeground(s.rec.hPlain));
-    Rest(200, 250);
-    std::mt19937 random(20261207);
-    bool ctl = false, shift = false, c = false, middle = false, left = false;
-    int y = 250;
-    for (int i = 0; i < 400; i++) {
-        switch (random() % 9) {
-        case 0: ctl ? KeyUp(VK_CONTROL) : KeyDown(VK_CONTROL); ctl = !ctl; break;
-        case 1: if (ctl) KeyDown(VK_CONTROL); break;      // auto-repeat
-        case 2: shift ? KeyUp(VK_SHIFT) : KeyDown(VK_SHIFT); shift = !shift; break;
-        case 3: c ? KeyUp('C') : KeyDown('C'); c = !c; break;
-        case 4: MiddleButton(!middle); middle = !middle; break;
-        case 5: {
+    // The second round with the pointer held still, glides, and Back dragging.
+    for (int round = 0; round < 2; round++) {
+        CAPTURE(round);
+        WHEELSESSION s([&] {
+            WheelType();
+            Settings.bKeepPointerStill = Settings.bGlide = round;
+            Settings.nDragButton = round ? DRAG_BUTTON_X1 : DRAG_BUTTON_MIDDLE;
+        });
+        REQUIRE(s.app.hwnd);
+        REQUIRE(RecorderForeground(s.rec.hPlain));
+        Rest(200, 250);
+        std::mt19937 random(20261207 + round);
+        bool ctl = false, shift = false, c = false, middle = false, left = false, back = false;
+        int y = 250;
+        for (int i = 0; i < 400; i++) {
+            switch (random() % 10) {
+            case 0: ctl ? KeyUp(VK_CONTROL) : KeyDown(VK_CONTROL); ctl = !ctl; break;
+            case 1: if (ctl) KeyDown(VK_CONTROL); break;      // auto-repeat
+            case 2: shift ? KeyUp(VK_SHIFT) : KeyDown(VK_SHIFT); shift = !shift; break;
+            case 3: c ? KeyUp('C') : KeyDown('C'); c = !c; break;
+            case 4: MiddleButton(!middle); middle = !middle; break;
+            case 5: {
+                INPUT in = {};
+                in.type = INPUT_MOUSE;
+                in.mi.dwFlags = left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN;
+                SendInput(1, &in, sizeof in);
+                left = !left;
+                break;
+            }
+            case 6: WheelTurn(random() % 2 ? 120 : -120); break;
+            case 7: Back(!back); back = !back; break;
+            default:
+                y = 150 + (int)(random() % 200);
+                MoveMouseTo(200, y);
+                break;
+            }
+        }
+        // Let go of whatever the run left pressed, as the user's fingers would.
+        if (ctl) KeyUp(VK_CONTROL);
+        if (shift) KeyUp(VK_SHIFT);
+        if (c) KeyUp('C');
+        if (middle) MiddleButton(false);
+        if (back) Back(false);
+        if (left) {
             INPUT in = {};
             in.type = INPUT_MOUSE;
-            in.mi.dwFlags = left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN;
+            in.mi.dwFlags = MOUSEEVENTF_LEFTUP;
             SendInput(1, &in, sizeof in);
-            left = !left;
-            break;
         }
-        case 6: WheelTurn(random() % 2 ? 120 : -120); break;
-        default:
-            y = 150 + (int)(random() % 200);
-            MoveMouseTo(200, y);
-            break;
+        InputsUpToMark();
+        CHECK_FALSE(AnyDown());
+        for (int vk : {VK_CONTROL, VK_SHIFT, (int)'C', VK_MBUTTON, VK_LBUTTON, VK_XBUTTON1}) {
+            CAPTURE(vk);
+            CHECK_FALSE(RecorderKeyDown(vk));
+            CHECK(GetAsyncKeyState(vk) >= 0);
         }
-    }
-    // Let go of whatever the run left pressed, as the user's fingers would.
-    if (ctl) KeyUp(VK_CONTROL);
-    if (shift) KeyUp(VK_SHIFT);
-    if (c) KeyUp('C');
-    if (middle) MiddleButton(false);
-    if (left) {
-        INPUT in = {};
-        in.type = INPUT_MOUSE;
-        in.mi.dwFlags = MOUSEEVENTF_LEFTUP;
-        SendInput(1, &in, sizeof in);
-    }
-    InputsUpToMark();
-    CHECK_FALSE(AnyDown());
-    for (int vk : {VK_CONTROL, VK_SHIFT, (int)'C', VK_MBUTTON, VK_LBUTTON}) {
-        CAPTURE(vk);
-        CHECK_FALSE(RecorderKeyDown(vk));
     }
 }
 
