@@ -85,7 +85,8 @@ static void Tick(int dragX, int dragY)
     AppendPlan(&plan, &drag);
     // Behind a give-back still waiting, a step would reach programs before
     // it (a wheel message ahead of a Control release would arrive with
-    // Control down): the references stay, and the next report takes it up.
+    // Control down): nothing moves, so the wheel type's distance waits for
+    // the next report, and the classic types' step is dropped.
     if ((plan.nSegments == 0 && !bDragged) || Settings.bGiveBackWaiting)
         return;
     HWND target = FindTargetWindow();

@@ -222,6 +222,43 @@ TEST_CASE("edge scrolling off: drag advances only on key reports")
     CHECK(ChildCount(t.edit).nDown == 1);
     OnKeyReport(17, 1);                   // references moved: nothing more
     CHECK(ChildCount(t.edit).nDown == 1);
+    OnKeyReport(17, 0);
+
+    // Held by the middle button or by the lock there is no auto-repeat:
+    // the moves drive the drag themselves.
+    OnKeyReport(MIDDLE_BUTTON_KEY, 1);
+    CursorAt(400, 520);
+    CHECK(ChildCount(t.edit).nDown == 2);
+    OnKeyReport(MIDDLE_BUTTON_KEY, 0);
+    Settings.bDragLocked = 1;
+    CursorAt(400, 590);
+    CHECK(ChildCount(t.edit).nDown == 3);
+    // Behind a give-back still waiting, no step leaves; then the drag goes on.
+    Settings.bGiveBackWaiting = 1;
+    CursorAt(400, 660);
+    CHECK(ChildCount(t.edit).nDown == 3);
+    Settings.bGiveBackWaiting = 0;
+    CursorAt(400, 730);
+    CHECK(ChildCount(t.edit).nDown == 4);
+    EndDragLock();
+}
+
+TEST_CASE("a lock ends when nothing could end it any more")
+{
+    StartEngine();
+    struct { int bDragLock, bHoldKey, bMiddle; BOOL bEnds; } rows[] = {
+        {1, 1, 0, FALSE}, {1, 0, 1, FALSE}, {0, 1, 1, TRUE}, {1, 0, 0, TRUE},
+    };
+    for (auto &r : rows) {
+        Settings.bDragLocked = 1;
+        Settings.bDragLock = r.bDragLock;
+        Settings.bHoldKey = r.bHoldKey;
+        Settings.bMiddleButton = r.bMiddle;
+        CHECK(EndUnusableDragLock() == r.bEnds);
+        CHECK(Settings.bDragLocked == !r.bEnds);
+    }
+    Settings.bDragLocked = 0;
+    CHECK_FALSE(EndUnusableDragLock());
 }
 
 TEST_CASE("the middle button shares the held flag with the scroll key")
