@@ -2,7 +2,6 @@
 // ON/OFF faces, commands, position tracking, the hooks' reports of real
 // injected input, and the balloon about a program run as administrator.
 #include <doctest.h>
-#include "app/startup.h"
 #include "app/tray.h"
 #include "scroll/foreground.h"
 #include "scroll/target.h"
@@ -15,13 +14,8 @@
 
 static HWND MainWindow(void)
 {
-    static HWND hwnd = [] {
-        EnterScratchDir("mainwindow");
-        HACCEL accel;
-        REQUIRE(StartUp(GetModuleHandleA(NULL), "", SW_SHOWNORMAL, &accel));
-        PumpPosted();
-        return Settings.hMainWnd;
-    }();
+    HWND hwnd = InProcessMainWindow("mainwindow");
+    REQUIRE(hwnd);
     return hwnd;
 }
 

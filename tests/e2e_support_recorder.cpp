@@ -214,6 +214,15 @@ void MiddleButton(bool bDown)
     SendInput(1, &in, sizeof in);
 }
 
+void BackButton(bool bDown)
+{
+    INPUT in = {};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = bDown ? MOUSEEVENTF_XDOWN : MOUSEEVENTF_XUP;
+    in.mi.mouseData = XBUTTON1;
+    SendInput(1, &in, sizeof in);
+}
+
 void WheelTurn(int turn)
 {
     INPUT in = {};

@@ -71,6 +71,7 @@ std::string InputsUpToMark(void);
 
 // Input as a user gives it.
 void MiddleButton(bool bDown);
+void BackButton(bool bDown);                     // X1
 void WheelTurn(int turn);
 // Moves the cursor to (x, y) so that the last two reports are close: a key
 // press compares them.

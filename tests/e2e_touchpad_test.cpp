@@ -29,15 +29,6 @@ static void RelativeMove(int dx, int dy)
     Sleep(25);                           // as MoveMouseTo: see there
 }
 
-static void XButton(bool bDown)
-{
-    INPUT in = {};
-    in.type = INPUT_MOUSE;
-    in.mi.dwFlags = bDown ? MOUSEEVENTF_XDOWN : MOUSEEVENTF_XUP;
-    in.mi.mouseData = XBUTTON1;
-    SendInput(1, &in, sizeof in);
-}
-
 static POINT Cursor(void)
 {
     POINT pt = {};
@@ -181,15 +172,15 @@ TEST_CASE("the Back button as the drag button: drags scroll, clicks still reach 
     REQUIRE(s.app.hwnd);
     REQUIRE(RecorderForeground(s.rec.hPlain));
     Rest(200, 150);
-    XButton(true);
+    BackButton(true);
     for (int i = 1; i <= 3; i++)
         MoveMouseTo(200, 150 + 12 * i);
-    XButton(false);
+    BackButton(false);
     CHECK(TakeWheels().size() == 3);
     CHECK(InputsUpToMark() == "");                 // no X button message at all
     Rest(200, 150);
-    XButton(true);
-    XButton(false);
+    BackButton(true);
+    BackButton(false);
     CHECK(InputsUpToMark() == "xd xu ");           // a click is Back, as ever
     MiddleButton(true);
     for (int i = 1; i <= 3; i++)

@@ -214,15 +214,6 @@ TEST_CASE("nothing is left pressed when scrolling goes OFF, or the program ends,
     }
 }
 
-static void Back(bool bDown)
-{
-    INPUT in = {};
-    in.type = INPUT_MOUSE;
-    in.mi.dwFlags = bDown ? MOUSEEVENTF_XDOWN : MOUSEEVENTF_XUP;
-    in.mi.mouseData = XBUTTON1;
-    SendInput(1, &in, sizeof in);
-}
-
 TEST_CASE("a seeded random run of keys, buttons, wheels and moves leaves nothing pressed")
 {
     // The second round with the pointer held still, glides, and Back dragging.
@@ -255,7 +246,7 @@ TEST_CASE("a seeded random run of keys, buttons, wheels and moves leaves nothing
                 break;
             }
             case 6: WheelTurn(random() % 2 ? 120 : -120); break;
-            case 7: Back(!back); back = !back; break;
+            case 7: BackButton(!back); back = !back; break;
             default:
                 y = 150 + (int)(random() % 200);
                 MoveMouseTo(200, y);
@@ -267,7 +258,7 @@ TEST_CASE("a seeded random run of keys, buttons, wheels and moves leaves nothing
         if (shift) KeyUp(VK_SHIFT);
         if (c) KeyUp('C');
         if (middle) MiddleButton(false);
-        if (back) Back(false);
+        if (back) BackButton(false);
         if (left) {
             INPUT in = {};
             in.type = INPUT_MOUSE;

@@ -3,7 +3,6 @@
 // for everything one event causes, given-back buttons at their own point,
 // and OFF giving back what is queued before the hooks change.
 #include <doctest.h>
-#include "app/startup.h"
 #include "input/report_queue.h"
 #include "input_coords.h"
 #include "res/resource.h"
@@ -14,13 +13,8 @@
 
 static HWND MainWindow(void)
 {
-    static HWND hwnd = [] {
-        EnterScratchDir("hooks");
-        HACCEL accel;
-        REQUIRE(StartUp(GetModuleHandleA(NULL), "", SW_SHOWNORMAL, &accel));
-        PumpPosted();
-        return Settings.hMainWnd;
-    }();
+    HWND hwnd = InProcessMainWindow("hooks");
+    REQUIRE(hwnd);
     return hwnd;
 }
 

@@ -2,6 +2,8 @@
 // window procedure, so any class name can be given. Also the waits every
 // test shares.
 #include "test_support.h"
+#include "app/startup.h"
+#include "scroll/settings.h"
 #include "scroll/foreground.h"
 #include <tlhelp32.h>
 #include <map>
@@ -226,4 +228,17 @@ int CountProcesses(const char *szExe)
             n++;
     CloseHandle(snap);
     return n;
+}
+
+HWND InProcessMainWindow(const char *szFolder)
+{
+    static HWND hwnd;
+    if (!hwnd) {
+        EnterScratchDir(szFolder);
+        HACCEL accel;
+        if (StartUp(GetModuleHandleA(NULL), "", SW_SHOWNORMAL, &accel))
+            hwnd = Settings.hMainWnd;
+        PumpPosted();
+    }
+    return hwnd;
 }

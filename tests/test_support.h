@@ -63,6 +63,11 @@ bool PumpTimerTicks(UINT periodMs, int nTicks, int deadlineMs = WAIT_MS);
 // of processes is forgotten.
 void FakeRunAsAdministrator(bool bOn);
 
+// The program's main window in this process, brought up once by the real
+// start-up code in a scratch folder of this name (hooks and all); the same
+// window at every later call.
+HWND InProcessMainWindow(const char *szFolder);
+
 // A fresh empty folder under the temp directory; becomes the current one.
 std::string EnterScratchDir(const char *name);
 void LeaveScratchDir(void);
