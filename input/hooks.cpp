@@ -163,9 +163,10 @@ static BOOL HoldsPointer(const TRIGGERCONFIG *c)
 {
     if (!Settings.bDragLocked)
         bLockDeclined = FALSE;
+    if (!Settings.bKeepPointerStill || !c->bWatch)
+        return bHolding = FALSE;        // the common case: nothing more per move
     BOOL bPress = TriggerKeyDrags(&trigger, c) || TriggerButtonDrags(&trigger, c);
-    BOOL bWant = Settings.bKeepPointerStill && c->bWatch &&
-                 (bPress || (Settings.bDragLocked && !bLockDeclined));
+    BOOL bWant = bPress || (Settings.bDragLocked && !bLockDeclined);
     if (bWant && !bHolding && !bPress && !FindTargetWindow()) {
         bLockDeclined = TRUE;             // decided once, where the lock begins
         bWant = FALSE;
