@@ -20,6 +20,8 @@ static FIGURE aFigures[] = {
     {"huge_steps_stall_ms", 100, NAN, "%.0f"},
     {"wheel_vs_bare", 1.5, NAN, "%.2f"},
     {"press_stall_ms", 100, NAN, "%.0f"},
+    {"real_wheel_vs_bare", 1.5, NAN, "%.2f"},
+    {"still_drag_vs_bare", 1.5, NAN, "%.2f"},
 };
 
 static bool IsMeasured(const FIGURE &f)

@@ -2,7 +2,7 @@
 // stderr, then the table, the goals and, as the very last line, every figure
 // of bench_figures.cpp as name=value.
 // Options: --veltrac PATH, --rounds N, --moves N (per round, each scenario
-// up to the wheel drag), --on-moves N (in all, each 200-child drag), --launches N,
+// but the 200-child drags), --on-moves N (in all, each 200-child drag), --launches N,
 // --tick-runs N, --only moves|tick|hung|start|huge (one part; the others'
 // figures are then n/a).
 #include "bench/bench_figures.h"
@@ -61,6 +61,24 @@ static bool Wanted(const OPTIONS &o, const char *part)
     return !o.szOnly[0] || !strcmp(o.szOnly, part);
 }
 
+// A wheel drag's note: how many of the wheel messages it should have caused
+// arrived, whether that was one per move, and what more the scenario shows.
+static void WheelNote(const MOVERESULTS &r, int sc, const char *what, const char *more,
+                      char *note, size_t size)
+{
+    snprintf(note, size, "%ld of %ld %s arrived%s%s", r.anDelivered[sc], r.anExpected[sc], what,
+             r.anDelivered[sc] != r.anExpected[sc] ? ", NOT one per move" : "", more);
+}
+
+// The ratio row of one scenario against the bare hook.
+static void RatioRow(const MOVERESULTS &r, int sc, const char *name)
+{
+    char note[64];
+    snprintf(note, sizeof note, "pooled medians give %.2f",
+             Ratio(Median(r.aSamples[sc]), Median(r.aSamples[SC_BARE])));
+    AddRow(name, r.aVsBare[sc], note);
+}
+
 static void MeasureMoves(const OPTIONS &o)
 {
     std::vector<double> sleepy;
@@ -77,49 +95,67 @@ static void MeasureMoves(const OPTIONS &o)
     static const char *const aszRows[SC_COUNT] = {
         "no hook", "bare LL hook, other process", "Veltrac OFF",
         "Veltrac ON at rest, send, 4 children", "Veltrac ON, wheel, drag, no children",
+        "Veltrac ON, wheel, drag, real-input window", "Veltrac ON, wheel, drag, pointer held",
         "Veltrac ON, post, drag, 200 children", "Veltrac ON, send, drag, 200 children",
     };
     char heading[96];
     snprintf(heading, sizeof heading, "per injected mouse move (%d alternating rounds)", o.nRounds);
     AddHeading(heading);
     for (int sc = 0; sc < SC_COUNT; sc++) {
-        char note[96] = "";
-        bool bWheel = sc == SC_ON_WHEEL;
-        if (r.anExpected[sc])
-            snprintf(note, sizeof note, "%ld of %ld %s messages arrived%s", r.anDelivered[sc],
-                     r.anExpected[sc], bWheel ? "wheel" : "scroll",
-                     bWheel && r.anDelivered[sc] != r.anExpected[sc] ? ": NOT one per move" : "");
-        else if (r.anDelivered[sc])
+        char note[160] = "";
+        if (sc == SC_ON_WHEEL) {
+            WheelNote(r, sc, "wheel messages", "", note, sizeof note);
+        } else if (sc == SC_ON_REAL_WHEEL) {
+            char more[64];
+            snprintf(more, sizeof more, "; %ld wheel messages of other origin", r.nRealUntagged);
+            WheelNote(r, sc, "real wheel inputs", more, note, sizeof note);
+        } else if (sc == SC_ON_STILL) {
+            char more[96];
+            snprintf(more, sizeof more, "; the pointer stayed put in %d of %d rounds",
+                     r.nStillHeld, r.nStillRounds);
+            WheelNote(r, sc, "wheel messages", more, note, sizeof note);
+        } else if (r.anExpected[sc]) {
+            snprintf(note, sizeof note, "%ld of %ld scroll messages arrived", r.anDelivered[sc],
+                     r.anExpected[sc]);
+        } else if (r.anDelivered[sc]) {
             snprintf(note, sizeof note, "%ld scroll messages (none expected)", r.anDelivered[sc]);
+        }
         AddRow(aszRows[sc], r.aSamples[sc], note);
     }
-    char note[64];
-    snprintf(note, sizeof note, "pooled medians give %.2f",
-             Ratio(Median(r.aSamples[SC_OFF]), Median(r.aSamples[SC_BARE])));
-    AddRow("OFF/bare, ratio of medians per round", r.aOffVsBare, note);
-    snprintf(note, sizeof note, "pooled medians give %.2f",
-             Ratio(Median(r.aSamples[SC_ON_IDLE]), Median(r.aSamples[SC_BARE])));
-    AddRow("ON at rest/bare, ratio of medians per round", r.aOnIdleVsBare, note);
-    snprintf(note, sizeof note, "pooled medians give %.2f",
-             Ratio(Median(r.aSamples[SC_ON_WHEEL]), Median(r.aSamples[SC_BARE])));
-    AddRow("wheel drag/bare, ratio of medians per round", r.aWheelVsBare, note);
-    long nWheels = r.anDelivered[SC_ON_WHEEL], nWheelMoves = r.anExpected[SC_ON_WHEEL];
-    if (nWheels != nWheelMoves)
-        fprintf(stderr, "bench: the wheel drag delivered %ld wheel messages for %ld moves, not one "
-                        "per move\n", nWheels, nWheelMoves);
+    RatioRow(r, SC_OFF, "OFF/bare, ratio of medians per round");
+    RatioRow(r, SC_ON_IDLE, "ON at rest/bare, ratio of medians per round");
+    RatioRow(r, SC_ON_WHEEL, "wheel drag/bare, ratio of medians per round");
+    RatioRow(r, SC_ON_REAL_WHEEL, "real wheel/bare, ratio of medians per round");
+    RatioRow(r, SC_ON_STILL, "held drag/bare, ratio of medians per round");
+    for (int sc : {SC_ON_WHEEL, SC_ON_REAL_WHEEL, SC_ON_STILL})
+        if (r.anDelivered[sc] != r.anExpected[sc])
+            fprintf(stderr, "bench: the %s delivered %ld wheel messages for %ld moves, not one "
+                            "per move\n", aszRows[sc], r.anDelivered[sc], r.anExpected[sc]);
     if (!bWaits) {
         fprintf(stderr, "bench: SendInput does not wait for the hooks; the move figures are void\n");
         return;
     }
-    SetFigure("off_vs_bare", Median(r.aOffVsBare));
+    SetFigure("off_vs_bare", Median(r.aVsBare[SC_OFF]));
     if (r.anDelivered[SC_ON_IDLE])
         fprintf(stderr, "bench: Veltrac ON scrolled %ld times at rest\n", r.anDelivered[SC_ON_IDLE]);
-    SetFigure("on_idle_vs_bare", Median(r.aOnIdleVsBare));
+    SetFigure("on_idle_vs_bare", Median(r.aVsBare[SC_ON_IDLE]));
     // Without a single wheel message the drag measured nothing of the wheel.
-    if (nWheels > 0)
-        SetFigure("wheel_vs_bare", Median(r.aWheelVsBare));
+    if (r.anDelivered[SC_ON_WHEEL] > 0)
+        SetFigure("wheel_vs_bare", Median(r.aVsBare[SC_ON_WHEEL]));
     else
         fprintf(stderr, "bench: no wheel message arrived; wheel_vs_bare void\n");
+    // Without real wheel input the drag took the posted path, not the real one.
+    if (r.anDelivered[SC_ON_REAL_WHEEL] > 0)
+        SetFigure("real_wheel_vs_bare", Median(r.aVsBare[SC_ON_REAL_WHEEL]));
+    else
+        fprintf(stderr, "bench: no real wheel input arrived; real_wheel_vs_bare void\n");
+    // A pointer that moved was not held: the drag measured something else.
+    if (r.anDelivered[SC_ON_STILL] > 0 && r.nStillHeld == r.nStillRounds)
+        SetFigure("still_drag_vs_bare", Median(r.aVsBare[SC_ON_STILL]));
+    else
+        fprintf(stderr, "bench: the held drag scrolled %ld times and ended at %ld,%ld (held in %d "
+                        "of %d rounds); still_drag_vs_bare void\n", r.anDelivered[SC_ON_STILL],
+                r.nStillX, r.nStillY, r.nStillHeld, r.nStillRounds);
 }
 
 static void MeasureTick(const OPTIONS &o)

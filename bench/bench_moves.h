@@ -2,27 +2,35 @@
 // move takes with no hook, with a bare hook in another process, with Veltrac
 // OFF and with Veltrac ON at rest (no key held, away from the edges, over an
 // ordinary target), with Veltrac ON drag-scrolling in the "Mouse wheel" type
-// over a window with no children, and with Veltrac ON drag-scrolling a
-// 200-child target in post and in send mode; in alternating rounds.
+// over a window with no children (one that takes posted wheel messages, one
+// of a class that reads only real input, and the first again with the
+// pointer held still), and with Veltrac ON drag-scrolling a 200-child target
+// in post and in send mode; in alternating rounds.
 #pragma once
 #include <vector>
 
-enum { SC_NONE, SC_BARE, SC_OFF, SC_ON_IDLE, SC_ON_WHEEL, SC_ON_POST, SC_ON_SEND, SC_COUNT };
+enum {
+    SC_NONE, SC_BARE, SC_OFF, SC_ON_IDLE, SC_ON_WHEEL, SC_ON_REAL_WHEEL, SC_ON_STILL,
+    SC_ON_POST, SC_ON_SEND, SC_COUNT
+};
 
 struct MOVERESULTS {
     std::vector<double> aSamples[SC_COUNT];
-    std::vector<double> aOffVsBare;       // one ratio of medians per round
-    std::vector<double> aOnIdleVsBare;    // likewise
-    std::vector<double> aWheelVsBare;     // likewise
-    long anDelivered[SC_COUNT];           // scroll (wheel) messages the target got
+    std::vector<double> aVsBare[SC_COUNT];   // one ratio of medians to the bare hook's per round
+    long anDelivered[SC_COUNT];           // scroll (wheel) messages the target got; real
+                                          // wheel input only, for SC_ON_REAL_WHEEL
     long anExpected[SC_COUNT];
+    long nRealUntagged;                   // wheel messages the real-input target got otherwise
+    int nStillRounds, nStillHeld;         // rounds of the held drag, and those whose pointer
+                                          // was still where the drag began at its end
+    long nStillX, nStillY;                // where the pointer was at the end of the last one
 };
 
 // Median time of a move with a bare hook that sleeps 5 ms: at least 5 when
 // SendInput really waits for the hooks. -1 when it could not be measured.
 double CheckHooksWait(std::vector<double> *samples);
 
-// nCheap moves per round for the scenarios up to SC_ON_WHEEL, which post at
-// most one message a move; nOn moves in all (spread over the rounds) for each
-// 200-child drag. False if a program would not start.
+// nCheap moves per round for the scenarios up to SC_ON_STILL, which post or
+// inject at most one wheel message a move; nOn moves in all (spread over the
+// rounds) for each 200-child drag. False if a program would not start.
 bool RunMoveRounds(int nRounds, int nCheap, int nOn, MOVERESULTS *r);

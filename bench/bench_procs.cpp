@@ -18,10 +18,11 @@ static bool FileExists(const char *path)
 // Written by the program's own formatter from the record as a user has it:
 // edge scrolling with its repeat, hold key Control and the default class
 // filter (Edit, Afx:, channel); lists off so every window is a target; no
-// drag lock, one-axis or reverse drags; no save on exit, so the folder stays
-// as written. The choice sets the message type, the steps per tick, the
-// sensitivity and whether the middle button drags. The record is put back
-// after.
+// drag lock, one-axis or reverse drags, no glide, no pause behind full-screen
+// programs; no save on exit, so the folder stays as written. The choice sets
+// the message type, the steps per tick, the sensitivity, whether the middle
+// button drags and whether a drag holds the pointer still. The record is put
+// back after.
 static bool WriteSettingsDat(const char *dir, const BENCHSETTINGS &choice)
 {
     static SETTINGS saved;
@@ -38,6 +39,8 @@ static bool WriteSettingsDat(const char *dir, const BENCHSETTINGS &choice)
     Settings.bMiddleButton = choice.bMiddleButton;
     Settings.nDragButton = DRAG_BUTTON_MIDDLE;
     Settings.bDragLock = Settings.bOneAxis = Settings.bReverse = 0;
+    Settings.bGlide = Settings.bPauseFullScreen = 0;
+    Settings.bKeepPointerStill = choice.bKeepPointerStill;
     Settings.nEdgeMargin = 0;
     strcpy(Settings.szScrollKey, "Control");
     Settings.nWindowX = BENCH_VELTRAC_X;
@@ -99,11 +102,12 @@ bool PreparePaths(const char *szVeltracArg)
     snprintf(szScratchBase, sizeof szScratchBase, "%sveltrac_bench_%lu", temp,
              GetCurrentProcessId());
     CreateDirectoryA(szScratchBase, NULL);
-    BENCHSETTINGS post, send, wheel;
+    BENCHSETTINGS post, send, wheel, still;
     send.nMessageType = MESSAGE_SEND;
-    wheel.nMessageType = MESSAGE_WHEEL;
+    wheel.nMessageType = still.nMessageType = MESSAGE_WHEEL;
+    still.bKeepPointerStill = 1;
     return MakeScratch("post", post, Paths.szPostDir) && MakeScratch("send", send, Paths.szSendDir) &&
-           MakeScratch("wheel", wheel, Paths.szWheelDir);
+           MakeScratch("wheel", wheel, Paths.szWheelDir) && MakeScratch("still", still, Paths.szStillDir);
 }
 
 void RemoveScratch(void)

@@ -19,11 +19,12 @@ struct BENCHPATHS {
     char szPostDir[MAX_PATH];     // settings.dat with post mode
     char szSendDir[MAX_PATH];     // settings.dat with send mode
     char szWheelDir[MAX_PATH];    // settings.dat with the "Mouse wheel" type
+    char szStillDir[MAX_PATH];    // the same, and a drag holds the pointer still
 };
 extern BENCHPATHS Paths;
 
 // Fills Paths (Veltrac.exe from the argument, else beside the bench folder)
-// and writes the three scratch folders. Reports what is missing and fails.
+// and writes the four scratch folders. Reports what is missing and fails.
 bool PreparePaths(const char *szVeltracArg);
 
 // What a scratch folder's settings.dat chooses, as the benchmark usually has
@@ -33,8 +34,9 @@ struct BENCHSETTINGS {
     int nScrollTimes = 1;
     int nSensitivity = 5;
     int bMiddleButton = 0;             // 1: the middle button drags too
+    int bKeepPointerStill = 0;         // 1: a drag holds the pointer where it began
 };
-#define MAX_SCRATCH_DIRS 8
+#define MAX_SCRATCH_DIRS 12
 
 // Makes the folder name under the run's scratch folder with a settings.dat
 // written by the program's own formatter; its path goes to dir (MAX_PATH).

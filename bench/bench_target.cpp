@@ -1,11 +1,12 @@
 // The driver's own target windows and the thread that hangs on request.
 #include "bench/bench_target.h"
 #include "bench/bench_stats.h"
+#include "input/inject.h"   // OWN_INPUT_TAG
 #include <stdio.h>
 
 BENCHTARGETS Targets;
 
-static volatile LONG nScrolls, nWheels;
+static volatile LONG nScrolls, nWheels, nRealTagged, nRealUntagged;
 static HANDLE hTargetThread, hHungThread;
 static DWORD dwTargetThread;
 static HANDLE hReady, hHang, hRelease, hMarkSeen;
@@ -26,7 +27,12 @@ static LRESULT CALLBACK CountingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
 static LRESULT CALLBACK WheelCountingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     if (msg == WM_MOUSEWHEEL || msg == WM_MOUSEHWHEEL) {
-        InterlockedIncrement(&nWheels);
+        if (hwnd != Targets.hRealWheel)
+            InterlockedIncrement(&nWheels);
+        else if ((ULONG_PTR)GetMessageExtraInfo() == OWN_INPUT_TAG)
+            InterlockedIncrement(&nRealTagged);
+        else
+            InterlockedIncrement(&nRealUntagged);
         return 0;
     }
     if (msg == WM_BENCH_MARK) {
@@ -69,10 +75,12 @@ static DWORD WINAPI TargetThread(LPVOID)
 {
     Register(TARGET_CLASS, CountingProc);
     Register(WHEEL_TARGET_CLASS, WheelCountingProc);
+    Register(BENCH_REAL_INPUT_CLASS, WheelCountingProc);
     Register(BENCH_PASS_CLASS, CountingProc);
     Targets.hHung = CreateTarget(TARGET_CLASS, "Bench hung target", BENCH_HUNG_TARGET_CHILDREN);
     Targets.hOrdinary = CreateTarget(TARGET_CLASS, "Bench ordinary target", BENCH_FEW_CHILDREN);
     Targets.hWheel = CreateTarget(WHEEL_TARGET_CLASS, "Bench wheel target", 0);
+    Targets.hRealWheel = CreateTarget(BENCH_REAL_INPUT_CLASS, "Bench real-input target", 0);
     Targets.hScroll = CreateTarget(TARGET_CLASS, "Bench scroll target", BENCH_CHILDREN);
     MSG msg;
     PeekMessageA(&msg, NULL, 0, 0, PM_NOREMOVE);
@@ -81,6 +89,7 @@ static DWORD WINAPI TargetThread(LPVOID)
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
+    DestroyWindow(Targets.hRealWheel);
     DestroyWindow(Targets.hWheel);
     DestroyWindow(Targets.hScroll);
     DestroyWindow(Targets.hOrdinary);
@@ -114,7 +123,8 @@ bool StartTargets(void)
     hMarkSeen = CreateEventA(NULL, TRUE, FALSE, NULL);
     hTargetThread = CreateThread(NULL, 0, TargetThread, NULL, 0, &dwTargetThread);
     if (!hTargetThread || WaitForSingleObject(hReady, 20000) != WAIT_OBJECT_0 ||
-        !Targets.hScroll || !Targets.hOrdinary || !Targets.hHung || !Targets.hWheel) {
+        !Targets.hScroll || !Targets.hOrdinary || !Targets.hHung || !Targets.hWheel ||
+        !Targets.hRealWheel) {
         fprintf(stderr, "bench: cannot create the target windows\n");
         return false;
     }
@@ -173,6 +183,8 @@ long SettledScrollCount(int ms)
 void ResetWheelCount(void)
 {
     InterlockedExchange(&nWheels, 0);
+    InterlockedExchange(&nRealTagged, 0);
+    InterlockedExchange(&nRealUntagged, 0);
 }
 
 long DrainedWheelCount(int ms)
@@ -182,6 +194,26 @@ long DrainedWheelCount(int ms)
         WaitForSingleObject(hMarkSeen, ms) != WAIT_OBJECT_0)
         fprintf(stderr, "bench: the wheel target did not reach the end of its queue in %d ms\n", ms);
     return InterlockedCompareExchange(&nWheels, 0, 0);
+}
+
+// Real input is not posted: it waits in the input queue, which the target
+// reads after its posted messages, so a posted mark tells nothing of it. The
+// count itself is the condition.
+long AwaitRealWheels(long nAtLeast, int ms)
+{
+    double until = NowMs() + ms;
+    long n;
+    while ((n = InterlockedCompareExchange(&nRealTagged, 0, 0)) < nAtLeast && NowMs() < until)
+        Sleep(5);
+    if (n < nAtLeast)
+        fprintf(stderr, "bench: %ld of %ld real wheel messages reached the real-input target "
+                        "in %d ms\n", n, nAtLeast, ms);
+    return n;
+}
+
+long UntaggedRealWheels(void)
+{
+    return InterlockedCompareExchange(&nRealUntagged, 0, 0);
 }
 
 bool MakeForeground(HWND hwnd)

@@ -3,8 +3,9 @@
 // window with 200 children of a class the default filter passes, which
 // count the scroll messages they get; an ordinary window with a few such
 // children; a window with no children that counts the wheel messages it
-// gets; and a small window with a few such children and one more that
-// belongs to a thread that can be made to hang.
+// gets; the same of the class a XAML program's window has, which Veltrac
+// gives real wheel input to; and a small window with a few such children and
+// one more that belongs to a thread that can be made to hang.
 #pragma once
 #include <windows.h>
 
@@ -12,12 +13,14 @@
 #define BENCH_FEW_CHILDREN 4           // the ordinary target's children
 #define BENCH_HUNG_TARGET_CHILDREN 4   // responsive ones, beside the hung one
 #define BENCH_PASS_CLASS "BenchEdit"   // "Edit" within the first 9 characters
+#define BENCH_REAL_INPUT_CLASS "Windows.UI.Core.CoreWindow"   // reads only real input
 
 struct BENCHTARGETS {
     HWND hScroll;
     HWND hOrdinary;
     HWND hHung;
     HWND hWheel;    // no children: wheel messages go to the window itself
+    HWND hRealWheel;   // likewise, of BENCH_REAL_INPUT_CLASS
 };
 extern BENCHTARGETS Targets;
 
@@ -35,6 +38,12 @@ long SettledScrollCount(int ms);
 // enough).
 void ResetWheelCount(void);
 long DrainedWheelCount(int ms);
+// Wheel messages the real-input target has handled since the last reset:
+// those that came as input Veltrac injected (GetMessageExtraInfo() is its
+// tag), once there are at least nAtLeast of them (waits at most ms, and says
+// so on stderr if that was not enough); and those that came any other way.
+long AwaitRealWheels(long nAtLeast, int ms);
+long UntaggedRealWheels(void);
 
 // The hung child's thread stops handling messages / starts again and ends.
 void HangChild(void);
