@@ -187,6 +187,15 @@ static LRESULT CALLBACK RelayProc(int code, WPARAM wParam, LPARAM lParam)
 static bool NestOnce(void)
 {
     Reset();
+    // The pointer away from where the move goes: a move to where it already
+    // is makes no input event at all, and an earlier go may have left it there.
+    INPUT away = AbsoluteMove(400, 300);
+    SendInput(1, &away, sizeof away);
+    WaitFor([] {
+        POINT pt = {};
+        GetCursorPos(&pt);
+        return pt.x == 400;
+    });
     std::vector<const char *> classes(98, "TestEdit");
     hSecond = CreateTestTarget("Second", classes.data(), (int)classes.size());
     THREADTARGET *t = StartThreadTarget({"First", "ThrdEdit", 1, 10, SwitchAndMove, NULL});
