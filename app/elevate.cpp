@@ -28,7 +28,7 @@ static void TakeHooksAway(void)
     UnhookWindowsHookEx(Settings.hMouseHook);
     Settings.hKeyboardHook = NULL;
     Settings.hMouseHook = NULL;
-    ForgetHeldTriggers();
+    ForgetHeldTriggers(0);
 }
 
 // The watchdog puts back whichever of them fails to come now.

@@ -7,6 +7,7 @@
 #include "dialogs/dialogs.h"
 #include "input/hook_health.h"
 #include "input/hooks.h"
+#include "input/raw_keys.h"
 #include "scroll/engine.h"
 #include "scroll/glide_run.h"
 #include "scroll/monitors.h"
@@ -72,6 +73,8 @@ static void SwitchOn(HWND hwnd)
         return;
     }
     ShowSwitchState(hwnd, menu, 1);
+    // What was held at OFF counts no more: a release then was never seen.
+    SyncHeldTriggers();
 }
 
 static void SwitchOff(HWND hwnd)
@@ -87,9 +90,11 @@ static void SwitchOff(HWND hwnd)
     if (Settings.hKeyboardHook)
         UnhookWindowsHookEx(Settings.hKeyboardHook);
     Settings.hKeyboardHook = NULL;
-    // A press kept from programs stays theirs to release: without the
-    // keyboard hook its real release reaches them on its own.
-    ForgetHeldTriggers();
+    // A key kept from programs stays theirs to release: without the keyboard
+    // hook its real release reaches them on its own, harmlessly. A kept
+    // button's release would not be harmless (Back's sends a browser back):
+    // the mouse hook stays, and keeps it.
+    ForgetHeldTriggers(FORGET_KEEP_BUTTONS);
     EndDragLock();                      // and the glide
     ShowSwitchState(hwnd, menu, 0);
     SendMessageA(Settings.hButton, BM_SETSTATE, FALSE, 0);
@@ -208,19 +213,28 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         return 0;
     case WM_HOOKTRIGGER:
         // Inside a hook: the tray tip waits on Explorer, so it is shown after.
-        if (OnTriggerReport((int)wParam))
+        if (OnTriggerReport((int)wParam, (int)lParam))
             PostMessageA(hwnd, WM_SHOWDRAGLOCK, 0, 0);
         return 0;
     case WM_SHOWDRAGLOCK:
         ShowDragLock(hwnd);
         return 0;
     case WM_OPTIONSCHANGED:
+        SyncHeldTriggers();
         if (EndUnusableDragLock())
             ShowDragLock(hwnd);
+        return 0;
+    case WM_INPUT:
+        OnRawInput((HRAWINPUT)lParam);
+        break;                          // DefWindowProc cleans up after raw input
+    case WM_ENTERMENULOOP:
+    case WM_EXITMENULOOP:
+        WatchRawKeys(hwnd, message == WM_EXITMENULOOP);
         return 0;
     case WM_TIMER:
         if (wParam == HOOK_HEALTH_TIMER) {
             CheckHookHealth();
+            CheckDragLockFront();       // a desktop at rest has no moves to ask it
             return 0;
         }
         break;

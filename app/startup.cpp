@@ -8,6 +8,7 @@
 #include "input/hook_health.h"
 #include "input/hooks.h"
 #include "input/key_names.h"
+#include "input/raw_keys.h"
 #include "scroll/glide_run.h"
 #include "scroll/monitors.h"
 #include "scroll/settings.h"
@@ -131,6 +132,9 @@ BOOL StartUp(HINSTANCE hInstance, const char *cmd, int nCmdShow, HACCEL *phAccel
     Settings.hMouseHook = InstallMouseHook();
     if (!Settings.hMouseHook)
         return StartupError("Unable to hook mouse.", "Error", hwnd);
+    // Without raw input the hooks' missed releases go unseen; nothing else
+    // needs it, so a refusal is no error.
+    WatchRawKeys(hwnd, TRUE);
     StartHookHealth(hwnd);
     return TRUE;
 }
@@ -161,6 +165,9 @@ void ShutDown(void)
     // What the hooks still owe programs goes out while they can tell it
     // from real input.
     GiveBackHeldInput();
+    // A Back or Forward press kept from programs must not lose its release
+    // to them when the hook goes: it is waited for, a few seconds at most.
+    WaitForKeptButtonRelease(KEPT_RELEASE_WAIT_MS);
     StopGlide();
     if (Settings.bScrolling)
         UnhookWindowsHookEx(Settings.hKeyboardHook);

@@ -123,6 +123,24 @@ int GiveBackWaiting(const GIVEBACK *g, int id)
     return 0;
 }
 
+void GiveBackForceUp(GIVEBACK *g, int id)
+{
+    if (id < 0 || !g->abDown[id] || GiveBackWaiting(g, id))
+        return;
+    g->abDown[id] = 0;
+    g->nDown--;
+}
+
+int GiveBackModifierDown(const GIVEBACK *g)
+{
+    // Shift, Control and Alt as one code each, and as their left and right keys.
+    static const unsigned char aIds[] = {0x10, 0x11, 0x12, 0xA0, 0xA1, 0xA2, 0xA3, 0xA4, 0xA5};
+    for (unsigned char id : aIds)
+        if (g->abDown[id])
+            return 1;
+    return 0;
+}
+
 const TRIGGEREVENT *GiveBackNext(const GIVEBACK *g)
 {
     return g->nPending > 0 ? &g->aPending[0] : 0;

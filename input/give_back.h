@@ -55,6 +55,15 @@ int GiveBackOwes(const GIVEBACK *g);
 int GiveBackHasDown(const GIVEBACK *g, int id);
 int GiveBackWaiting(const GIVEBACK *g, int id);
 
+// Programs have the key up after all (its release reached them unseen, past
+// a hook that timed out), unless an event of it still waits in the queue.
+void GiveBackForceUp(GIVEBACK *g, int id);
+
+// Whether programs have Control, Shift or Alt down, or will once the queue
+// is through: a wheel message read then is a zoom, a sideways scroll or a
+// history step, not a scroll.
+int GiveBackModifierDown(const GIVEBACK *g);
+
 // The injector takes the first event, injects it, then calls
 // GiveBackTaken; until then it counts as waiting, so events that arrive
 // meanwhile queue up behind it.

@@ -2,6 +2,9 @@
 #include "input/hook_health.h"
 #include "input/hook_watch.h"
 #include "input/hooks.h"
+#include "input/raw_keys.h"
+#include "input/trigger.h"
+#include "scroll/engine.h"
 #include "scroll/settings.h"
 
 static HOOKSAMPLE prevSample;
@@ -17,6 +20,7 @@ static void TakeSample(HOOKSAMPLE *s)
     s->dwLastInput = lii.dwTime;
     s->nMouseEvents = nMouseEventsSeen;
     s->nKeyEvents = nKeyEventsSeen;
+    s->nRawKeyEvents = RawKeyEvents();
 }
 
 void StartHookHealth(HWND hwnd)
@@ -44,8 +48,20 @@ void CheckHookHealth(void)
             Settings.hKeyboardHook = hNew;
         }
     }
-    // A dead hook may have missed the release of a press it kept.
-    if (repair)
-        ForgetHeldTriggers();
+    // A dead hook may have missed the release of a press it kept: what it
+    // followed is forgotten, and the pointer and the lock let go. The hook
+    // that lived on keeps swallowing what is left of its kept presses.
+    if (repair) {
+        int nKeep = 0;
+        if (!(repair & REPAIR_MOUSE))
+            nKeep |= FORGET_KEEP_BUTTONS;
+        if (!(repair & REPAIR_KEYBOARD) && Settings.hKeyboardHook)
+            nKeep |= FORGET_KEEP_KEYS;
+        ForgetHeldTriggers(nKeep);
+        EndDragLock();
+        if (Settings.hMainWnd)
+            PostMessageA(Settings.hMainWnd, WM_SHOWDRAGLOCK, 0, 0);
+        SyncHeldTriggers();
+    }
     prevSample = now;
 }

@@ -8,6 +8,7 @@ struct HOOKSAMPLE {
     unsigned long dwLastInput;      // GetLastInputInfo
     unsigned nMouseEvents;          // events the mouse hook has seen so far
     unsigned nKeyEvents;            // events the keyboard hook has seen so far
+    unsigned nRawKeyEvents;         // key events raw input has told of so far
 };
 
 #define REPAIR_MOUSE 1

@@ -12,17 +12,20 @@
 // main window, never inside a hook. Events the program injected itself are
 // passed on untouched and unreported.
 #include "input/hooks.h"
+#include "input/hook_state.h"
 #include "input/inject.h"
 #include "input/key_names.h"
+#include "input/raw_keys.h"
 #include "input/report_queue.h"
-#include "input/trigger.h"
+#include "input/still_pointer.h"
+#include "scroll/delivery.h"
+#include "scroll/engine.h"
 #include "scroll/settings.h"
 #include "scroll/target.h"
-#include "scroll/wheel_delivery.h"
+#include "scroll/tick_budget.h"
 #include <string.h>
 
 volatile unsigned nMouseEventsSeen, nKeyEventsSeen;
-unsigned nGiveBacksRefused;
 
 // Each hook's own cached window. A failed look-up is never kept: the keyboard
 // hook is installed by Start before the title says ON, and an event that
@@ -30,12 +33,27 @@ unsigned nGiveBacksRefused;
 static HWND hMouseTarget, hKeyboardTarget;
 
 static TRIGGER trigger;
-// What the engine was last told of the two triggers (-1: nothing yet).
-static int nKeyReported = -1, nButtonReported = -1;
-// The pointer held still while a drag goes on, and where; a lock that began
-// where nothing is scrolled holds nothing until it ends.
-static BOOL bHolding, bLockDeclined;
-static POINT ptHeld;
+// What the engine was last told of the two triggers: at start nothing is
+// held, and it is told again only at the trigger's own events or when its
+// state changed (the middle button of the classic types shares the engine's
+// held flag with the key: a word about the key at a middle press would end
+// the middle button's drag).
+static int nKeyReported, nButtonReported;
+// The middle button as it comes, when no option follows it: it drags through
+// the held flag it shares with the key.
+static BOOL bMiddleAsItComes;
+// Modifiers down before the keyboard hook came (the key state has them; the
+// record only has what the hook saw), one bit per VK_LSHIFT..VK_RMENU.
+static unsigned nModifiersBefore;
+// Releases of each key (folded code) the keyboard hook saw, to hold against
+// raw input's count: a release raw input saw and the hook never did passed
+// a hook that timed out.
+static unsigned anHookReleases[256];
+
+TRIGGER *HookTrigger(void)
+{
+    return &trigger;
+}
 
 struct FINDMAIN {
     const char *szTitle;
@@ -96,20 +114,36 @@ static TRIGGERCONFIG TriggerConfig(void)
     c.bWatch = Settings.bScrolling != 0;
     c.bKeepKey = Settings.bScrolling && Settings.nMessageType == MESSAGE_WHEEL;
     c.nHoldVk = Settings.bHoldKey ? Settings.nScrollVk : 0;
+    // The chosen button drags only when its option is on.
     c.nButton = Settings.bMiddleButton ? DragButtonCode() : 0;
     // Back and Forward would turn every drag into a page back in a browser:
     // they are kept in every type.
-    c.bKeepButton = c.bKeepKey || (c.bWatch && c.nButton != TRIG_MIDDLE);
+    c.bKeepButton = c.bKeepKey || (c.bWatch && c.nButton && c.nButton != TRIG_MIDDLE);
     c.bLockTaps = Settings.bDragLock != 0;
     c.nDrags = Settings.nDragTicks;
     c.pfnLeaveAlone = NothingScrollsHere;
     return c;
 }
 
+static const int anModifierVk[] = {VK_LSHIFT, VK_RSHIFT, VK_LCONTROL, VK_RCONTROL, VK_LMENU,
+                                   VK_RMENU};
+
+// Tells delivery what programs have: input still owed to them, and whether
+// a modifier is down for them (the record has what the hooks saw; the key
+// state, read when the hook came, what was down before).
+static void TellDelivery(void)
+{
+    SetProgramInput(GiveBackOwes(&trigger.give),
+                    GiveBackModifierDown(&trigger.give) || nModifiersBefore != 0);
+}
+
+static BOOL IsModifier(const TRIGGEREVENT *e)
+{
+    return e->nKind == TRIG_KEY && (e->nCode == 16 || e->nCode == 17 || e->nCode == 18);
+}
+
 // The trigger's answer for one event; a give-back is asked for by a message.
-// *pReleased tells what a trigger's release ended (a tap, a drag).
-static BOOL Swallow(HWND target, TRIGGEREVENT *e, const TRIGGERCONFIG *c, int nAsyncVk,
-                    int *pReleased)
+static TRIGGERANSWER Decide(HWND target, TRIGGEREVENT *e, const TRIGGERCONFIG *c, int nAsyncVk)
 {
     // Whether programs have it down already: only a trigger that may be
     // kept needs to know (the hooks run before the key state changes).
@@ -117,18 +151,41 @@ static BOOL Swallow(HWND target, TRIGGEREVENT *e, const TRIGGERCONFIG *c, int nA
                                          : c->bKeepButton && e->nCode == c->nButton;
     if (bTrigger && nAsyncVk)
         e->bWasDown = GetAsyncKeyState(nAsyncVk) < 0;
+    if (e->nKind == TRIG_KEY)
+        for (int i = 0; i < 6; i++)
+            if (e->nRawVk == anModifierVk[i])
+                nModifiersBefore &= ~(1u << i);     // the record follows this key now
     TRIGGERANSWER a = TriggerOnEvent(&trigger, e, c);
-    Settings.bGiveBackWaiting = GiveBackOwes(&trigger.give);
+    if (!a.bSwallow && IsModifier(e) && !e->bDown)
+        NoteModifierReleased();
+    TellDelivery();
     if (a.bGiveBack && target)
         PostMessageA(target, WM_GIVEBACK, 0, 0);
-    *pReleased = a.nReleased;
-    return a.bSwallow;
+    return a;
+}
+
+// A release of a followed key that raw input saw and the keyboard hook never
+// did: the hook timed out, and Windows passed the release on. The press is
+// forgotten before this event is decided, or a click now would give Control
+// back to programs with no release ever to follow.
+static void ForgetMissedReleases(void)
+{
+    for (const TRIGGERPRESS &k : trigger.aKey) {
+        if (k.nState == TRIGGER_IDLE)
+            continue;
+        int nCode = k.down.nCode & 0xFF;
+        unsigned nRaw = RawKeyReleases(nCode);
+        if ((int)(nRaw - anHookReleases[nCode]) > 0) {
+            anHookReleases[nCode] = nRaw;
+            TriggerMissedRelease(&trigger, nCode);
+        }
+    }
 }
 
 // The engine hears of a trigger what the trigger says of it: held while
 // either side of the key is down, and no longer dragging once a chord gave
 // it to programs. Reported at every event of the trigger itself (the hold
-// key's auto-repeats drive ticks) and whenever another event changed it.
+// key's auto-repeats drive ticks) and whenever its own state changed.
 static void ReportTriggers(const TRIGGERCONFIG *c, BOOL bKeyEvent, BOOL bButtonEvent)
 {
     if (!c->bWatch)
@@ -149,34 +206,27 @@ static void ReportTriggers(const TRIGGERCONFIG *c, BOOL bKeyEvent, BOOL bButtonE
 
 // A trigger's tap or drag is reported after the release itself, like it in
 // event order: the lock it may toggle governs the next event.
-static void ReportRelease(int nReleased)
+static void ReportRelease(const TRIGGERANSWER *a)
 {
-    if (nReleased == RELEASED_TAP)
+    if (a->nReleased == RELEASED_TAP)
         QueueReport(WM_HOOKTRIGGER, TRIGGER_TAPPED, 0);
-    else if (nReleased == RELEASED_DRAG)
-        QueueReport(WM_HOOKTRIGGER, TRIGGER_DRAGGED, 0);
+    else if (a->nReleased == RELEASED_DRAG)
+        QueueReport(WM_HOOKTRIGGER, TRIGGER_DRAGGED, a->bClean);
 }
 
-// Whether this move is kept from programs: from a trigger's press to its
-// release, and while the lock is on, when the option asks for it.
-static BOOL HoldsPointer(const TRIGGERCONFIG *c)
+void SyncHeldTriggers(void)
 {
-    if (!Settings.bDragLocked)
-        bLockDeclined = FALSE;
-    if (!Settings.bKeepPointerStill || !c->bWatch)
-        return bHolding = FALSE;        // the common case: nothing more per move
-    BOOL bPress = TriggerKeyDrags(&trigger, c) || TriggerButtonDrags(&trigger, c);
-    BOOL bWant = bPress || (Settings.bDragLocked && !bLockDeclined);
-    if (bWant && !bHolding && !bPress && !FindTargetWindow()) {
-        bLockDeclined = TRUE;             // decided once, where the lock begins
-        bWant = FALSE;
-    }
-    if (bWant && !bHolding) {
-        ptHeld.x = trigger.nX;            // where the pointer is, before this move
-        ptHeld.y = trigger.nY;
-    }
-    bHolding = bWant;
-    return bWant;
+    TRIGGERCONFIG c = TriggerConfig();
+    TriggerRefresh(&trigger, &c);
+    nModifiersBefore = 0;
+    if (Settings.hKeyboardHook)
+        for (int i = 0; i < 6; i++)
+            if (GetAsyncKeyState(anModifierVk[i]) < 0)
+                nModifiersBefore |= 1u << i;
+    TellDelivery();
+    nKeyReported = c.bWatch && c.nHoldVk ? TriggerKeyDrags(&trigger, &c) : 0;
+    nButtonReported = c.bWatch && c.nButton ? TriggerButtonDrags(&trigger, &c) : 0;
+    SetHeldTriggers(nKeyReported, c.bWatch && c.nButton ? nButtonReported : bMiddleAsItComes);
 }
 
 // A mouse message as a trigger event; FALSE for moves and the like.
@@ -220,38 +270,58 @@ LRESULT CALLBACK MouseHookProc(int code, WPARAM wParam, LPARAM lParam)
     }
     if (!hMouseTarget)
         hMouseTarget = FindOwnMainWindow("");
-    BOOL bSwallow = FALSE;
+    // One budget for everything this event causes, from here on.
+    TICKBUDGET budget;
+    BeginTickBudget(&budget);
+    ForgetMissedReleases();
     TRIGGERCONFIG c = TriggerConfig();
     TRIGGEREVENT e;
-    int nAsyncVk = 0, nReleased = RELEASED_NOTHING;
+    TRIGGERANSWER a = {};
+    int nAsyncVk = 0;
     BOOL bButton = wParam != WM_MOUSEMOVE && MouseEvent(wParam, event, &e, &nAsyncVk);
     BOOL bStill = FALSE;
+    POINT delta = {0, 0};
     if (bButton) {
-        bSwallow = Swallow(hMouseTarget, &e, &c, nAsyncVk, &nReleased);
-    } else {
-        bStill = bSwallow = wParam == WM_MOUSEMOVE && HoldsPointer(&c);
-        TriggerOnMove(&trigger, event->pt.x, event->pt.y);
+        a = Decide(hMouseTarget, &e, &c, nAsyncVk);
+    } else if (wParam == WM_MOUSEMOVE) {
+        BOOL bDragging = TriggerKeyDrags(&trigger, &c) || TriggerButtonDrags(&trigger, &c) ||
+                         Settings.bDragLocked;
+        bStill = HoldPointer(c.bWatch, bDragging);
+        if (bStill) {
+            // The trigger follows where the hand went, not where the pointer
+            // stays: its drag box adds the moves up.
+            delta = HeldMoveDelta(event->pt);
+            TriggerOnMove(&trigger, trigger.nX + delta.x, trigger.nY + delta.y);
+        } else {
+            TriggerOnMove(&trigger, event->pt.x, event->pt.y);
+        }
     }
     if (hMouseTarget) {
         // The watchdog counts only events that reached the window.
         nMouseEventsSeen++;
         if (bButton)
             QueueReport(WM_HOOKACTIVITY, 0, 0);
+        if (!bButton)
+            ReportTriggers(&c, FALSE, FALSE);   // a missed release found at a move
         if (bStill)
-            QueueReport(WM_HOOKSTILLMOVE, (WPARAM)(event->pt.x - ptHeld.x),
-                        (LPARAM)(event->pt.y - ptHeld.y));
+            QueueReport(WM_HOOKSTILLMOVE, (WPARAM)delta.x, (LPARAM)delta.y);
         else
             QueueReport(WM_HOOKMOUSE, (WPARAM)event->pt.x, (LPARAM)event->pt.y);
         if (bButton) {
-            BOOL bDragButton = e.nKind == TRIG_BUTTON && e.nCode == DragButtonCode();
-            if (bDragButton && !(c.bWatch && c.nButton))   // not followed: as it comes
+            BOOL bFollowed = c.bWatch && c.nButton;
+            if (e.nKind == TRIG_BUTTON && e.nCode == TRIG_MIDDLE && !bFollowed) {
+                // Not followed: the middle button as it comes, into the held
+                // flag it shares with the key.
+                bMiddleAsItComes = e.bDown;
                 QueueReport(WM_HOOKKEY, MIDDLE_BUTTON_KEY, e.bDown);
-            ReportTriggers(&c, FALSE, bDragButton);
-            ReportRelease(nReleased);
+            }
+            ReportTriggers(&c, FALSE, bFollowed && e.nKind == TRIG_BUTTON && e.nCode == c.nButton);
+            ReportRelease(&a);
         }
         HandleReports(hMouseTarget);
     }
-    if (bSwallow)
+    EndTickBudget(&budget);
+    if (a.bSwallow || bStill)
         return 1;
     return CallNextHookEx(Settings.hMouseHook, code, wParam, lParam);
 }
@@ -268,6 +338,8 @@ LRESULT CALLBACK KeyboardHookProc(int code, WPARAM wParam, LPARAM lParam)
     int pressed = (event->flags & LLKHF_UP) ? 0 : 1;
     if (!hKeyboardTarget)
         hKeyboardTarget = FindOwnMainWindow("");
+    TICKBUDGET budget;
+    BeginTickBudget(&budget);
     TRIGGERCONFIG c = TriggerConfig();
     TRIGGEREVENT e = {};
     e.nKind = TRIG_KEY;
@@ -276,8 +348,16 @@ LRESULT CALLBACK KeyboardHookProc(int code, WPARAM wParam, LPARAM lParam)
     e.nRawVk = (int)event->vkCode;
     e.nScan = (int)event->scanCode;
     e.bExtended = (event->flags & LLKHF_EXTENDED) != 0;
-    int nReleased = RELEASED_NOTHING;
-    BOOL bSwallow = Swallow(hKeyboardTarget, &e, &c, (int)event->vkCode, &nReleased);
+    if (!pressed)
+        anHookReleases[e.nCode & 0xFF]++;
+    ForgetMissedReleases();
+    // A key press is measured from where the pointer really is: another
+    // program may have moved it, and at start no mouse event has told yet.
+    // (While a drag holds it, the trigger follows the hand instead.)
+    POINT pt;
+    if (!PointerHeld() && GetCursorPos(&pt))
+        TriggerOnMove(&trigger, pt.x, pt.y);
+    TRIGGERANSWER a = Decide(hKeyboardTarget, &e, &c, (int)event->vkCode);
     if (hKeyboardTarget) {
         nKeyEventsSeen++;
         QueueReport(WM_HOOKACTIVITY, 0, 0);
@@ -285,48 +365,30 @@ LRESULT CALLBACK KeyboardHookProc(int code, WPARAM wParam, LPARAM lParam)
         if (!bHoldKey)                          // not followed: as it comes
             QueueReport(WM_HOOKKEY, (WPARAM)e.nCode, pressed);
         ReportTriggers(&c, bHoldKey, FALSE);
-        ReportRelease(nReleased);
+        ReportRelease(&a);
         HandleReports(hKeyboardTarget);
     }
-    if (bSwallow)
+    EndTickBudget(&budget);
+    if (a.bSwallow)
         return 1;
     return CallNextHookEx(Settings.hKeyboardHook, code, wParam, lParam);
 }
 
-// Delivery's real wheel turns join the give-back queue: injected after the
-// hook has returned, behind what was queued before, ahead of what comes later.
-static int QueueRealTurn(int nDelta, int bHorizontal)
+void ForgetHeldTriggers(int nKeep)
 {
-    TRIGGEREVENT e = {};
-    e.nKind = TRIG_WHEEL;
-    e.bDown = 1;
-    e.nWheelDelta = nDelta;
-    e.bHorizontal = bHorizontal;
-    e.bOwnTurn = 1;
-    if (!GiveBackOwnTurn(&trigger.give, &e))
-        return 0;
-    if (Settings.hMainWnd)
-        PostMessageA(Settings.hMainWnd, WM_GIVEBACK, 0, 0);
-    return 1;
+    TriggerForget(&trigger, nKeep);
+    ReleasePointer();
 }
 
-void GiveBackHeldInput(void)
+void WaitForKeptButtonRelease(DWORD ms)
 {
-    // Each event stays queued while it is injected: real events that reach
-    // the hooks meanwhile (they can, inside SendInput) queue up behind it.
-    // One that SendInput refuses is counted and dropped, never retried.
-    while (const TRIGGEREVENT *e = GiveBackNext(&trigger.give)) {
-        TRIGGEREVENT copy = *e;
-        if (!InjectEvent(&copy))
-            nGiveBacksRefused++;
-        GiveBackTaken(&trigger.give);
+    DWORD dwStart = GetTickCount();
+    while (TriggerOwesButtonRelease(&trigger) && GetTickCount() - dwStart < ms) {
+        // Hook calls come as sent messages: taken here, nothing else is.
+        MsgWaitForMultipleObjects(0, NULL, FALSE, 50, QS_SENDMESSAGE);
+        MSG msg;
+        PeekMessageA(&msg, NULL, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
     }
-    Settings.bGiveBackWaiting = 0;
-}
-
-void ForgetHeldTriggers(void)
-{
-    TriggerForget(&trigger);
 }
 
 // A new hook looks its window up again at its first event. Either title will
@@ -334,12 +396,15 @@ void ForgetHeldTriggers(void)
 HHOOK InstallMouseHook(void)
 {
     hMouseTarget = NULL;
-    pfnQueueRealTurn = QueueRealTurn;
+    InstallRealTurns();
     return SetWindowsHookExA(WH_MOUSE_LL, MouseHookProc, GetModuleHandleA(NULL), 0);
 }
 
 HHOOK InstallKeyboardHook(void)
 {
     hKeyboardTarget = NULL;
+    // What raw input counted while no keyboard hook watched is no miss.
+    for (int k = 0; k < 256; k++)
+        anHookReleases[k] = RawKeyReleases(k);
     return SetWindowsHookExA(WH_KEYBOARD_LL, KeyboardHookProc, GetModuleHandleA(NULL), 0);
 }

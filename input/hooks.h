@@ -2,6 +2,7 @@
 // the main window as WM_HOOKMOUSE and WM_HOOKKEY.
 #pragma once
 #include <windows.h>
+#include "input/trigger.h"     // FORGET_KEEP_*
 
 LRESULT CALLBACK MouseHookProc(int code, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK KeyboardHookProc(int code, WPARAM wParam, LPARAM lParam);
@@ -22,8 +23,18 @@ void RefreshDragBox(void);
 // Injects what the hooks kept back and must give back to programs, in order
 // (on WM_GIVEBACK, and before the hooks go at exit).
 void GiveBackHeldInput(void);
-// Forgets a kept trigger press: switched OFF, a hook installed again.
-void ForgetHeldTriggers(void);
+// Forgets the trigger presses (switched OFF, a hook installed again, the
+// restart as administrator) and frees the pointer. nKeep (FORGET_KEEP_*,
+// input/trigger.h): the hooks that still watch keep swallowing the rest of
+// a press they kept.
+void ForgetHeldTriggers(int nKeep);
+// ON, options changed, a hook repaired: the engine is told what is held now.
+void SyncHeldTriggers(void);
+// At exit: while a kept button press still waits for its release, the mouse
+// hook must stay to swallow it, or the release alone reaches programs. Lets
+// hook calls in until it has come, or ms have passed.
+#define KEPT_RELEASE_WAIT_MS 5000
+void WaitForKeptButtonRelease(DWORD ms);
 
 // Finds this process's main window by class and title ("" = either title).
 HWND FindOwnMainWindow(const char *title);

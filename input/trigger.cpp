@@ -17,16 +17,67 @@ void TriggerInit(TRIGGER *t, int nDragCX, int nDragCY)
     t->nDragCY = nDragCY;
 }
 
-void TriggerForget(TRIGGER *t)
-{
-    t->aKey[0].nState = TRIGGER_IDLE;
-    t->aKey[1].nState = TRIGGER_IDLE;
-    t->button.nState = TRIGGER_IDLE;
-}
-
 static bool Active(const TRIGGERPRESS *p)
 {
     return p->nState != TRIGGER_IDLE;
+}
+
+// A press is no longer followed. Kept, its repeats and release stay kept
+// when bKeepRelease (the hook that saw it still watches): they join the
+// presses the give-back queue lost whole.
+static void Forget(TRIGGER *t, TRIGGERPRESS *p, bool bKeepRelease)
+{
+    if (Active(p) && p->bKept && p->nState != TRIGGER_ALONE && bKeepRelease)
+        t->give.abLost[InputId(&p->down)] = 1;
+    p->nState = TRIGGER_IDLE;
+}
+
+void TriggerForget(TRIGGER *t, int nKeep)
+{
+    Forget(t, &t->aKey[0], (nKeep & FORGET_KEEP_KEYS) != 0);
+    Forget(t, &t->aKey[1], (nKeep & FORGET_KEEP_KEYS) != 0);
+    Forget(t, &t->button, (nKeep & FORGET_KEEP_BUTTONS) != 0);
+    // A hook that is gone, or was dead, sees no release: a mark of it would
+    // swallow the next press instead.
+    for (int id = 0; id < INPUT_ID_COUNT; id++)
+        if (!(nKeep & (id < 256 ? FORGET_KEEP_KEYS : FORGET_KEEP_BUTTONS)))
+            t->give.abLost[id] = 0;
+}
+
+// Whether a followed press owns the key or button of this id.
+static bool Owned(const TRIGGER *t, int id)
+{
+    for (const TRIGGERPRESS &k : t->aKey)
+        if (Active(&k) && InputId(&k.down) == id)
+            return true;
+    return Active(&t->button) && InputId(&t->button.down) == id;
+}
+
+int TriggerMissedRelease(TRIGGER *t, int nCode)
+{
+    int bForgot = 0;
+    for (TRIGGERPRESS &k : t->aKey) {
+        if (!Active(&k) || k.down.nCode != nCode)
+            continue;
+        // Windows passed the release on: programs have the key up, and a
+        // kept half has nothing left to keep.
+        int id = InputId(&k.down);
+        GiveBackForceUp(&t->give, id);
+        t->give.abLost[id] = 0;
+        k.nState = TRIGGER_IDLE;
+        bForgot = 1;
+    }
+    return bForgot;
+}
+
+int TriggerOwesButtonRelease(const TRIGGER *t)
+{
+    if (Active(&t->button) && t->button.bKept && t->button.nState != TRIGGER_ALONE)
+        return 1;
+    for (int id = 256; id < INPUT_ID_COUNT; id++)
+        if (t->give.abLost[id])
+            return 1;
+    return 0;
 }
 
 // To programs now, or behind what waits to be given back. TRUE: swallow.
@@ -40,7 +91,12 @@ static void Press(TRIGGER *t, TRIGGERPRESS *p, const TRIGGEREVENT *e, const TRIG
 {
     // Already down for programs (pressed before scrolling went ON, or given
     // back and not yet released): keeping it now would leave it down in them.
-    int bHave = e->bWasDown || GiveBackHasDown(&t->give, InputId(e));
+    // While a give-back of it still waits, the key state lags behind the
+    // queue (a tap given back a moment ago may show as down): the record
+    // alone knows then.
+    int id = InputId(e);
+    int bHave = GiveBackWaiting(&t->give, id) ? GiveBackHasDown(&t->give, id)
+                                              : e->bWasDown || GiveBackHasDown(&t->give, id);
     p->down = *e;
     p->nX = t->nX;
     p->nY = t->nY;
@@ -66,7 +122,7 @@ static bool Repeat(TRIGGER *t, const TRIGGERPRESS *p, const TRIGGEREVENT *e)
 }
 
 static bool Release(TRIGGER *t, TRIGGERPRESS *p, const TRIGGEREVENT *e, const TRIGGERCONFIG *c,
-                    int *pReleased)
+                    int *pReleased, int *pbClean)
 {
     int was = p->nState;
     p->nState = TRIGGER_IDLE;
@@ -77,6 +133,9 @@ static bool Release(TRIGGER *t, TRIGGERPRESS *p, const TRIGGEREVENT *e, const TR
         *pReleased = RELEASED_DRAG;
     else if (was == TRIGGER_DOWN && !p->bOther && !p->bMoved)
         *pReleased = RELEASED_TAP;
+    // Only a drag let go as it was begun may glide on: one that a chord, a
+    // click or another key ended is over.
+    *pbClean = bDragged && was == TRIGGER_DOWN && !p->bOther;
     if (!p->bKept)
         return Pass(t, e);                 // programs have the press: give them the release
     // Kept, unless a hook that timed out let the press through after all
@@ -124,7 +183,8 @@ static bool OnOther(TRIGGER *t, const TRIGGEREVENT *e)
     return Pass(t, e);
 }
 
-static bool OnHoldKey(TRIGGER *t, const TRIGGEREVENT *e, const TRIGGERCONFIG *c, int *pReleased)
+static bool OnHoldKey(TRIGGER *t, const TRIGGEREVENT *e, const TRIGGERCONFIG *c, int *pReleased,
+                      int *pbClean)
 {
     TRIGGERPRESS *p = NULL, *pFree = NULL;
     for (TRIGGERPRESS &k : t->aKey) {
@@ -134,7 +194,7 @@ static bool OnHoldKey(TRIGGER *t, const TRIGGEREVENT *e, const TRIGGERCONFIG *c,
             pFree = &k;
     }
     if (!e->bDown)
-        return p ? Release(t, p, e, c, pReleased) : Pass(t, e);
+        return p ? Release(t, p, e, c, pReleased, pbClean) : Pass(t, e);
     if (p)
         return Repeat(t, p, e);
     if (!pFree)
@@ -150,11 +210,12 @@ static bool OnHoldKey(TRIGGER *t, const TRIGGEREVENT *e, const TRIGGERCONFIG *c,
     return pFree->bKept ? true : Pass(t, e);
 }
 
-static bool OnButton(TRIGGER *t, const TRIGGEREVENT *e, const TRIGGERCONFIG *c, int *pReleased)
+static bool OnButton(TRIGGER *t, const TRIGGEREVENT *e, const TRIGGERCONFIG *c, int *pReleased,
+                     int *pbClean)
 {
     TRIGGERPRESS *p = &t->button;
     if (!e->bDown)
-        return Active(p) ? Release(t, p, e, c, pReleased) : Pass(t, e);
+        return Active(p) ? Release(t, p, e, c, pReleased, pbClean) : Pass(t, e);
     if (Active(p))
         return Repeat(t, p, e);
     Press(t, p, e, c, c->bKeepButton);
@@ -165,12 +226,22 @@ static bool OnButton(TRIGGER *t, const TRIGGEREVENT *e, const TRIGGERCONFIG *c, 
 }
 
 // Changes of the program show in the configuration: a press followed under
-// another one is forgotten, as by TriggerForget. (One followed while it was
-// not kept may go on: programs have it, and will get its release.)
-static void ForgetIfStale(TRIGGERPRESS *p, const TRIGGERCONFIG *c, bool bStillScrolls, int bKeep)
+// another one is forgotten. (One followed while it was not kept may go on:
+// programs have it, and will get its release.) The mouse hook always
+// watches; the keyboard hook only while scrolling is ON.
+static void ForgetIfStale(TRIGGER *t, TRIGGERPRESS *p, const TRIGGERCONFIG *c, bool bStillScrolls,
+                          int bKeep)
 {
     if (Active(p) && (!c->bWatch || !bStillScrolls || (p->bKept && !bKeep)))
-        p->nState = TRIGGER_IDLE;
+        Forget(t, p, p->down.nKind != TRIG_KEY || c->bWatch);
+}
+
+void TriggerRefresh(TRIGGER *t, const TRIGGERCONFIG *c)
+{
+    for (TRIGGERPRESS &k : t->aKey)
+        ForgetIfStale(t, &k, c, c->nHoldVk && c->nHoldVk == k.down.nCode, c->bKeepKey);
+    ForgetIfStale(t, &t->button, c, c->nButton && c->nButton == t->button.down.nCode,
+                  c->bKeepButton);
 }
 
 static void CheckMoved(TRIGGERPRESS *p, int x, int y, int cx, int cy)
@@ -193,31 +264,37 @@ void TriggerOnMove(TRIGGER *t, int x, int y)
 
 TRIGGERANSWER TriggerOnEvent(TRIGGER *t, const TRIGGEREVENT *e, const TRIGGERCONFIG *c)
 {
-    for (TRIGGERPRESS &k : t->aKey)
-        ForgetIfStale(&k, c, c->nHoldVk && c->nHoldVk == k.down.nCode, c->bKeepKey);
-    ForgetIfStale(&t->button, c, c->nButton && c->nButton == t->button.down.nCode, c->bKeepButton);
+    TriggerRefresh(t, c);
     // A button or a wheel turn tells where the pointer is.
     if (e->nKind != TRIG_KEY)
         TriggerOnMove(t, e->nX, e->nY);
     int nBefore = t->give.nPending;
-    int nReleased = RELEASED_NOTHING;
+    int nReleased = RELEASED_NOTHING, bClean = 0;
     bool bSwallow;
-    if (c->bWatch && e->nKind == TRIG_KEY && c->nHoldVk && e->nCode == c->nHoldVk)
-        bSwallow = OnHoldKey(t, e, c, &nReleased);
-    else if (c->bWatch && e->nKind == TRIG_BUTTON && c->nButton && e->nCode == c->nButton)
-        bSwallow = OnButton(t, e, c, &nReleased);
-    else
+    int id = InputId(e);
+    if (id >= 0 && t->give.abLost[id] && !Owned(t, id)) {
+        // A press kept whole, followed no more: kept to its release.
+        if (!e->bDown)
+            t->give.abLost[id] = 0;
+        bSwallow = true;
+    } else if (c->bWatch && e->nKind == TRIG_KEY && c->nHoldVk && e->nCode == c->nHoldVk) {
+        bSwallow = OnHoldKey(t, e, c, &nReleased, &bClean);
+    } else if (c->bWatch && e->nKind == TRIG_BUTTON && c->nButton && e->nCode == c->nButton) {
+        bSwallow = OnButton(t, e, c, &nReleased, &bClean);
+    } else {
         bSwallow = OnOther(t, e);
-    TRIGGERANSWER a = {bSwallow ? 1 : 0, t->give.nPending > nBefore ? 1 : 0, nReleased};
+    }
+    TRIGGERANSWER a = {bSwallow ? 1 : 0, t->give.nPending > nBefore ? 1 : 0, nReleased, bClean};
     return a;
 }
 
 static bool Drags(const TRIGGERPRESS *p, int bKeep)
 {
-    // In a chord programs have the press, so where triggers are kept back
-    // every wheel message would carry it: it drags no more until released.
-    // (Unless the chord's give-back was lost: then programs still lack it.)
-    return p->nState == TRIGGER_DOWN || (p->nState == TRIGGER_CHORD && (!bKeep || p->bKept));
+    // Where triggers are kept back, a press that programs have (a chord
+    // gave it to them, or it was pressed before it was to be kept) would put
+    // it on every wheel message: it drags no more until released. (Unless
+    // the chord's give-back was lost: then programs still lack it.)
+    return (p->nState == TRIGGER_DOWN || p->nState == TRIGGER_CHORD) && (!bKeep || p->bKept);
 }
 
 int TriggerKeyDrags(const TRIGGER *t, const TRIGGERCONFIG *c)

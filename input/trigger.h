@@ -38,6 +38,7 @@ struct TRIGGERANSWER {
     int bSwallow;       // the hook keeps this event from programs
     int bGiveBack;      // events were queued to be given back
     int nReleased;      // a trigger's release: a tap (or click) or the end of a drag
+    int bClean;         // with RELEASED_DRAG: nothing else was pressed meanwhile (a glide may follow)
 };
 
 // A trigger press being followed: down with nothing else pressed meanwhile
@@ -83,8 +84,29 @@ void TriggerOnMove(TRIGGER *t, int x, int y);
 int TriggerKeyDrags(const TRIGGER *t, const TRIGGERCONFIG *c);
 int TriggerButtonDrags(const TRIGGER *t, const TRIGGERCONFIG *c);
 
-// Switched OFF, exiting, a hook installed again, or the message type
-// changed: a press is no longer followed; a kept one is forgotten (programs
-// never saw it, and its real release reaching them later is harmless), and
-// nothing is given back for it. Events already queued are still given back.
-void TriggerForget(TRIGGER *t);
+// Switched OFF, exiting, a hook installed again, or the options changed: a
+// press is no longer followed, and nothing is given back for it. Events
+// already queued are still given back. A kept press stays kept to its end
+// where the hook that saw it still watches (nKeep: FORGET_KEEP_KEYS,
+// FORGET_KEEP_BUTTONS): its auto-repeats and its release are swallowed too,
+// for a release alone is no harmless thing (a Back button's release alone
+// sends a browser back). Where that hook is gone, or was dead and may have
+// missed the release, nothing is kept: the next press must reach programs.
+#define FORGET_KEEP_KEYS    1
+#define FORGET_KEEP_BUTTONS 2
+void TriggerForget(TRIGGER *t, int nKeep);
+
+// The options changed: presses followed under the old ones that the new ones
+// would not follow, or would keep where they were not kept, are forgotten
+// (their kept halves stay kept to their end, as above).
+void TriggerRefresh(TRIGGER *t, const TRIGGERCONFIG *c);
+
+// The system processed a release of the key (folded code) that the hook
+// never saw: the hook timed out, so Windows passed it to programs. Presses
+// of that key are forgotten, and programs have it up. TRUE when a followed
+// press was forgotten.
+int TriggerMissedRelease(TRIGGER *t, int nCode);
+
+// Whether a kept button press, followed or forgotten, still waits for its
+// release: the mouse hook must stay to swallow it.
+int TriggerOwesButtonRelease(const TRIGGER *t);

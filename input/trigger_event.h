@@ -17,4 +17,5 @@ struct TRIGGEREVENT {
     int bHorizontal;    // wheel: a horizontal wheel
     int nX, nY;         // button and wheel: where it happened, in screen pixels
     int bOwnTurn;       // wheel: a turn the program gives itself, where the pointer is
+    void *hReceiver;    // with bOwnTurn: the window it is for (it is dropped elsewhere)
 };

@@ -32,6 +32,42 @@ BOOL IsScrollableChild(HWND child)
     return Settings.bClassOther != 0;
 }
 
+static struct {
+    int bOwed;
+    int bModifierDown;
+    DWORD dwModifierUp;
+    int bModifierUpSeen;
+} programs;
+
+void SetProgramInput(int bOwed, int bModifierDown)
+{
+    programs.bOwed = bOwed;
+    programs.bModifierDown = bModifierDown;
+}
+
+void NoteModifierReleased(void)
+{
+    programs.dwModifierUp = GetTickCount();
+    programs.bModifierUpSeen = 1;
+}
+
+int ProgramInputOwed(void)
+{
+    return programs.bOwed;
+}
+
+int WheelWayNow(void)
+{
+    if (programs.bModifierDown)
+        return WHEEL_WAY_NONE;
+    if (programs.bModifierUpSeen) {
+        if (GetTickCount() - programs.dwModifierUp < MODIFIER_SETTLE_MS)
+            return WHEEL_WAY_REAL_ONLY;
+        programs.bModifierUpSeen = 0;
+    }
+    return WHEEL_WAY_POST;
+}
+
 struct CHILD {
     HWND hwnd;
     DWORD dwThread;
@@ -151,7 +187,7 @@ void DeliverSteps(HWND target, const STEPSEGMENT *segments, int nSegments)
             bAny = TRUE;
     int nType = Settings.nMessageType;
     // Nothing overtakes input the hooks still owe programs.
-    if (!bAny || Settings.bGiveBackWaiting || (nType != MESSAGE_POST && nType != MESSAGE_SEND && nType != MESSAGE_WHEEL))
+    if (!bAny || programs.bOwed || (nType != MESSAGE_POST && nType != MESSAGE_SEND && nType != MESSAGE_WHEEL))
         return;
 
     TICKBUDGET budget;

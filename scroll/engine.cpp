@@ -12,6 +12,11 @@
 #include "scroll/settings.h"
 #include "scroll/target.h"
 #include "scroll/tick_plan.h"
+#include "scroll/wheel_delivery.h"
+
+// The window in front when the lock began: the lock ends when another comes
+// to the front, as a browser's autoscroll ends when focus leaves it.
+static HWND hLockFront;
 
 static int DragHeld(void)
 {
@@ -87,10 +92,14 @@ static void Tick(int dragX, int dragY)
     // it (a wheel message ahead of a Control release would arrive with
     // Control down): nothing moves, so the wheel type's distance waits for
     // the next report, and the classic types' step is dropped.
-    if ((plan.nSegments == 0 && !bDragged) || Settings.bGiveBackWaiting)
+    if ((plan.nSegments == 0 && !bDragged) || ProgramInputOwed())
         return;
     HWND target = FindTargetWindow();
     if (!target)
+        return;
+    // Nor may a wheel message reach a program that has Control, Shift or Alt
+    // down: the distance waits.
+    if (WheelType() && !WheelMayDeliver(target))
         return;
     Settings.nLastX = lastX;
     Settings.nLastY = lastY;
@@ -122,8 +131,25 @@ static void NoteDragMove(int dx, int dy)
     RecordGlideMove(dx, dy);
 }
 
+// The lock ends when another window comes to the front. TRUE when it did.
+static BOOL EndLockIfFrontChanged(void)
+{
+    if (!Settings.bDragLocked || !hLockFront || GetForegroundWindow() == hLockFront)
+        return FALSE;
+    EndDragLock();
+    if (Settings.hMainWnd)
+        PostMessageA(Settings.hMainWnd, WM_SHOWDRAGLOCK, 0, 0);
+    return TRUE;
+}
+
+void CheckDragLockFront(void)
+{
+    EndLockIfFrontChanged();
+}
+
 void OnMouseReport(int x, int y)
 {
+    EndLockIfFrontChanged();
     Settings.nLastX = Settings.nMouseX;
     Settings.nLastY = Settings.nMouseY;
     Settings.nMouseX = x;
@@ -160,6 +186,7 @@ static int ArrowDirection(int vk)
 
 void OnStillMove(int dx, int dy)
 {
+    EndLockIfFrontChanged();
     if (!Settings.bScrolling || !DragHeld())
         return;
     NoteDragMove(dx, dy);
@@ -169,20 +196,29 @@ void OnStillMove(int dx, int dy)
     Tick((int)((long long)Settings.nMouseX + dx), (int)((long long)Settings.nMouseY + dy));
 }
 
-// A drag starts afresh (nothing added up, no moves to glide on) and ends
-// (maybe gliding on).
+// A drag starts afresh (nothing added up, no moves to glide on) or ends. It
+// glides on only when its trigger is let go cleanly (OnTriggerReport), never
+// when a chord, a click, the lock's end or a change of options ends it.
 static void DragChanged(bool bWas)
 {
     bool bNow = DragHeld() != 0;
     if (bNow == bWas)
         return;
     Settings.nDragSumX = Settings.nDragSumY = 0;
-    if (bNow) {
-        StopGlide();
+    StopGlide();
+    if (bNow)
         ForgetGlideMoves();
-    } else {
-        GlideAfterDrag();
-    }
+}
+
+void SetHeldTriggers(int bKeyDown, int bButtonDown)
+{
+    bool bWas = DragHeld() != 0;
+    Settings.bHoldKeyDown = bKeyDown != 0;
+    Settings.bMiddleDown = bButtonDown != 0;
+    Settings.bKeyHeld = (short)(bKeyDown || bButtonDown);
+    if (bWas != (DragHeld() != 0))
+        Settings.nDragAxis = 0;
+    DragChanged(bWas);
 }
 
 void OnKeyReport(int vk, int pressed)
@@ -212,7 +248,7 @@ void OnKeyReport(int vk, int pressed)
     }
 }
 
-BOOL OnTriggerReport(int what)
+BOOL OnTriggerReport(int what, int bClean)
 {
     bool bDragWas = DragHeld() != 0;
     BOOL bWas = Settings.bDragLocked;
@@ -220,16 +256,22 @@ BOOL OnTriggerReport(int what)
         Settings.bDragLocked = !Settings.bDragLocked;
     else if (what == TRIGGER_DRAGGED)
         Settings.bDragLocked = 0;      // a press that dragged ends the lock with it
-    if (Settings.bDragLocked == bWas)
-        return FALSE;
-    Settings.nDragAxis = 0;
-    DragChanged(bDragWas);
-    return TRUE;
+    hLockFront = Settings.bDragLocked ? (bWas ? hLockFront : GetForegroundWindow()) : NULL;
+    if (Settings.bDragLocked != bWas) {
+        Settings.nDragAxis = 0;
+        DragChanged(bDragWas);
+    }
+    // A flick: the trigger let go while the hand still moved, nothing else
+    // pressed meanwhile, and no drag going on after it.
+    if (what == TRIGGER_DRAGGED && bClean && !DragHeld())
+        GlideAfterDrag();
+    return Settings.bDragLocked != bWas;
 }
 
 void EndDragLock(void)
 {
     Settings.bDragLocked = 0;
+    hLockFront = NULL;
     Settings.nDragAxis = 0;
     Settings.nDragSumX = Settings.nDragSumY = 0;
     StopGlide();

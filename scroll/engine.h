@@ -14,7 +14,15 @@ void ScrollTick(void);
 // A trigger's press ended as a tap or click (TRIGGER_TAPPED) or a drag
 // (TRIGGER_DRAGGED): a tap toggles the drag lock when that option is on, a
 // drag ends it. TRUE when the lock changed.
-BOOL OnTriggerReport(int what);
+// bClean: a drag let go with nothing else pressed meanwhile, which may glide.
+BOOL OnTriggerReport(int what, int bClean);
+// What the hooks know to be held now (at ON, after a change of options or a
+// hook repair): the hold key and the drag button each drag or not. What was
+// held before counts no more.
+void SetHeldTriggers(int bKeyDown, int bButtonDown);
+// The lock ends when another window has come to the front (asked on every
+// move, and by the watchdog for a desktop at rest).
+void CheckDragLockFront(void);
 // Switched OFF: no lock, no chosen axis, no glide.
 void EndDragLock(void);
 // Options changed (OK, Apply, Load Settings): a lock that nothing could end

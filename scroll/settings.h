@@ -89,7 +89,6 @@ struct SETTINGS {
     int bMiddleDown;          // each drags only when its own option is on
     unsigned nDragTicks;      // ticks that delivered drag steps, ever
     int bDragLocked;          // locked: moves drag as if the hold key were held
-    int bGiveBackWaiting;     // the hooks owe programs input: no step may overtake it
     int nDragAxis;            // the axis a one-axis drag keeps (DRAG_AXIS_*), 0 none yet
     int nDragSumX, nDragSumY; // "Mouse wheel" type: distance dragged since the last step
     int nGlideDirection;      // the direction of the drag's last step

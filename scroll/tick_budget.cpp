@@ -14,6 +14,8 @@ static LONGLONG Now(void)
     return t.QuadPart;
 }
 
+static LONGLONG Deadline(void);
+
 void BeginTickBudget(TICKBUDGET *budget)
 {
     if (!llFrequency) {
@@ -22,10 +24,13 @@ void BeginTickBudget(TICKBUDGET *budget)
         llFrequency = f.QuadPart > 0 ? f.QuadPart : 1000;
     }
     budget->bOutermost = nDepth == 0;
-    // The clock starts at the first question, so that the many moves of a
-    // budget that deliver nothing never read it.
-    if (budget->bOutermost)
+    // The clock starts with the outermost budget: the hooks open it as an
+    // event arrives, so everything the event causes counts, the trigger's
+    // questions and the title match included, not only the delivery.
+    if (budget->bOutermost) {
         llDeadline = 0;
+        Deadline();
+    }
     nDepth++;
 }
 

@@ -17,7 +17,7 @@
 // while another is under way works within what is left of it. A hook call
 // opens one budget for everything its input event causes (input/
 // report_queue.h), so the bound holds per input event, not per tick; the
-// clock starts when the first message is about to leave.
+// clock starts when the outermost budget begins.
 struct TICKBUDGET {
     BOOL bOutermost;
 };

@@ -7,6 +7,7 @@
 // it would land in another window. Turns are never injected here (this runs
 // inside a hook): the hooks queue them and inject them after returning.
 #include "scroll/wheel_delivery.h"
+#include "scroll/delivery.h"
 #include "scroll/settings.h"
 #include "scroll/tick_budget.h"
 #include "scroll/wheel.h"
@@ -35,7 +36,7 @@ static bool Contains(const SCREENRECT &r, int x, int y)
     return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
 }
 
-int (*pfnQueueRealTurn)(int nDelta, int bHorizontal);
+int (*pfnQueueRealTurn)(int nDelta, int bHorizontal, HWND hReceiver);
 
 void RefreshWheelSettings(void)
 {
@@ -92,8 +93,26 @@ static bool ReadsOnlyRealInput(HWND receiver, HWND target)
     return false;
 }
 
+// The pointer is over the target: real input there reaches it.
+static bool PointerOverTarget(HWND target)
+{
+    POINT pt = {Settings.nMouseX, Settings.nMouseY};
+    HWND under = WindowFromPoint(pt);
+    return under == target || (under && IsChild(target, under));
+}
+
+int WheelMayDeliver(HWND target)
+{
+    int nWay = WheelWayNow();
+    return nWay == WHEEL_WAY_POST ||
+           (nWay == WHEEL_WAY_REAL_ONLY && pfnQueueRealTurn && PointerOverTarget(target));
+}
+
 void DeliverWheelSteps(HWND target, const STEPSEGMENT *segments, int nSegments)
 {
+    int nWay = WheelWayNow();
+    if (nWay == WHEEL_WAY_NONE)
+        return;
     if (!Settings.nWheelLineDelta)
         RefreshWheelSettings();
     DWORD now = GetTickCount();
@@ -127,13 +146,21 @@ void DeliverWheelSteps(HWND target, const STEPSEGMENT *segments, int nSegments)
         if (bLeaf)
             place.receiver = ScreenRect(rc);
     }
+    // Right after a modifier's release only real input keeps its order.
+    if (nWay == WHEEL_WAY_REAL_ONLY) {
+        bool bUnder;
+        receiver = WheelReceiver(target, POINT{x, y}, &bUnder);
+        if (!bAtCursor || !bUnder || !pfnQueueRealTurn)
+            return;
+        bReal = true;
+    }
     if (bReal && bAtCursor) {
         REALTURN aTurns[4];
         int n = SumRealTurns(segments, nSegments, Settings.nWheelLineDelta,
                              Settings.nWheelCharDelta, aTurns);
         for (int i = 0; i < n; i++)
             if (aTurns[i].nDelta)
-                pfnQueueRealTurn(aTurns[i].nDelta, aTurns[i].bHorizontal);
+                pfnQueueRealTurn(aTurns[i].nDelta, aTurns[i].bHorizontal, receiver);
         return;
     }
     LPARAM lParam = MAKELPARAM((WORD)(short)x, (WORD)(short)y);

@@ -8,10 +8,17 @@
 // when the system's settings change, never per step.
 void RefreshWheelSettings(void);
 
-// Set by the hooks: queues a wheel turn of the program's own, injected once
-// the hook has returned, in order with what the hooks give back. FALSE when
-// it was dropped. NULL: every window gets posted messages.
-extern int (*pfnQueueRealTurn)(int nDelta, int bHorizontal);
+// Set by the hooks (the one call from delivery up into input/): queues a
+// wheel turn of the program's own for the receiver, injected once the hook
+// has returned, in order with what the hooks give back, and only while the
+// pointer is still over the receiver. FALSE when it was dropped. NULL: every
+// window gets posted messages.
+extern int (*pfnQueueRealTurn)(int nDelta, int bHorizontal, HWND hReceiver);
+
+// Whether wheel turns can reach the target now (the engine asks before it
+// spends a drag's distance): not while a modifier is down for programs, and
+// right after one was let go only where the pointer is over it.
+int WheelMayDeliver(HWND target);
 
 // Posts one wheel message per step to the deepest visible, enabled window
 // of the target under the point (see scroll/wheel.h); stops when the tick's

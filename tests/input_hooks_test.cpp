@@ -6,6 +6,7 @@
 #include "input/report_queue.h"
 #include "input_coords.h"
 #include "res/resource.h"
+#include "scroll/delivery.h"
 #include "scroll/settings.h"
 #include "scroll/tick_budget.h"
 #include "test_support.h"
@@ -132,7 +133,7 @@ TEST_CASE("a given-back click lands where it was pressed, though the pointer mov
     Send(KeyInput(VK_LCONTROL, false));           // kept: it may yet drag
     Send(Button(MOUSEEVENTF_LEFTDOWN));           // Control+click: both queued
     Send(Button(MOUSEEVENTF_LEFTUP));
-    CHECK(PumpHoldingGiveBack([] { return Settings.bGiveBackWaiting != 0; }));
+    CHECK(PumpHoldingGiveBack([] { return ProgramInputOwed() != 0; }));
     // Where the click happened, as its events reported it (Wine may have
     // put the pointer back where its X pointer is in between).
     POINT pressed = {Settings.nMouseX, Settings.nMouseY};
@@ -159,10 +160,10 @@ TEST_CASE("OFF gives back what is queued before the keyboard hook goes")
     Settings.nMessageType = MESSAGE_WHEEL;
     Send(KeyInput(VK_LCONTROL, false));
     Send(KeyInput('X', false));                   // a chord: Control, then X, queued
-    CHECK(PumpHoldingGiveBack([] { return Settings.bGiveBackWaiting != 0; }));
+    CHECK(PumpHoldingGiveBack([] { return ProgramInputOwed() != 0; }));
     CHECK(GetAsyncKeyState(VK_LCONTROL) >= 0);    // not given back yet
     Command(IDM_STOP);
-    CHECK(Settings.bGiveBackWaiting == 0);
+    CHECK(ProgramInputOwed() == 0);
     CHECK(GetAsyncKeyState(VK_LCONTROL) < 0);     // in programs before its real release
     Send(KeyInput('X', true));
     Send(KeyInput(VK_LCONTROL, true));

@@ -1,16 +1,18 @@
 // The trigger state machine as a table of sequences. Each sequence is a
 // string of steps: "C+" / "C-" the hold key (left Control) down / up, "R+" /
-// "R-" right Control, "c+" / "c-" left Control while programs have it down
-// (GetAsyncKeyState says so), "X+" / "X-" another key, "M+" / "M-" the middle
+// "R-" right Control, "c+" / "c-" left Control and "S+" / "S-" right Control
+// while the key state says programs have it down (GetAsyncKeyState), "X+" / "X-" another key, "M+" / "M-" the middle
 // button, "L+" / "L-" the left button, "B+" / "B-" the Back button, "W" a
 // wheel turn, "m" the pointer moved well away, "n" moved a pixel, "d" a drag
-// tick delivered, "F" forget (OFF, exit, hook installed again), "k" / "K"
-// the classic types taken / the "Mouse wheel" type again, "o" scrolling
-// switched OFF, "l" taps lock scrolling, "a" nothing is scrolled where the
-// next presses happen (again: it is), "g" the injector gives back one queued
-// event, "?" whether the hold key drags now (K or -). The answers are one
-// letter per event, p pass or s swallow, followed by T when the event ended a
-// tap or click and D when it ended a drag.
+// tick delivered, "F" forget at OFF (the mouse hook stays, the keyboard hook
+// goes), "f" forget with both hooks staying (a hook repaired), "r" a release
+// of Control that the hook missed, "k" / "K" the classic types taken / the
+// "Mouse wheel" type again, "o" scrolling switched OFF, "l" taps lock
+// scrolling, "a" nothing is scrolled where the next presses happen (again: it
+// is), "g" the injector gives back one queued event, "?" whether the hold key
+// drags now (K or -). The answers are one letter per event, p pass or s
+// swallow, followed by T when the event ended a tap or click, D when it ended
+// a drag, and G when it ended a drag let go cleanly (which may glide).
 #include <doctest.h>
 #include "input/trigger.h"
 #include <string>
@@ -27,7 +29,7 @@ static TRIGGEREVENT Event(char name, char sign, int x)
     bool down = sign == '+' || name == 'W';
     switch (name) {
     case 'C': case 'c': e.nKind = TRIG_KEY; e.nCode = 17; e.nRawVk = 0xA2; break;
-    case 'R': e.nKind = TRIG_KEY; e.nCode = 17; e.nRawVk = 0xA3; break;
+    case 'R': case 'S': e.nKind = TRIG_KEY; e.nCode = 17; e.nRawVk = 0xA3; break;
     case 'X': e.nKind = TRIG_KEY; e.nCode = 'X'; e.nRawVk = 'X'; break;
     case 'M': e.nKind = TRIG_BUTTON; e.nCode = TRIG_MIDDLE; break;
     case 'L': e.nKind = TRIG_BUTTON; e.nCode = TRIG_LEFT; break;
@@ -35,7 +37,7 @@ static TRIGGEREVENT Event(char name, char sign, int x)
     case 'W': e.nKind = TRIG_WHEEL; e.nWheelDelta = 120; break;
     }
     e.bDown = down ? 1 : 0;
-    e.bWasDown = name == 'c';
+    e.bWasDown = name == 'c' || name == 'S';
     e.nX = x;
     return e;
 }
@@ -76,7 +78,9 @@ static RUN Run(const char *steps, int nHoldVk = 17, int nButton = TRIG_MIDDLE, i
         switch (ch) {
         case ' ': continue;
         case 'd': c.nDrags++; continue;
-        case 'F': TriggerForget(&t); continue;
+        case 'F': TriggerForget(&t, FORGET_KEEP_BUTTONS); continue;
+        case 'f': TriggerForget(&t, FORGET_KEEP_KEYS | FORGET_KEEP_BUTTONS); continue;
+        case 'r': TriggerMissedRelease(&t, 17); continue;
         case 'k': c.bKeepKey = 0; c.bKeepButton = nButton != TRIG_MIDDLE; continue;
         case 'K': c.bKeepKey = c.bKeepButton = 1; continue;
         case 'o': c.bWatch = c.bKeepKey = c.bKeepButton = 0; continue;
@@ -99,7 +103,7 @@ static RUN Run(const char *steps, int nHoldVk = 17, int nButton = TRIG_MIDDLE, i
         if (a.nReleased == RELEASED_TAP)
             r.answers += 'T';
         if (a.nReleased == RELEASED_DRAG)
-            r.answers += 'D';
+            r.answers += a.bClean ? 'G' : 'D';
         if (a.bGiveBack)
             CHECK(GiveBackNext(&t.give) != NULL);
     }
@@ -136,7 +140,7 @@ TEST_CASE("the hold key in the wheel type: taps, drags and chords")
     const ROW rows[] = {
         {"a tap is given back whole", "C+ C- g g", "ssT", "C+C-", ""},
         {"auto-repeat stays hidden", "C+ C+ C+ C- gg", "ssssT", "C+C-", ""},
-        {"a drag keeps the key from programs, release too", "C+ d C+ d C-", "sssD", "", ""},
+        {"a drag keeps the key from programs, release too", "C+ d C+ d C-", "sssG", "", ""},
         {"Control+X: the key, then X, then everything passes", "C+ X+ gg X- C-", "sspp", "C+X+", ""},
         {"a chord after a drag still gives the key back", "C+ d X+ gg X- C-", "ssppD", "C+X+", ""},
         {"Control+click", "C+ L+ gg L- C-", "sspp", "C+L+", ""},
@@ -148,6 +152,10 @@ TEST_CASE("the hold key in the wheel type: taps, drags and chords")
         {"after a chord the key drags no more, until pressed again", "C+ ? X+ ? gg X- C- ? C+ ?",
          "sKs-pp-sK", "C+X+", ""},
         {"its release passes when programs got the press after all", "C+ c-", "spT", "", ""},
+        {"a release the hook missed: the next click is no chord", "C+ ? r ? L+ L- C+ ?",
+         "sK-ppsK", "", ""},
+        {"pressed in a classic type, it drags no more once the key is kept",
+         "k C+ ? K ? C-", "pK-pT", "", ""},
     };
     CHECK_ROWS(rows);
 }
@@ -165,6 +173,8 @@ TEST_CASE("left and right Control are two keys of one trigger")
         {"a chord during the other side's tap gives back both, in order",
          "l R+ C+ C- gg X+ ggg X- R-", "sssspp", "C+C-R+X+", ""},
         {"each release matches its own press", "C+ d R+ C- R-", "sssDs", "", "R+R-"},
+        {"pressed again right after its own tap: the queue knows, not the lagging key state",
+         "C+ R+ R- S+ ? gg d R- C-", "ssssKsDsD", "R+R-", ""},
     };
     CHECK_ROWS(rows);
 }
@@ -173,10 +183,10 @@ TEST_CASE("the drag button in the wheel type: clicks and drags")
 {
     const ROW rows[] = {
         {"a click is given back", "M+ M- gg", "ssT", "M+M-", ""},
-        {"a drag keeps both halves", "M+ d M-", "ssD", "", ""},
+        {"a drag keeps both halves", "M+ d M-", "ssG", "", ""},
         {"other buttons pass while it is down", "M+ L+ L- d M-", "sppsD", "", ""},
         {"a press meanwhile spoils the click, still given back", "M+ L+ L- M- gg", "spps", "M+M-", ""},
-        {"with the hold key down it scrolls, no chord", "C+ M+ d M- C-", "sssDsD", "", ""},
+        {"with the hold key down it scrolls, no chord", "C+ M+ d M- C-", "sssGsD", "", ""},
         {"both clicked: no tap, both given back", "C+ M+ M- C- gggg", "sssTs", "M+M-C+C-", ""},
         {"a drag that scrolled nothing is no click", "M+ nnm M- gg", "ss", "", ""},
     };
@@ -192,7 +202,7 @@ TEST_CASE("the drag button in the wheel type: clicks and drags")
     CHECK_ROWS(nokey, 0, TRIG_MIDDLE);
     const ROW back[] = {
         {"Back: a click is given back", "B+ B- gg", "ssT", "B+B-", ""},
-        {"Back: a drag keeps both halves", "B+ d B-", "ssD", "", ""},
+        {"Back: a drag keeps both halves", "B+ d B-", "ssG", "", ""},
         {"Back: the middle button is any button", "M+ M-", "pp", "", ""},
         {"Back: kept in the classic types too", "k B+ B- gg", "ssT", "B+B-", ""},
     };
@@ -203,7 +213,7 @@ TEST_CASE("taps that lock scrolling, in every type")
 {
     const ROW rows[] = {
         {"classic: a tap passes, and is a tap", "k C+ C-", "ppT", "", ""},
-        {"classic: a drag", "k C+ d C-", "ppD", "", ""},
+        {"classic: a drag", "k C+ d C-", "ppG", "", ""},
         {"classic: a chord is no tap", "k C+ X+ X- C-", "pppp", "", ""},
         {"classic: a middle click", "k M+ M-", "ppT", "", ""},
         {"classic: a slow drag is no tap", "k C+ m C-", "pp", "", ""},
@@ -214,7 +224,7 @@ TEST_CASE("taps that lock scrolling, in every type")
         {"switched OFF mid-press: the release passes, no tap", "C+ o C-", "sp", "", ""},
         {"where nothing scrolls: untouched, no tap", "l a C+ C+ C- M+ M- a C+ C-", "pppppssT",
          "", ""},
-        {"decided at the press", "a C+ a C- C+ a d C-", "ppssD", "", ""},
+        {"decided at the press", "a C+ a C- C+ a d C-", "ppssG", "", ""},
     };
     CHECK_ROWS(rows);
 }
@@ -227,9 +237,10 @@ TEST_CASE("nothing overtakes a give-back, and nothing is left pressed")
         {"a tap not yet given back holds the next press", "C+ C- L+ L- gggg", "ssTss", "C+C-L+L-", ""},
         {"given back one at a time, the rest still waits", "C+ C- g X+ g g X-", "ssTsp", "C+C-X+", ""},
         {"OFF with the key kept: nothing given back, release passes", "C+ d F C-", "sp", "", ""},
-        {"OFF with the button kept", "M+ F M-", "sp", "", ""},
-        {"type changed while kept: forgotten", "C+ k C- K C+ C- gg", "spssT", "C+C-", ""},
-        {"type changed while the button is kept", "M+ k M- L+", "spp", "", ""},
+        {"OFF with the button kept: its release stays kept", "M+ F M-", "ss", "", ""},
+        {"a hook repaired: both halves of the key stay kept", "C+ f C+ C- C+ C-", "sssssT", "", "C+C-"},
+        {"type changed while kept: forgotten, kept to its end", "C+ k C- K C+ C- gg", "ssssT", "C+C-", ""},
+        {"type changed while the button is kept: its release too", "M+ k M- L+", "ssp", "", ""},
         {"forgetting keeps what is queued", "C+ X+ F X- gg", "sss", "C+X+", "X-"},
         {"in the classic types nothing is kept", "k C+ X+ M+ M- C-", "ppppTp", "", ""},
         {"a press given back but not yet injected is down for programs",
@@ -401,13 +412,13 @@ TEST_CASE("random sequences: nothing left down in programs, nothing out of order
                         GiveBackOne();
                     c.bWatch = !c.bWatch;
                     SetKeep(c.bKeepKey || !c.bWatch);
-                    TriggerForget(&t);
+                    TriggerForget(&t, FORGET_KEEP_BUTTONS);
                     log += 'o';
                     break;
                 case 1: SetKeep(!c.bKeepKey); log += 'k'; break;
                 case 2: c.bLockTaps = !c.bLockTaps; log += 'l'; break;
                 case 3: bNothingScrolls = !bNothingScrolls; log += 'a'; break;
-                default: TriggerForget(&t); log += 'F'; break;
+                default: TriggerForget(&t, (int)rnd(4)); log += 'F'; break;
                 }
             }
         }

@@ -1,6 +1,7 @@
 // The scroll engine fed with cursor reports, key reports and timer ticks,
 // against a real foreground window whose children count what they receive.
 #include <doctest.h>
+#include "scroll/delivery.h"
 #include "scroll/engine.h"
 #include "scroll/settings.h"
 #include "test_support.h"
@@ -234,10 +235,10 @@ TEST_CASE("edge scrolling off: drag advances only on key reports")
     CursorAt(400, 590);
     CHECK(ChildCount(t.edit).nDown == 3);
     // Behind a give-back still waiting, no step leaves; then the drag goes on.
-    Settings.bGiveBackWaiting = 1;
+    SetProgramInput(1, 0);
     CursorAt(400, 660);
     CHECK(ChildCount(t.edit).nDown == 3);
-    Settings.bGiveBackWaiting = 0;
+    SetProgramInput(0, 0);
     CursorAt(400, 730);
     CHECK(ChildCount(t.edit).nDown == 4);
     EndDragLock();

@@ -1,0 +1,61 @@
+// Giving back what the hooks kept: the give-back queue is drained here, on
+// the main thread after the hook has returned (WM_GIVEBACK), at OFF and at
+// exit. Delivery's real wheel turns join the same queue, so that each keeps
+// its place among the events given back.
+#include "input/hooks.h"
+#include "input/hook_state.h"
+#include "input/inject.h"
+#include "scroll/delivery.h"
+#include "scroll/settings.h"
+#include "scroll/wheel_delivery.h"
+
+unsigned nGiveBacksRefused;
+
+void GiveBackHeldInput(void)
+{
+    GIVEBACK *g = &HookTrigger()->give;
+    // Each event stays queued while it is injected: real events that reach
+    // the hooks meanwhile (they can, inside SendInput) queue up behind it.
+    // One that SendInput refuses is counted and dropped, never retried.
+    while (const TRIGGEREVENT *e = GiveBackNext(g)) {
+        TRIGGEREVENT copy = *e;
+        // Real input goes where the pointer is: a turn meant for a window the
+        // pointer has left since would land in whatever is there now.
+        BOOL bSkip = FALSE;
+        if (copy.bOwnTurn) {
+            POINT pt;
+            bSkip = !GetCursorPos(&pt) || WindowFromPoint(pt) != (HWND)copy.hReceiver;
+        }
+        if (!bSkip && !InjectEvent(&copy))
+            nGiveBacksRefused++;
+        GiveBackTaken(g);
+        if (!bSkip && copy.nKind == TRIG_KEY && !copy.bDown &&
+            (copy.nCode == 16 || copy.nCode == 17 || copy.nCode == 18))
+            NoteModifierReleased();
+    }
+    SetProgramInput(0, GiveBackModifierDown(g));
+}
+
+// Called by delivery, the one call from scroll/ up into input/: a real wheel
+// turn for a window that reads only real input (scroll/wheel_delivery.h),
+// injected after the hook has returned, behind what was queued before it.
+static int QueueRealTurn(int nDelta, int bHorizontal, HWND hReceiver)
+{
+    TRIGGEREVENT e = {};
+    e.nKind = TRIG_WHEEL;
+    e.bDown = 1;
+    e.nWheelDelta = nDelta;
+    e.bHorizontal = bHorizontal;
+    e.bOwnTurn = 1;
+    e.hReceiver = hReceiver;
+    if (!GiveBackOwnTurn(&HookTrigger()->give, &e))
+        return 0;
+    if (Settings.hMainWnd)
+        PostMessageA(Settings.hMainWnd, WM_GIVEBACK, 0, 0);
+    return 1;
+}
+
+void InstallRealTurns(void)
+{
+    pfnQueueRealTurn = QueueRealTurn;
+}
