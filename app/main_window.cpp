@@ -164,7 +164,12 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
 {
     // Explorer forgets every tray icon when it restarts and then broadcasts
     // this message; put the icon back or a hidden window becomes unreachable.
-    static UINT uTaskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+    // Asked for on first use, without a guarded local static: the guard
+    // would link the C++ runtime's exception machinery. Two threads racing
+    // here would both get the same number, so no guard is needed.
+    static UINT uTaskbarCreated;
+    if (!uTaskbarCreated)
+        uTaskbarCreated = RegisterWindowMessageA("TaskbarCreated");
 
     switch (message) {
     case WM_DESTROY:

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""Draws Veltrac's pictures: the GO/STOP button faces, the tile drawing on
-the About box button, and the yellow-ball icons.
+"""Draws Veltrac's pictures: the GO/STOP button faces (drawn in full colour,
+stored in 256), the tile drawing on the About box button, and the
+yellow-ball icons.
 
 Plain Python 3, standard library only.  Every random number comes from a
 fixed-seed xorshift generator, so each run writes exactly the same bytes.
@@ -60,24 +61,113 @@ def info_header(w, h, bpp, image_size, colours_used=0, ppm=2835):
                        ppm, ppm, colours_used, 0)
 
 
-def write_bmp24(path, w, h, pixels):
-    """pixels[y][x] = (r, g, b) floats 0..255, row 0 at the top."""
+def rgb24(pixels):
+    """Float pixels -> the 8-bit-per-channel (r, g, b) colours they show."""
+    return [[tuple(int(round(clamp(c, 0, 255))) for c in px) for px in row]
+            for row in pixels]
+
+
+def bmp24_bytes(w, h, rgb):
+    """A 24-bit BMP of rgb[y][x] = (r, g, b), row 0 at the top.  The button
+    faces were once stored so; the tests still measure them against this."""
     stride = (w * 3 + 3) & ~3
     rows = []
     for y in range(h - 1, -1, -1):
         row = bytearray()
-        for (r, g, b) in pixels[y]:
-            row += bytes((int(round(clamp(b, 0, 255))),
-                          int(round(clamp(g, 0, 255))),
-                          int(round(clamp(r, 0, 255)))))
+        for (r, g, b) in rgb[y]:
+            row += bytes((b, g, r))
         row += b"\0" * (stride - len(row))
         rows.append(bytes(row))
     data = b"".join(rows)
     off = 14 + 40
+    return (struct.pack("<2sIHHI", b"BM", off + len(data), 0, 0, off)
+            + info_header(w, h, 24, len(data)) + data)
+
+
+def bmp8_bytes(w, h, palette, idx):
+    """An uncompressed 8-bit BMP: palette = [(r, g, b)], at most 256 of them;
+    idx[y][x] = palette index, row 0 at the top.  (RLE8 would save nothing:
+    the brushed ground has hardly a run of two equal pixels.)"""
+    stride = (w + 3) & ~3
+    data = b"".join(bytes(idx[y]) + b"\0" * (stride - w) for y in range(h - 1, -1, -1))
+    pal = b"".join(struct.pack("<BBBB", b, g, r, 0) for (r, g, b) in palette)
+    off = 14 + 40 + len(pal)
+    return (struct.pack("<2sIHHI", b"BM", off + len(data), 0, 0, off)
+            + info_header(w, h, 8, len(data), len(palette)) + pal + data)
+
+
+# ---------------------------------------------------------------------------
+# Down to 256 colours.  A face has some 700 to 950 colours, most of them a
+# few steps apart along the ground's grey-blue and the signs' shadings, so
+# 256 well-placed ones are within a few steps of every pixel: the same look
+# in a third of the bytes.
+
+def _nearest(c, palette):
+    best, best_i = None, 0
+    for i, p in enumerate(palette):
+        d = (c[0] - p[0]) ** 2 + (c[1] - p[1]) ** 2 + (c[2] - p[2]) ** 2
+        if best is None or d < best:
+            best, best_i = d, i
+    return best_i
+
+
+def _median_cut(counts, n):
+    """Splits the colours (weighted by their pixel counts) into at most n
+    boxes, always the box with the widest weighted spread along one channel
+    at its weighted median; returns the boxes' weighted mean colours."""
+    boxes = [sorted(counts.items())]
+    while len(boxes) < n:
+        best, box_i, chan = -1.0, -1, 0
+        for i, box in enumerate(boxes):
+            if len(box) < 2:
+                continue
+            weight = sum(cnt for _, cnt in box) ** 0.5
+            for ch in range(3):
+                vals = [c[ch] for c, _ in box]
+                spread = (max(vals) - min(vals)) * weight
+                if spread > best:
+                    best, box_i, chan = spread, i, ch
+        if box_i < 0:
+            break
+        box = sorted(boxes[box_i], key=lambda cc: (cc[0][chan], cc[0]))
+        total, acc, k = sum(cnt for _, cnt in box), 0, 0
+        for k, (_, cnt) in enumerate(box):
+            acc += cnt
+            if acc * 2 >= total:
+                break
+        k = max(1, min(len(box) - 1, k + 1))
+        boxes[box_i:box_i + 1] = [box[:k], box[k:]]
+    return [tuple(round(sum(c[ch] * cnt for c, cnt in box) / sum(cnt for _, cnt in box))
+                  for ch in range(3)) for box in boxes]
+
+
+def quantise(rgb, n=256, rounds=5):
+    """Returns (palette, idx): at most n colours, median cut refined by a
+    few rounds of moving each colour to the mean of the pixels it serves."""
+    counts = {}
+    for row in rgb:
+        for c in row:
+            counts[c] = counts.get(c, 0) + 1
+    palette = _median_cut(counts, n)
+    for _ in range(rounds):
+        sums = [[0, 0, 0, 0] for _ in palette]
+        for c, cnt in counts.items():
+            s = sums[_nearest(c, palette)]
+            s[0] += c[0] * cnt
+            s[1] += c[1] * cnt
+            s[2] += c[2] * cnt
+            s[3] += cnt
+        palette = [tuple(round(s[ch] / s[3]) for ch in range(3)) if s[3] else p
+                   for s, p in zip(sums, palette)]
+    palette = sorted(set(palette))
+    index = {c: _nearest(c, palette) for c in counts}
+    return palette, [[index[c] for c in row] for row in rgb]
+
+
+def write_bmp8(path, w, h, rgb):
+    palette, idx = quantise(rgb)
     with open(path, "wb") as f:
-        f.write(struct.pack("<2sIHHI", b"BM", off + len(data), 0, 0, off))
-        f.write(info_header(w, h, 24, len(data)))
-        f.write(data)
+        f.write(bmp8_bytes(w, h, palette, idx))
 
 
 def pack4(indices, w):
@@ -549,8 +639,8 @@ def make_ball(size):
 
 def main():
     out = sys.argv[1] if len(sys.argv) > 1 else os.path.dirname(os.path.abspath(__file__))
-    write_bmp24(os.path.join(out, "go.bmp"), FACE_W, FACE_H, make_go())
-    write_bmp24(os.path.join(out, "stop.bmp"), FACE_W, FACE_H, make_stop())
+    write_bmp8(os.path.join(out, "go.bmp"), FACE_W, FACE_H, rgb24(make_go()))
+    write_bmp8(os.path.join(out, "stop.bmp"), FACE_W, FACE_H, rgb24(make_stop()))
     write_bmp4(os.path.join(out, "kq.bmp"), KQ_W, KQ_H, make_kq())
     for name, size in (("main.ico", 32), ("small.ico", 16)):
         idx, tr = make_ball(size)

@@ -29,3 +29,39 @@ TEST_CASE("the notice names the window by its title, cut to 60 characters")
     FormatElevatedNotice(out, sizeof out, std::string(300, 'z').c_str());
     CHECK(strlen(out) == 22 + 60 + tail.size());
 }
+
+TEST_CASE("the texts are cut to the buffer, always zero-terminated")
+{
+    // The notice, in buffers too small for it: whatever fits, then the zero.
+    const std::string full = "Veltrac cannot scroll Registry Editor: it runs as administrator.";
+    for (size_t cb : {1, 2, 23, 40}) {
+        CAPTURE(cb);
+        char out[64];
+        memset(out, '#', sizeof out);
+        FormatElevatedNotice(out, cb, "Registry Editor");
+        CHECK(std::string(out) == full.substr(0, cb - 1));
+        CHECK(out[cb] == '#');   // nothing written past the buffer
+    }
+    // The restart's switches, one row per state.
+    struct { int bOn, bInTray; const char *switches; } rows[] = {
+        {0, 0, "-letmeopen2"},
+        {1, 0, "-letmeopen2 -start"},
+        {0, 1, "-letmeopen2 -tosystemtray"},
+        {1, 1, "-letmeopen2 -start -tosystemtray"},
+    };
+    for (auto &r : rows) {
+        std::string want = r.switches;
+        CAPTURE(want);
+        char out[64];
+        FormatRestartSwitches(out, sizeof out, r.bOn, r.bInTray);
+        CHECK(std::string(out) == want);
+    }
+    char small[8];
+    FormatRestartSwitches(small, sizeof small, 1, 1);
+    CHECK(std::string(small) == "-letmeo");
+    // No room at all: not even the zero is written.
+    small[0] = '#';
+    FormatRestartSwitches(small, 0, 1, 1);
+    FormatElevatedNotice(small, 0, "Registry Editor");
+    CHECK(small[0] == '#');
+}

@@ -347,3 +347,27 @@ TEST_CASE("a program run as administrator: one balloon, its icon there only whil
     FakeRunAsAdministrator(false);
     DestroyTestTarget(top);
 }
+
+TEST_CASE("Explorer's restart puts the tray icon back while in the tray, and only then")
+{
+    HWND hwnd = MainWindow();
+    UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+    REQUIRE(taskbarCreated != 0);
+    NOTIFYICONDATAA nid = {};
+    nid.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    nid.hWnd = hwnd;
+    nid.uID = TRAY_ICON_ID;
+
+    Command(IDM_TOTRAY);
+    CHECK(IconThere(hwnd));
+    // A restarted shell has forgotten every icon.
+    CHECK(Shell_NotifyIconA(NIM_DELETE, &nid));
+    CHECK(!IconThere(hwnd));
+    SendMessageA(hwnd, taskbarCreated, 0, 0);
+    CHECK(IconThere(hwnd));
+
+    Command(IDM_TOWINDOW);
+    CHECK(!IconThere(hwnd));
+    SendMessageA(hwnd, taskbarCreated, 0, 0);
+    CHECK(!IconThere(hwnd));
+}
