@@ -10,7 +10,7 @@ static unsigned anReleases[256];
 
 BOOL WatchRawKeys(HWND hwnd, BOOL bOn)
 {
-    RAWINPUTDEVICE rid = {1, 6, bOn ? RIDEV_INPUTSINK : RIDEV_REMOVE, bOn ? hwnd : NULL};
+    RAWINPUTDEVICE rid = {1, 6, (DWORD)(bOn ? RIDEV_INPUTSINK : RIDEV_REMOVE), bOn ? hwnd : NULL};
     return RegisterRawInputDevices(&rid, 1, sizeof rid);   // 1, 6: generic desktop, keyboard
 }
 
