@@ -9,6 +9,7 @@
 #include "input/hooks.h"
 #include "input/raw_keys.h"
 #include "scroll/engine.h"
+#include "scroll/foreground.h"
 #include "scroll/glide_run.h"
 #include "scroll/monitors.h"
 #include "scroll/wheel_delivery.h"
@@ -210,6 +211,9 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     case WM_HOOKSTILLMOVE:
         OnStillMove((int)wParam, (int)lParam);
         return 0;
+    case WM_FOREGROUNDCHANGED:
+        RefreshForeground();
+        return 0;
     case WM_HOOKACTIVITY:
         StopGlide();
         return 0;
@@ -240,6 +244,7 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         if (wParam == HOOK_HEALTH_TIMER) {
             CheckHookHealth();
             CheckDragLockFront();       // a desktop at rest has no moves to ask it
+            CurrentForeground(FALSE);   // a new window in front, or one gone full-screen
             return 0;
         }
         break;

@@ -9,6 +9,7 @@
 #include "input/hooks.h"
 #include "input/key_names.h"
 #include "input/raw_keys.h"
+#include "scroll/foreground.h"
 #include "scroll/glide_run.h"
 #include "scroll/monitors.h"
 #include "scroll/settings.h"
@@ -135,6 +136,7 @@ BOOL StartUp(HINSTANCE hInstance, const char *cmd, int nCmdShow, HACCEL *phAccel
     // Without raw input the hooks' missed releases go unseen; nothing else
     // needs it, so a refusal is no error.
     WatchRawKeys(hwnd, TRUE);
+    WatchForeground();
     StartHookHealth(hwnd);
     return TRUE;
 }

@@ -272,7 +272,7 @@ LRESULT CALLBACK MouseHookProc(int code, WPARAM wParam, LPARAM lParam)
         hMouseTarget = FindOwnMainWindow("");
     // One budget for everything this event causes, from here on.
     TICKBUDGET budget;
-    BeginTickBudget(&budget);
+    BeginEventBudget(&budget);
     ForgetMissedReleases();
     TRIGGERCONFIG c = TriggerConfig();
     TRIGGEREVENT e;
@@ -339,7 +339,7 @@ LRESULT CALLBACK KeyboardHookProc(int code, WPARAM wParam, LPARAM lParam)
     if (!hKeyboardTarget)
         hKeyboardTarget = FindOwnMainWindow("");
     TICKBUDGET budget;
-    BeginTickBudget(&budget);
+    BeginEventBudget(&budget);
     TRIGGERCONFIG c = TriggerConfig();
     TRIGGEREVENT e = {};
     e.nKind = TRIG_KEY;

@@ -5,25 +5,25 @@
 #include "scroll/foreground.h"
 #include "scroll/foreground_rules.h"
 #include "scroll/settings.h"
+#include "scroll/tick_budget.h"
 #include <shellapi.h>
 #include <string.h>
 
 BOOL (*pfnIntegrityLookup)(DWORD dwPid, DWORD *pdwLevel);
 
 static FOREGROUND record;
+static HWND hAsked;                  // the main thread was asked to read this window
 
-// What is known of a process. Keyed by process id alone: a later process
-// that reuses an id inherits the answer, which only costs a wrong notice or
-// none; opening it to tell the two apart would be the very lookup the cache
-// saves. Slots are reused round the ring.
+// What is known of a process, by its id and start time. Slots are reused
+// round the ring.
 #define KNOWN_PROCESSES 32
 static struct {
     DWORD dwPid;            // 0: a free slot
+    ULONGLONG qwStarted;    // its creation time, 0 where it could not be read
     int bAboveUs;
     int bTold;
 } aKnown[KNOWN_PROCESSES];
 static int nNextSlot;
-
 static BOOL TokenIntegrity(HANDLE hProcess, DWORD *pdwLevel)
 {
     HANDLE hToken;
@@ -60,17 +60,32 @@ static BOOL IntegrityOf(DWORD dwPid, DWORD *pdwLevel)
     return ok;
 }
 
-static int Known(DWORD dwPid)
+// Its creation time tells a process from an earlier one with the same id.
+static ULONGLONG StartedAt(DWORD dwPid)
+{
+    HANDLE hProcess = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, dwPid);
+    if (!hProcess)
+        return 0;
+    FILETIME created, exited, kernel, user;
+    ULONGLONG q = 0;
+    if (GetProcessTimes(hProcess, &created, &exited, &kernel, &user))
+        q = ((ULONGLONG)created.dwHighDateTime << 32) | created.dwLowDateTime;
+    CloseHandle(hProcess);
+    return q;
+}
+
+static int Known(DWORD dwPid, ULONGLONG qwStarted)
 {
     for (int i = 0; i < KNOWN_PROCESSES; i++)
-        if (aKnown[i].dwPid == dwPid)
+        if (aKnown[i].dwPid == dwPid && aKnown[i].qwStarted == qwStarted)
             return i;
     return -1;
 }
 
 static int Learn(DWORD dwPid)
 {
-    int i = Known(dwPid);
+    ULONGLONG qwStarted = StartedAt(dwPid);
+    int i = Known(dwPid, qwStarted);
     if (i >= 0)
         return i;
     // Our own level, read once; the process's own token, whatever the seam.
@@ -85,6 +100,7 @@ static int Learn(DWORD dwPid)
     i = nNextSlot;
     nNextSlot = (nNextSlot + 1) % KNOWN_PROCESSES;
     aKnown[i].dwPid = dwPid;
+    aKnown[i].qwStarted = qwStarted;
     aKnown[i].bAboveUs = RunsAboveUs(bTheirsKnown, dwTheirs, bOursKnown, dwOurs);
     aKnown[i].bTold = 0;
     return i;
@@ -95,14 +111,20 @@ static SCREENRECT FromRect(const RECT &rc)
     return SCREENRECT{(int)rc.left, (int)rc.top, (int)rc.right, (int)rc.bottom};
 }
 
-static int ReadFullScreen(HWND hwnd)
+// Exclusive Direct3D and the presentation mode the shell knows about,
+// whatever the window looks like. Asking the shell can wait: never while an
+// input event waits.
+static int ShellFullScreen(void)
 {
-    // Exclusive Direct3D and the presentation mode the shell knows about,
-    // whatever the window looks like.
     QUERY_USER_NOTIFICATION_STATE state;
-    if (SUCCEEDED(SHQueryUserNotificationState(&state)) &&
-        (state == QUNS_RUNNING_D3D_FULL_SCREEN || state == QUNS_PRESENTATION_MODE))
-        return 1;
+    return SUCCEEDED(SHQueryUserNotificationState(&state)) &&
+           (state == QUNS_RUNNING_D3D_FULL_SCREEN || state == QUNS_PRESENTATION_MODE);
+}
+
+// The window's own look: the window manager answers that without asking the
+// program or the shell, so a press may read it afresh.
+static int WindowFullScreen(HWND hwnd)
+{
     RECT rcWindow;
     MONITORINFO mi = {};
     mi.cbSize = sizeof mi;
@@ -117,32 +139,88 @@ static int ReadFullScreen(HWND hwnd)
                               szClass);
 }
 
+void RefreshForeground(void)
+{
+    HWND hwnd = GetForegroundWindow();
+    memset(&record, 0, sizeof record);
+    record.hwnd = hwnd;
+    record.nKnown = -1;
+    hAsked = NULL;
+    if (hwnd)
+        GetWindowThreadProcessId(hwnd, &record.dwPid);
+    // A window already gone has no process to ask about.
+    if (record.dwPid) {
+        record.nKnown = Learn(record.dwPid);
+        record.bAboveUs = aKnown[record.nKnown].bAboveUs;
+    }
+    if (hwnd && Settings.bPauseFullScreen) {
+        record.bShellFullScreen = ShellFullScreen();
+        record.bFullScreen = record.bShellFullScreen || WindowFullScreen(hwnd);
+        record.dwFullScreenAt = GetTickCount();
+    }
+}
+
+// What an input event may know of a window that came to the front since the
+// record was read: what is kept of its process by id alone (the start time
+// would take opening it), and its own look. The main thread reads the rest;
+// until input pauses, hook calls come before its message.
+static const FOREGROUND *Provisional(HWND hwnd)
+{
+    static FOREGROUND guess;
+    memset(&guess, 0, sizeof guess);
+    guess.hwnd = hwnd;
+    guess.nKnown = -1;
+    if (hwnd)
+        GetWindowThreadProcessId(hwnd, &guess.dwPid);
+    for (int i = 0; guess.dwPid && i < KNOWN_PROCESSES; i++)
+        if (aKnown[i].dwPid == guess.dwPid) {
+            guess.bAboveUs = aKnown[i].bAboveUs;
+            guess.nKnown = i;
+            break;
+        }
+    if (hwnd && Settings.bPauseFullScreen)
+        guess.bFullScreen = WindowFullScreen(hwnd);
+    if (hAsked != hwnd && Settings.hMainWnd) {
+        hAsked = hwnd;
+        PostMessageA(Settings.hMainWnd, WM_FOREGROUNDCHANGED, 0, 0);
+    }
+    return &guess;
+}
+
 const FOREGROUND *CurrentForeground(BOOL bFresh)
 {
     HWND hwnd = GetForegroundWindow();
-    if (bFresh || hwnd != record.hwnd) {
-        memset(&record, 0, sizeof record);
-        record.hwnd = hwnd;
-        if (hwnd)
-            GetWindowThreadProcessId(hwnd, &record.dwPid);
-        // A window already gone has no process to ask about.
-        if (record.dwPid)
-            record.bAboveUs = aKnown[Learn(record.dwPid)].bAboveUs;
+    if (InsideInputEvent()) {
+        if (hwnd != record.hwnd)
+            return Provisional(hwnd);
+        // A press looks at the window afresh (a browser's F11 counts at once);
+        // what the shell says comes from the main thread.
+        if (bFresh && hwnd && Settings.bPauseFullScreen)
+            record.bFullScreen = record.bShellFullScreen || WindowFullScreen(hwnd);
+        return &record;
     }
-    if (hwnd && Settings.bPauseFullScreen &&
-        (!record.bFullScreenRead ||
-         GetTickCount() - record.dwFullScreenAt >= FULLSCREEN_RECHECK_MS)) {
-        record.bFullScreen = ReadFullScreen(hwnd);
-        record.bFullScreenRead = 1;
-        record.dwFullScreenAt = GetTickCount();
-    }
+    if (bFresh || hwnd != record.hwnd ||
+        (hwnd && Settings.bPauseFullScreen &&
+         GetTickCount() - record.dwFullScreenAt >= FULLSCREEN_RECHECK_MS))
+        RefreshForeground();
     return &record;
 }
 
-BOOL FirstNoticeFor(DWORD dwPid)
+static void CALLBACK OnForegroundEvent(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, DWORD)
 {
-    int i = Learn(dwPid);
-    if (aKnown[i].bTold)
+    RefreshForeground();
+}
+
+void WatchForeground(void)
+{
+    SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, NULL, OnForegroundEvent, 0,
+                    0, WINEVENT_OUTOFCONTEXT);
+}
+
+BOOL FirstNoticeFor(const FOREGROUND *fg)
+{
+    int i = fg->nKnown;
+    if (i < 0 || aKnown[i].dwPid != fg->dwPid || aKnown[i].bTold)
         return FALSE;
     aKnown[i].bTold = 1;
     return TRUE;
@@ -151,6 +229,8 @@ BOOL FirstNoticeFor(DWORD dwPid)
 void ForgetForeground(void)
 {
     memset(&record, 0, sizeof record);
+    record.nKnown = -1;
+    hAsked = NULL;
     memset(aKnown, 0, sizeof aKnown);
     nNextSlot = 0;
 }

@@ -1,8 +1,11 @@
 // What the window in front is: its handle, its process, whether that process
 // runs above ours (a program run as administrator) and whether it is a
-// full-screen program. Read when the foreground window changes and afresh
-// at a trigger press, never per input event: the integrity of a process is
-// looked up once (opening it and its token) and kept.
+// full-screen program. These facts may take asking the system about another
+// process, or the shell, which can wait: they are read on the main thread,
+// when another window comes to the front (a foreground event, or the first
+// input event after it, which asks for it) and by the watchdog, never while
+// an input event waits. What is known of a process is kept by its id and its
+// start time, so a process that reuses an id inherits nothing.
 #pragma once
 #include <windows.h>
 
@@ -11,8 +14,9 @@ struct FOREGROUND {
     DWORD dwPid;            // its process; 0 when the window is gone
     int bAboveUs;           // that process runs at a higher integrity level, or one we cannot read
     int bFullScreen;        // a full-screen program (read only while bPauseFullScreen is on)
-    int bFullScreenRead;    // bFullScreen was read, at dwFullScreenAt (GetTickCount)
-    DWORD dwFullScreenAt;
+    int bShellFullScreen;   // of that, what the shell says (exclusive Direct3D, presentation)
+    int nKnown;             // its place in the record of processes, -1 none yet
+    DWORD dwFullScreenAt;   // when bFullScreen was read (GetTickCount)
 };
 
 // A window in front can go full-screen without the foreground changing (a
@@ -20,13 +24,24 @@ struct FOREGROUND {
 // part is read again when it is older than this.
 #define FULLSCREEN_RECHECK_MS 500
 
-// The record for the window in front now: read again when the foreground
-// window has changed, or anyway with bFresh (a trigger press).
+// The record for the window in front now. While an input event waits it only
+// reads what is stored, and, with bFresh (a press), the window's own look
+// (the window manager answers that at once); for a window that came to the
+// front since, what is known of its process by id, no more, and the main
+// thread is asked to read the rest (WM_FOREGROUNDCHANGED). Elsewhere it reads
+// what is missing or old, and with bFresh reads everything again.
 const FOREGROUND *CurrentForeground(BOOL bFresh);
 
-// TRUE the first time it is asked for a process: a program run as
+// Reads everything about the window in front again (the main thread: on
+// WM_FOREGROUNDCHANGED, a foreground event, the watchdog).
+void RefreshForeground(void);
+// A foreground event tells of a new window in front at once, where the
+// system sends it (Wine does not: there the first input event asks).
+void WatchForeground(void);
+
+// TRUE the first time it is asked for the window's process: a program run as
 // administrator is told about once per program per run.
-BOOL FirstNoticeFor(DWORD dwPid);
+BOOL FirstNoticeFor(const FOREGROUND *fg);
 
 // Forgets the record and what is known of every process (tests start clean).
 void ForgetForeground(void);

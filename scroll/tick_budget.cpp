@@ -5,6 +5,7 @@
 static LONGLONG llFrequency;          // counts per second
 static LONGLONG llDeadline;           // no message starts after this count; 0 not yet set
 static int nDepth;                    // ticks under way, nested ones included
+static BOOL bEvent;                   // the outermost budget is a hook's
 unsigned nTickClocks;
 
 static LONGLONG Now(void)
@@ -29,9 +30,22 @@ void BeginTickBudget(TICKBUDGET *budget)
     // questions and the title match included, not only the delivery.
     if (budget->bOutermost) {
         llDeadline = 0;
+        bEvent = FALSE;
         Deadline();
     }
     nDepth++;
+}
+
+void BeginEventBudget(TICKBUDGET *budget)
+{
+    BeginTickBudget(budget);
+    if (budget->bOutermost)
+        bEvent = TRUE;
+}
+
+BOOL InsideInputEvent(void)
+{
+    return nDepth > 0 && bEvent;
 }
 
 void EndTickBudget(TICKBUDGET *budget)

@@ -23,6 +23,12 @@ struct TICKBUDGET {
 };
 void BeginTickBudget(TICKBUDGET *budget);
 void EndTickBudget(TICKBUDGET *budget);
+// The budget a hook opens for its input event: while it is open, every input
+// event of the desktop waits, so nothing may wait on another program (see
+// InsideInputEvent).
+void BeginEventBudget(TICKBUDGET *budget);
+// Whether an input event waits for what runs now (a hook's budget is open).
+BOOL InsideInputEvent(void);
 
 // Budgets whose clock has started: each is one bound on the input events
 // and timer ticks it covers.

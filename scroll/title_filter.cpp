@@ -93,7 +93,7 @@ static HWND TargetOf(const FOREGROUND *fg)
     if (fg->bAboveUs) {
         // This may run inside a hook, where the shell's tray must not be
         // waited for: the main window shows the notice later.
-        if (Settings.hMainWnd && FirstNoticeFor(fg->dwPid))
+        if (Settings.hMainWnd && FirstNoticeFor(fg))
             PostMessageA(Settings.hMainWnd, WM_ELEVATEDTARGET, (WPARAM)fg->hwnd,
                          (LPARAM)fg->dwPid);
         return NULL;
