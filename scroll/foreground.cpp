@@ -10,6 +10,7 @@
 #include <string.h>
 
 BOOL (*pfnIntegrityLookup)(DWORD dwPid, DWORD *pdwLevel);
+ULONGLONG (*pfnStartLookup)(DWORD dwPid);
 
 static FOREGROUND record;
 static HWND hAsked;                  // the main thread was asked to read this window
@@ -63,6 +64,8 @@ static BOOL IntegrityOf(DWORD dwPid, DWORD *pdwLevel)
 // Its creation time tells a process from an earlier one with the same id.
 static ULONGLONG StartedAt(DWORD dwPid)
 {
+    if (pfnStartLookup)
+        return pfnStartLookup(dwPid);
     HANDLE hProcess = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, dwPid);
     if (!hProcess)
         return 0;

@@ -49,3 +49,6 @@ void ForgetForeground(void);
 // Tests only: stands in for reading a process's integrity level (Wine runs
 // every process at one level). Returns whether the level could be read.
 extern BOOL (*pfnIntegrityLookup)(DWORD dwPid, DWORD *pdwLevel);
+// Tests only: stands in for reading a process's start time (to show an id
+// that a new process took over).
+extern ULONGLONG (*pfnStartLookup)(DWORD dwPid);

@@ -4,6 +4,8 @@
 // window that goes full-screen in front is seen by the ticks and a press.
 #include <doctest.h>
 #include "scroll/engine.h"
+#include "scroll/foreground.h"
+#include "scroll/foreground_rules.h"
 #include "scroll/settings.h"
 #include "scroll/target.h"
 #include "test_support.h"
@@ -70,5 +72,50 @@ TEST_CASE("a full-screen window is not scrolled while the option pauses it")
     CHECK(FindTargetWindow() == NULL);
     CoverScreen(top, true);
     CHECK(FindTargetWindowForPress() == top);
+    DestroyTestTarget(top);
+}
+
+static ULONGLONG qwFakeStart;
+static ULONGLONG FakeStart(DWORD)
+{
+    return qwFakeStart;
+}
+
+static BOOL FakeLevel(DWORD, DWORD *pdwLevel)
+{
+    *pdwLevel = INTEGRITY_MEDIUM;
+    return TRUE;
+}
+static BOOL NoLevel(DWORD, DWORD *)
+{
+    return FALSE;
+}
+
+TEST_CASE("a process id taken over by a new program inherits nothing from the old one")
+{
+    const char *classes[] = {"TestEdit"};
+    HWND top = CreateTestTarget("Reused Id", classes, 1);
+    pfnStartLookup = FakeStart;
+    // Each row: the program before (run as administrator or not), then a new
+    // one with the same id, or the same one again.
+    struct { bool bAdminBefore, bAdminAfter, bNewProcess; } rows[] = {
+        {true, false, true}, {false, true, true}, {true, true, false}, {false, false, false}};
+    for (auto &r : rows) {
+        CAPTURE(r.bAdminBefore);
+        CAPTURE(r.bNewProcess);
+        ForgetForeground();
+        qwFakeStart = 1000;
+        pfnIntegrityLookup = r.bAdminBefore ? NoLevel : FakeLevel;
+        CHECK((FindTargetWindowForPress() == NULL) == r.bAdminBefore);
+        CHECK(FirstNoticeFor(CurrentForeground(FALSE)) == TRUE);
+        qwFakeStart = r.bNewProcess ? 2000 : 1000;
+        pfnIntegrityLookup = r.bAdminAfter ? NoLevel : FakeLevel;
+        CHECK((FindTargetWindowForPress() == NULL) == (r.bNewProcess ? r.bAdminAfter : r.bAdminBefore));
+        // A new program is told about in its turn; the same one only once.
+        CHECK(FirstNoticeFor(CurrentForeground(FALSE)) == (r.bNewProcess ? TRUE : FALSE));
+    }
+    pfnStartLookup = NULL;
+    pfnIntegrityLookup = NULL;
+    ForgetForeground();
     DestroyTestTarget(top);
 }
