@@ -11,6 +11,12 @@
 
 unsigned nGiveBacksRefused;
 
+static BOOL PointerOver(HWND hwnd)
+{
+    POINT pt;
+    return GetCursorPos(&pt) && WindowFromPoint(pt) == hwnd && WindowFromPoint(HookPointer()) == hwnd;
+}
+
 void GiveBackHeldInput(void)
 {
     GIVEBACK *g = &HookTrigger()->give;
@@ -19,17 +25,23 @@ void GiveBackHeldInput(void)
     // One that SendInput refuses is counted and dropped, never retried.
     while (const TRIGGEREVENT *e = GiveBackNext(g)) {
         TRIGGEREVENT copy = *e;
-        // Real input goes where the pointer is: a turn meant for a window the
-        // pointer has left since would land in whatever is there now.
-        BOOL bSkip = FALSE;
-        if (copy.bOwnTurn) {
-            POINT pt;
-            bSkip = !GetCursorPos(&pt) || WindowFromPoint(pt) != (HWND)copy.hReceiver;
+        // Real input goes where the pointer is: a turn for a window the
+        // pointer has left since is dropped now, and the mouse hook drops
+        // one that gets there too late, when the system routes it.
+        if (copy.bOwnTurn && !PointerOver((HWND)copy.hReceiver)) {
+            GiveBackTaken(g);
+            continue;
         }
-        if (!bSkip && !InjectEvent(&copy))
+        if (copy.nKind == TRIG_WHEEL)
+            NoteOwnWheel(copy.bOwnTurn ? (HWND)copy.hReceiver : NULL);
+        BOOL bInjected = InjectEvent(&copy);
+        if (!bInjected) {
             nGiveBacksRefused++;
+            if (copy.nKind == TRIG_WHEEL)
+                DropLastOwnWheel();
+        }
         GiveBackTaken(g);
-        if (!bSkip && copy.nKind == TRIG_KEY && !copy.bDown &&
+        if (bInjected && copy.nKind == TRIG_KEY && !copy.bDown &&
             (copy.nCode == 16 || copy.nCode == 17 || copy.nCode == 18))
             NoteModifierReleased();
     }

@@ -50,9 +50,45 @@ static unsigned nModifiersBefore;
 // a hook that timed out.
 static unsigned anHookReleases[256];
 
+static POINT ptPassed;             // where the last mouse event that passed left the pointer
+
 TRIGGER *HookTrigger(void)
 {
     return &trigger;
+}
+
+POINT HookPointer(void)
+{
+    return ptPassed;
+}
+
+#define OWN_WHEELS 64
+static HWND ahOwnWheels[OWN_WHEELS];
+static unsigned nOwnFirst, nOwnCount;
+
+void NoteOwnWheel(HWND hReceiver)
+{
+    if (nOwnCount == OWN_WHEELS) {          // never seen come back: the oldest goes
+        nOwnFirst = (nOwnFirst + 1) % OWN_WHEELS;
+        nOwnCount--;
+    }
+    ahOwnWheels[(nOwnFirst + nOwnCount++) % OWN_WHEELS] = hReceiver;
+}
+
+void DropLastOwnWheel(void)
+{
+    if (nOwnCount)
+        nOwnCount--;
+}
+
+HWND TakeOwnWheel(void)
+{
+    if (!nOwnCount)
+        return NULL;
+    HWND h = ahOwnWheels[nOwnFirst];
+    nOwnFirst = (nOwnFirst + 1) % OWN_WHEELS;
+    nOwnCount--;
+    return h;
 }
 
 struct FINDMAIN {
@@ -218,6 +254,11 @@ void SyncHeldTriggers(void)
 {
     TRIGGERCONFIG c = TriggerConfig();
     TriggerRefresh(&trigger, &c);
+    // Keys let go while no keyboard hook watched (OFF, a dead hook) are up
+    // for programs, whatever the record last saw.
+    for (int id = 0; id < 256; id++)
+        if (GiveBackHasDown(&trigger.give, id) && GetAsyncKeyState(id) >= 0)
+            GiveBackForceUp(&trigger.give, id);
     nModifiersBefore = 0;
     if (Settings.hKeyboardHook)
         for (int i = 0; i < 6; i++)
@@ -266,6 +307,12 @@ LRESULT CALLBACK MouseHookProc(int code, WPARAM wParam, LPARAM lParam)
     const MSLLHOOKSTRUCT *event = (const MSLLHOOKSTRUCT *)lParam;
     if (IsOwnInput(event->dwExtraInfo)) {
         nMouseEventsSeen++;             // the hook is alive all the same
+        ptPassed = event->pt;
+        if (wParam == WM_MOUSEWHEEL || wParam == WM_MOUSEHWHEEL) {
+            HWND hFor = TakeOwnWheel();
+            if (hFor && WindowFromPoint(event->pt) != hFor)
+                return 1;               // the pointer has left the window it was for
+        }
         return CallNextHookEx(Settings.hMouseHook, code, wParam, lParam);
     }
     if (!hMouseTarget)
@@ -323,6 +370,7 @@ LRESULT CALLBACK MouseHookProc(int code, WPARAM wParam, LPARAM lParam)
     EndTickBudget(&budget);
     if (a.bSwallow || bStill)
         return 1;
+    ptPassed = event->pt;
     return CallNextHookEx(Settings.hMouseHook, code, wParam, lParam);
 }
 

@@ -3,6 +3,7 @@
 // for everything one event causes, given-back buttons at their own point,
 // and OFF giving back what is queued before the hooks change.
 #include <doctest.h>
+#include "input/hook_state.h"
 #include "input/report_queue.h"
 #include "input_coords.h"
 #include "res/resource.h"
@@ -168,4 +169,50 @@ TEST_CASE("OFF gives back what is queued before the keyboard hook goes")
     Send(KeyInput('X', true));
     Send(KeyInput(VK_LCONTROL, true));
     CHECK(PumpUntil([] { return GetAsyncKeyState(VK_LCONTROL) >= 0 && GetAsyncKeyState('X') >= 0; }));
+}
+
+static int anRealTurns[2];          // real wheel turns of the program's: at the XAML window, beside it
+static HWND hXamlWindow;
+static LRESULT CALLBACK TurnProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_MOUSEWHEEL && GetMessageExtraInfo() == (LPARAM)OWN_INPUT_TAG)
+        anRealTurns[hwnd == hXamlWindow ? 0 : 1]++;
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+TEST_CASE("a real turn goes where it was meant, or nowhere, never beside it")
+{
+    MainWindow();
+    EnsureTestClass("Windows.UI.Core.CoreWindow", TurnProc);
+    EnsureTestClass("TurnNeighbour", TurnProc);
+    hXamlWindow = CreateWindowExA(WS_EX_TOPMOST, "Windows.UI.Core.CoreWindow", "Xaml", WS_POPUP | WS_VISIBLE,
+                                  100, 100, 300, 300, NULL, NULL, GetModuleHandleA(NULL), NULL);
+    HWND beside = CreateWindowExA(WS_EX_TOPMOST, "TurnNeighbour", "Beside", WS_POPUP | WS_VISIBLE, 420,
+                                  100, 300, 300, NULL, NULL, GetModuleHandleA(NULL), NULL);
+    SetForegroundWindow(hXamlWindow);
+    Command(IDM_START);
+    Settings.nMessageType = MESSAGE_WHEEL;
+    // The turn of a drag step waits to be injected while the pointer stays,
+    // or has left for the window beside it.
+    for (int x : {260, 570}) {
+        CAPTURE(x);
+        anRealTurns[0] = anRealTurns[1] = 0;
+        Send(AbsoluteMove(250, 150));
+        PumpUntil([] { return Settings.nMouseY == 150; });
+        Send(KeyInput(VK_LCONTROL, false));
+        Send(AbsoluteMove(250, 200));
+        CHECK(PumpHoldingGiveBack([] { return GiveBackNext(&HookTrigger()->give) != NULL; }));
+        Send(AbsoluteMove(x, 200));               // sideways: no more vertical turns
+        CHECK(PumpHoldingGiveBack([x] { return Settings.nMouseX == x; }));
+        SendMessageA(MainWindow(), WM_GIVEBACK, 0, 0);
+        Send(KeyInput(VK_LCONTROL, true));
+        PumpPosted();
+        CHECK(anRealTurns[0] == (x == 260 ? 1 : 0));
+        CHECK(anRealTurns[1] == 0);
+    }
+    Command(IDM_STOP);
+    DestroyWindow(beside);
+    DestroyWindow(hXamlWindow);
+    Send(AbsoluteMove(400, 400));
+    PumpPosted();
 }
