@@ -162,6 +162,11 @@ int MessageLoop(HACCEL hAccel)
     return got == 0 ? (int)msg.wParam : 1;
 }
 
+BOOL SaveOnExit(const char **pszFailed)
+{
+    return !Settings.bSaveOnExit || SaveSettings(pszFailed);
+}
+
 void ShutDown(void)
 {
     // What the hooks still owe programs goes out while they can tell it
@@ -179,7 +184,8 @@ void ShutDown(void)
     DeleteObject(Settings.hAboutBitmap);
     if (Settings.bTimerRunning)
         KillTimer(NULL, Settings.idRepeatTimer);
-    if (Settings.bSaveOnExit)
-        SaveSettings();
+    // A failure is drawn on a window about to go: at the end there is no
+    // one left to tell.
+    SaveOnExit();
     RemoveTrayIcon(Settings.hMainWnd);
 }

@@ -14,5 +14,10 @@ BOOL StartUp(HINSTANCE hInstance, const char *cmd, int nCmdShow, HACCEL *phAccel
 // Runs until WM_QUIT and returns its wParam.
 int MessageLoop(HACCEL hAccel);
 
+// The save of the exit path, and of the restart as administrator: the three
+// files when "Save Settings On Exit" is on, nothing otherwise. FALSE when a
+// file could not be written (named in *pszFailed, and drawn on the window).
+BOOL SaveOnExit(const char **pszFailed = NULL);
+
 // Hooks, bitmaps and timer released, settings saved, tray icon removed.
 void ShutDown(void);

@@ -1,6 +1,7 @@
 // Program entry: one instance at a time (unless "-letmeopen2"), start-up,
 // the message loop, shutdown. Exit code 1 when another instance runs or a
 // start-up step fails, else the WM_QUIT code (0).
+#include "app/elevate.h"
 #include "app/startup.h"
 #include "scroll/settings.h"
 
@@ -8,6 +9,8 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR lpCmdLine, int nCmdShow
 {
     SetDefaultSettings();
     const char *cmd = lpCmdLine ? lpCmdLine : "";
+    if (!WaitForRestartingCopy(cmd))
+        return 1;
     if (YieldToOtherInstance(cmd))
         return 1;
     HACCEL hAccel;

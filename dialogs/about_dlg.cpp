@@ -2,7 +2,6 @@
 // command, which offers to open readme.txt in Notepad.
 #include "dialogs/dialogs.h"
 #include "scroll/settings.h"
-#include <stdio.h>
 
 // Eleven CRLF-separated lines in four blocks: credits, homepage, mail,
 // origin. The edit control needs CR LF to break lines.
@@ -66,12 +65,26 @@ void ShowHelp(HWND owner)
         != IDYES)
         return;
     // Only a test that the file is there and readable: Notepad reads it.
-    FILE *f = fopen("readme.txt", "r");
-    if (!f) {
+    // Wide calls, as for every file: the folder's name may lie outside the
+    // ANSI code page.
+    HANDLE h = CreateFileW(L"readme.txt", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL,
+                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
+    if (h == INVALID_HANDLE_VALUE) {
         MessageBoxA(owner, "Can't find readme.txt, sorry.", "Error Loading Readme.txt",
                     MB_ICONERROR);
         return;
     }
-    fclose(f);
-    WinExec("notepad readme.txt", SW_SHOWMAXIMIZED);
+    CloseHandle(h);
+    // What WinExec("notepad readme.txt", SW_SHOWMAXIMIZED) does, without the
+    // ANSI call: Notepad starts in this folder and opens the file maximized.
+    wchar_t szCommand[] = L"notepad readme.txt";
+    STARTUPINFOW si = {};
+    si.cb = sizeof si;
+    si.dwFlags = STARTF_USESHOWWINDOW;
+    si.wShowWindow = SW_SHOWMAXIMIZED;
+    PROCESS_INFORMATION pi;
+    if (CreateProcessW(NULL, szCommand, NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi)) {
+        CloseHandle(pi.hThread);
+        CloseHandle(pi.hProcess);
+    }
 }

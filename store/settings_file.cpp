@@ -9,9 +9,9 @@
 
 int nTestFailingWrite = 0;
 
-HANDLE OpenForReading(const char *szName)
+HANDLE OpenForReading(const wchar_t *szName)
 {
-    return CreateFileA(szName, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL,
+    return CreateFileW(szName, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL,
                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, NULL);
 }
 
@@ -23,18 +23,31 @@ int FileTextSource(void *pContext, char *buf, int cb)
     return (int)got;
 }
 
+int FileWideToAnsi(const wchar_t *pw, int nw, char *out, int cbOut, int *pbLost)
+{
+    // UTF-8 as the ANSI code page (a Windows 10 option) loses nothing and
+    // takes no default-character arguments.
+    BOOL bUsedDefault = FALSE;
+    BOOL bUtf8 = GetACP() == CP_UTF8;
+    int n = WideCharToMultiByte(CP_ACP, bUtf8 ? 0 : WC_NO_BEST_FIT_CHARS, pw, nw, out, cbOut,
+                                NULL, bUtf8 ? NULL : &bUsedDefault);
+    if (bUsedDefault || n <= 0)
+        *pbLost = 1;
+    return n > 0 ? n : 0;
+}
+
 // A file that cannot be opened for writing (read-only, access denied, held
 // open without write sharing) is refused before anything is written; the
 // probe opens it without truncating it. A missing file is simply created.
-static BOOL CanOpenForWriting(const char *szName)
+static BOOL CanOpenForWriting(const wchar_t *szName)
 {
     // Windows refuses to open a read-only file for writing, but Wine running
     // as root does not, so the attribute is checked here as well.
-    DWORD attributes = GetFileAttributesA(szName);
+    DWORD attributes = GetFileAttributesW(szName);
     if (attributes != INVALID_FILE_ATTRIBUTES &&
         (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
         return FALSE;
-    HANDLE h = CreateFileA(szName, GENERIC_WRITE,
+    HANDLE h = CreateFileW(szName, GENERIC_WRITE,
                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, NULL,
                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
     if (h != INVALID_HANDLE_VALUE) {
@@ -66,20 +79,20 @@ static BOOL WriteAll(HANDLE h, const std::string &bytes)
     return TRUE;
 }
 
-BOOL ReplaceFileBytes(const char *szName, const std::string &bytes)
+BOOL ReplaceFileBytes(const wchar_t *szName, const std::string &bytes)
 {
     if (!CanOpenForWriting(szName))
         return FALSE;
     // The temporary file must share the folder of szName so that the final
     // move is a rename on one volume, never a copy. The names are bare, so
     // that folder is the current one.
-    char szTemp[MAX_PATH];
-    if (!GetTempFileNameA(".", "vlt", 0, szTemp))
+    wchar_t szTemp[MAX_PATH];
+    if (!GetTempFileNameW(L".", L"vlt", 0, szTemp))
         return FALSE;
-    HANDLE h = CreateFileA(szTemp, GENERIC_WRITE, 0, NULL, TRUNCATE_EXISTING,
+    HANDLE h = CreateFileW(szTemp, GENERIC_WRITE, 0, NULL, TRUNCATE_EXISTING,
                            FILE_ATTRIBUTE_NORMAL, NULL);
     if (h == INVALID_HANDLE_VALUE) {
-        DeleteFileA(szTemp);
+        DeleteFileW(szTemp);
         return FALSE;
     }
     BOOL ok = WriteAll(h, bytes);
@@ -87,10 +100,21 @@ BOOL ReplaceFileBytes(const char *szName, const std::string &bytes)
     // a file whose data never reached the disk.
     ok = ok && FlushFileBuffers(h);
     ok = CloseHandle(h) && ok;
-    ok = ok && MoveFileExA(szTemp, szName, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    ok = ok && MoveFileExW(szTemp, szName, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     if (!ok)
-        DeleteFileA(szTemp);
+        DeleteFileW(szTemp);
     return ok;
+}
+
+BOOL KeepBackup(const wchar_t *szName, const wchar_t *szBackup)
+{
+    // An older backup that is write-protected is replaced all the same: it
+    // is the program's own copy.
+    SetFileAttributesW(szBackup, FILE_ATTRIBUTE_NORMAL);
+    if (CopyFileW(szName, szBackup, FALSE))
+        return TRUE;
+    DWORD error = GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
 }
 
 void ReportUnableToWrite(const char *szName)

@@ -1,5 +1,7 @@
 // Text-mode reading and writing of the settings files, done by hand so the
 // bytes on disk are the same whatever C runtime the program is linked with.
+// Byte-order marks are found here too; only turning UTF-16 beyond ASCII into
+// the ANSI code page needs Windows, and the file side hands that in.
 #include "store/settings_text.h"
 #include "store/settings_table.h"
 #include "scroll/settings.h"
@@ -9,22 +11,146 @@
 
 #define CTRL_Z 26
 
-void OpenTextReader(TEXTREADER *r, TEXTSOURCE pfnSource, void *pContext)
+void OpenTextReader(TEXTREADER *r, TEXTSOURCE pfnSource, void *pContext,
+                    WIDETOANSI pfnWideToAnsi)
 {
     r->pfnSource = pfnSource;
     r->pContext = pContext;
+    r->pfnWideToAnsi = pfnWideToAnsi;
     r->nPos = r->nLen = 0;
     r->bEnded = 0;
     r->bAfterCR = 0;
+    r->bMarkRead = 0;
+    r->nMark = MARK_NONE;
+    r->nRawLen = 0;
+    r->bRawEnded = 0;
+    r->bDropped = 0;
 }
 
-// Next raw byte, or -1 once the text has ended.
+TEXTMARK DetectTextMark(const unsigned char *p, size_t cb, size_t *pcbMark)
+{
+    TEXTMARK mark = MARK_NONE;
+    size_t n = 0;
+    if (cb >= 3 && p[0] == 0xEF && p[1] == 0xBB && p[2] == 0xBF)
+        mark = MARK_UTF8, n = 3;
+    else if (cb >= 2 && p[0] == 0xFF && p[1] == 0xFE)
+        mark = MARK_UTF16LE, n = 2;
+    else if (cb >= 2 && p[0] == 0xFE && p[1] == 0xFF)
+        mark = MARK_UTF16BE, n = 2;
+    *pcbMark = n;
+    return mark;
+}
+
+// Fills achRaw from the source as far as it goes; the source may hand out
+// fewer bytes than asked for at a time.
+static void TopUpRaw(TEXTREADER *r, int nWanted)
+{
+    while (!r->bRawEnded && r->nRawLen < nWanted) {
+        int n = r->pfnSource(r->pContext, (char *)r->achRaw + r->nRawLen,
+                             (int)sizeof r->achRaw - r->nRawLen);
+        if (n <= 0)
+            r->bRawEnded = 1;
+        else
+            r->nRawLen += n;
+    }
+}
+
+static wchar_t RawUnit(const TEXTREADER *r, int i)
+{
+    const unsigned char *p = r->achRaw + 2 * i;
+    return r->nMark == MARK_UTF16LE ? (wchar_t)(p[0] | p[1] << 8) : (wchar_t)(p[0] << 8 | p[1]);
+}
+
+// ASCII needs no code page; anything else goes to the Win32 side's
+// converter, or reads as '?' without one.
+static int WideToAnsi(TEXTREADER *r, const wchar_t *pw, int nw, char *out, int cbOut)
+{
+    bool bAscii = true;
+    for (int i = 0; i < nw; i++)
+        bAscii = bAscii && pw[i] < 0x80;
+    if (!bAscii && r->pfnWideToAnsi)
+        return r->pfnWideToAnsi(pw, nw, out, cbOut, &r->bDropped);
+    int n = 0;
+    for (int i = 0; i < nw && n < cbOut; i++) {
+        if (pw[i] >= 0xDC00 && pw[i] < 0xE000 && i > 0 && pw[i - 1] >= 0xD800 && pw[i - 1] < 0xDC00)
+            continue;                   // the second half of a pair already given as '?'
+        out[n++] = pw[i] < 0x80 ? (char)pw[i] : '?';
+        r->bDropped |= pw[i] >= 0x80;
+    }
+    return n;
+}
+
+// UTF-16: the next units, converted into achChunk. A pair is never cut in
+// two, neither at the end of the raw bytes read so far nor at the end of a
+// batch; an odd byte at the very end is dropped. 0 at the end of the text.
+static int NextWideChunk(TEXTREADER *r)
+{
+    for (;;) {
+        TopUpRaw(r, (int)sizeof r->achRaw);
+        int nUnits = r->nRawLen / 2;
+        if (nUnits > WIDE_CHUNK_UNITS)
+            nUnits = WIDE_CHUNK_UNITS;
+        bool bMore = !r->bRawEnded || nUnits < r->nRawLen / 2;
+        wchar_t last = nUnits > 0 ? RawUnit(r, nUnits - 1) : 0;
+        if (bMore && last >= 0xD800 && last < 0xDC00)
+            nUnits--;                   // its pair follows: they go together
+        if (nUnits == 0) {
+            if (r->bRawEnded) {
+                r->bDropped |= r->nRawLen > 0;
+                r->nRawLen = 0;
+                return 0;
+            }
+            continue;
+        }
+        wchar_t aw[WIDE_CHUNK_UNITS];
+        for (int i = 0; i < nUnits; i++)
+            aw[i] = RawUnit(r, i);
+        int n = WideToAnsi(r, aw, nUnits, r->achChunk, READ_CHUNK_SIZE);
+        r->nRawLen -= 2 * nUnits;
+        memmove(r->achRaw, r->achRaw + 2 * nUnits, (size_t)r->nRawLen);
+        if (n > 0)
+            return n;
+    }
+}
+
+// The first bytes are looked at for a mark: without one, or after UTF-8's,
+// they are the text itself; UTF-16 goes through NextWideChunk from then on.
+static int FirstChunk(TEXTREADER *r)
+{
+    r->bMarkRead = 1;
+    TopUpRaw(r, 3);
+    size_t cbMark = 0;
+    r->nMark = DetectTextMark(r->achRaw, (size_t)r->nRawLen, &cbMark);
+    r->nRawLen -= (int)cbMark;
+    memmove(r->achRaw, r->achRaw + cbMark, (size_t)r->nRawLen);
+    if (r->nMark == MARK_UTF16LE || r->nMark == MARK_UTF16BE)
+        return NextWideChunk(r);
+    memcpy(r->achChunk, r->achRaw, (size_t)r->nRawLen);
+    int n = r->nRawLen;
+    r->nRawLen = 0;
+    return n;
+}
+
+// The next piece of text, 0 at its end.
+static int NextChunk(TEXTREADER *r)
+{
+    if (!r->bMarkRead) {
+        int n = FirstChunk(r);
+        if (n > 0 || r->bRawEnded)
+            return n;
+    }
+    if (r->nMark == MARK_UTF16LE || r->nMark == MARK_UTF16BE)
+        return NextWideChunk(r);
+    return r->pfnSource(r->pContext, r->achChunk, READ_CHUNK_SIZE);
+}
+
+// Next byte of the text, or -1 once the text has ended.
 static int NextByte(TEXTREADER *r)
 {
     if (r->bEnded)
         return -1;
     if (r->nPos == r->nLen) {
-        int n = r->pfnSource(r->pContext, r->achChunk, READ_CHUNK_SIZE);
+        int n = NextChunk(r);
         if (n <= 0) {
             r->bEnded = 1;
             return -1;
@@ -33,6 +159,14 @@ static int NextByte(TEXTREADER *r)
         r->nLen = n;
     }
     return (unsigned char)r->achChunk[r->nPos++];
+}
+
+// After a Ctrl-Z: whether the file goes on (what follows is dropped).
+static bool MoreAfterEnd(TEXTREADER *r)
+{
+    if (r->nPos < r->nLen)
+        return true;
+    return NextChunk(r) > 0;
 }
 
 int ReadTextLine(TEXTREADER *r, char szLine[LINE_BUFFER_SIZE])
@@ -55,6 +189,7 @@ int ReadTextLine(TEXTREADER *r, char szLine[LINE_BUFFER_SIZE])
         }
         if (c == CTRL_Z) {
             r->bEnded = 1;              // the rest of the file is not text
+            r->bDropped |= MoreAfterEnd(r);
             break;
         }
         szLine[n++] = (char)c;
@@ -112,8 +247,10 @@ int ReadSettingsLines(TEXTREADER *r)
     char szLine[LINE_BUFFER_SIZE];
     static const char szHeader[] = SETTINGS_HEADER "\n";
     int n = ReadTextLine(r, szLine);
+    if (n < 0)
+        return 0;                       // no text: nothing to reject
     if (n != (int)sizeof szHeader - 1 || memcmp(szLine, szHeader, sizeof szHeader - 1) != 0)
-        return 0;
+        return -1;
     int nStored = 0;
     for (const SETTINGSLINE &row : aSettingsLines) {
         if (ReadTextLine(r, szLine) < 0)
@@ -147,10 +284,12 @@ int ReadListText(TEXTREADER *r, char *szList)
         for (int i = 0; i < n; i++)
             if (szLine[i] != '\0')
                 szLine[nKeep++] = szLine[i];
+        r->bDropped |= nKeep < n;
         if (nLen + nKeep + 1 > LIST_TEXT_SIZE) {
             // The line does not fit: drop what of it was appended, and stop.
             nLen = nLineStart;
             szList[nLen] = '\0';
+            r->bDropped = 1;
             break;
         }
         memcpy(szList + nLen, szLine, nKeep);

@@ -2,16 +2,24 @@
 // asked for once per program (this process and Veltrac's, both faked as run
 // as administrator: Wine runs every process at one level), and a click on
 // the balloon restarts Veltrac, ON and in the tray as it was (Wine's "runas"
-// starts it without a prompt).
+// starts it without a prompt), from a folder named outside the ANSI code
+// page: the files are saved only once the new copy has started and only as
+// the exit saves them, a failed start (all a declined prompt is to the
+// program) writes nothing, and a failed save keeps this copy with the error
+// box while the new one ends unseen.
 #include <doctest.h>
 #include "e2e_support.h"
 #include "e2e_support_settings.h"
 #include "res/resource.h"
 #include "scroll/settings.h"
 #include "scroll/target.h"
+#include "store_test_files.h"
 #include <shellapi.h>
+#include <stdlib.h>
+#include <tlhelp32.h>
+#include <vector>
 
-TEST_CASE("the notice is asked for once per program, and its balloon's click restarts Veltrac")
+TEST_CASE("the notice is asked for once per program")
 {
     EnterScratchDir("e2e_elevated");
     CHECK(WriteSettingsDat([] { Settings.bSaveOnExit = 0; }));
@@ -44,29 +52,149 @@ TEST_CASE("the notice is asked for once per program, and its balloon's click res
     DestroyWindow(notices);
     Settings.hMainWnd = NULL;
     FakeRunAsAdministrator(false);
-
-    // In the tray, then the balloon clicked: saved (Save On Exit is off, so
-    // only the restart writes the file), and a new copy ON in the tray.
-    PostMessageA(app.hwnd, WM_COMMAND, IDM_TOTRAY, 0);
-    CHECK(WaitFor([&] { return !IsWindowVisible(app.hwnd); }));
-    DeleteFileA("settings.dat");
-    PostMessageA(app.hwnd, WM_TRAYNOTIFY, 1, NIN_BALLOONUSERCLICK);
-    CHECK(WaitExit(&app, 20000) == 0);
-    CHECK(GetFileAttributesA("settings.dat") != INVALID_FILE_ATTRIBUTES);
-    CHILDPROC next = {};
-    CHECK(WaitFor([&] {
-        next.hwnd = FindWindowA(VELTRAC_CLASS, NULL);
-        return next.hwnd && WindowText(next.hwnd) == "Veltrac --- ON" && IsIconic(next.hwnd);
-    }));
-    if (next.hwnd) {
-        GetWindowThreadProcessId(next.hwnd, &next.pi.dwProcessId);
-        next.pi.hProcess = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_TERMINATE,
-                                       FALSE, next.pi.dwProcessId);
-        CHECK(next.pi.dwProcessId != app.pi.dwProcessId);
-        CHECK(!IsWindowVisible(next.hwnd));
-        CHECK(EndVeltrac(&next) == 0);
-    }
-    CloseChild(&next);
+    CHECK(EndVeltrac(&app) == 0);
     CloseChild(&app);
+    LeaveScratchDir();
+}
+
+// The copies of Veltrac.exe that this process started and that still run.
+static std::vector<DWORD> ChildCopies(DWORD parent)
+{
+    std::vector<DWORD> pids;
+    HANDLE snap = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snap == INVALID_HANDLE_VALUE)
+        return pids;
+    PROCESSENTRY32 pe = {};
+    pe.dwSize = sizeof pe;
+    for (BOOL ok = Process32First(snap, &pe); ok; ok = Process32Next(snap, &pe))
+        if (pe.th32ParentProcessID == parent && _stricmp(pe.szExeFile, "Veltrac.exe") == 0)
+            pids.push_back(pe.th32ProcessID);
+    CloseHandle(snap);
+    return pids;
+}
+
+// settings.dat's line 2, the sensitivity: tells which file was written last.
+static std::string SavedSensitivity(void)
+{
+    std::string lines[2];
+    return ReadSavedSettings(lines, 2) ? lines[1] : "<none>";
+}
+
+static bool WriteFiles(int nSensitivity, int bSaveOnExit, const char *list1, const char *list2)
+{
+    SetFileAttributesA("settings.dat", FILE_ATTRIBUTE_NORMAL);
+    return WriteSettingsDat([&] {
+               Settings.nSensitivity = nSensitivity;
+               Settings.bSaveOnExit = bSaveOnExit;
+           }) &&
+           WriteBytes("list1.txt", list1) && WriteBytes("list2.txt", list2);
+}
+
+enum RESTARTEND { RESTARTED, START_FAILS, SAVE_FAILS };
+
+TEST_CASE("the balloon's click restarts Veltrac: saved once started, as the exit saves, or not at all")
+{
+    // Greek and Chinese: no ANSI code page holds both, so every path the
+    // program hands to Windows must go through the wide calls. The program
+    // runs from a copy in that folder too.
+    std::wstring dir = EnterScratchDirW(L"e2e_elevated_\x03b1\x03b2\x03b3_\x4e2d\x6587");
+    const char *built = getenv("VELTRAC_EXE");
+    REQUIRE(built != NULL);
+    wchar_t wbuilt[MAX_PATH];
+    MultiByteToWideChar(CP_ACP, 0, built, -1, wbuilt, MAX_PATH);
+    std::wstring exe = dir + L"\\Veltrac.exe", moved = dir + L"\\Veltrac moved.exe";
+    REQUIRE(CopyFileW(wbuilt, exe.c_str(), FALSE));
+
+    struct {
+        const char *what;
+        int bSaveOnExit;
+        RESTARTEND end;
+    } rows[] = {
+        {"Save On Exit off: restarted, nothing written", 0, RESTARTED},
+        {"Save On Exit on: restarted, saved, and the new copy reads what was saved", 1, RESTARTED},
+        // A declined prompt is a failed ShellExecuteEx too: the program cannot
+        // tell the two apart, and Wine shows no prompt to decline.
+        {"the start fails: nothing written, this copy goes on", 1, START_FAILS},
+        {"the save fails: the error box, this copy goes on, the new copy ends unseen", 1,
+         SAVE_FAILS},
+    };
+    for (auto &r : rows) {
+        std::string what = r.what;
+        CAPTURE(what);
+        // What the program starts from (sensitivity 11), then other files put
+        // in their place (22): a save writes 11 back, no save leaves 22.
+        REQUIRE(WriteFiles(11, r.bSaveOnExit, "Notepad\r\n", "Calc\r\n"));
+        CHILDPROC app = StartVeltracAt(exe, "-start");
+        REQUIRE(app.hwnd != NULL);
+        PostMessageA(app.hwnd, WM_COMMAND, IDM_TOTRAY, 0);
+        CHECK(WaitFor([&] { return !IsWindowVisible(app.hwnd); }));
+        REQUIRE(WriteFiles(22, r.bSaveOnExit, "marker 1\r\n", "marker 2\r\n"));
+        if (r.end == SAVE_FAILS)
+            SetFileAttributesA("settings.dat", FILE_ATTRIBUTE_READONLY);
+        if (r.end == START_FAILS)
+            REQUIRE(MoveFileW(exe.c_str(), moved.c_str()));
+
+        PostMessageA(app.hwnd, WM_TRAYNOTIFY, 1, NIN_BALLOONUSERCLICK);
+        if (r.end == RESTARTED) {
+            CHECK(WaitExit(&app, 20000) == 0);
+            CHECK(SavedSensitivity() == (r.bSaveOnExit ? "11" : "22"));
+            CHECK_BYTES(ReadBytes("list1.txt"), r.bSaveOnExit ? "Notepad\r\n" : "marker 1\r\n");
+            CHECK_BYTES(ReadBytes("list2.txt"), r.bSaveOnExit ? "Calc\r\n" : "marker 2\r\n");
+            CHILDPROC next = {};
+            CHECK(WaitFor([&] {
+                next.hwnd = FindWindowA(VELTRAC_CLASS, NULL);
+                return next.hwnd && WindowText(next.hwnd) == "Veltrac --- ON" && IsIconic(next.hwnd);
+            }));
+            REQUIRE(next.hwnd != NULL);
+            GetWindowThreadProcessId(next.hwnd, &next.pi.dwProcessId);
+            next.pi.hProcess = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION |
+                                               PROCESS_TERMINATE,
+                                           FALSE, next.pi.dwProcessId);
+            CHECK(next.pi.dwProcessId != app.pi.dwProcessId);
+            CHECK(!IsWindowVisible(next.hwnd));
+            CHECK(EndVeltrac(&next) == 0);
+            if (r.bSaveOnExit) {
+                // The new copy read the files only after they were saved:
+                // its own exit writes the same values back.
+                CHECK(SavedSensitivity() == "11");
+                CHECK_BYTES(ReadBytes("list1.txt"), "Notepad\r\n");
+            }
+            CloseChild(&next);
+        } else {
+            HWND box = NULL;
+            if (r.end == START_FAILS) {
+                // Posted after the click, so carried out after it.
+                PostMessageA(app.hwnd, WM_COMMAND, IDM_TOWINDOW, 0);
+                CHECK(WaitFor([&] { return IsWindowVisible(app.hwnd) != FALSE; }));
+            } else {
+                CHECK(WaitFor([&] {
+                    box = FindProcessDialog(app.pi.dwProcessId, "Error");
+                    return box && IsWindowVisible(box);
+                }));
+                char text[512] = "";
+                GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+                CHECK(std::string(text).find("Unable to write: settings.dat") == 0);
+            }
+            // The new copy, if one was started, ends without a window.
+            CHECK(WaitFor([&] { return ChildCopies(app.pi.dwProcessId).empty(); }));
+            CHECK(CountWindowsOfClass(VELTRAC_CLASS) == 1);
+            CHECK(WaitForSingleObject(app.pi.hProcess, 0) == WAIT_TIMEOUT);
+            CHECK(SavedSensitivity() == "22");
+            CHECK_BYTES(ReadBytes("list1.txt"), "marker 1\r\n");
+            CHECK_BYTES(ReadBytes("list2.txt"), "marker 2\r\n");
+            if (box) {
+                PostMessageA(box, WM_COMMAND, IDOK, 0);
+                CHECK(WaitFor([&] { return !IsWindow(box); }));
+            }
+            if (r.end == START_FAILS)
+                CHECK(MoveFileW(moved.c_str(), exe.c_str()));
+            SetFileAttributesA("settings.dat", FILE_ATTRIBUTE_NORMAL);
+            // This copy goes on as before, and its exit saves as usual.
+            CHECK(EndVeltrac(&app) == 0);
+            CHECK(SavedSensitivity() == "11");
+            CHECK_BYTES(ReadBytes("list1.txt"), "Notepad\r\n");
+        }
+        CloseChild(&app);
+    }
     LeaveScratchDir();
 }

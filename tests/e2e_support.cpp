@@ -20,25 +20,51 @@ static CHILDPROC Launch(const char *cmdline)
     return proc;
 }
 
+static CHILDPROC LaunchW(const std::wstring &cmdline)
+{
+    CHILDPROC proc = {};
+    STARTUPINFOW si = {};
+    si.cb = sizeof si;
+    std::wstring cmd = cmdline;     // CreateProcessW may write into it
+    if (!CreateProcessW(NULL, &cmd[0], NULL, NULL, FALSE, 0, NULL, NULL, &si, &proc.pi))
+        memset(&proc.pi, 0, sizeof proc.pi);
+    return proc;
+}
+
+static void WaitStarted(CHILDPROC *proc)
+{
+    // WaitForInputIdle alone is not enough: under Wine it returns at once
+    // while the new process has not set up its message queue yet.
+    WaitForInputIdle(proc->pi.hProcess, 20000);
+    WaitFor([&] { return (proc->hwnd = FindProcessWindow(proc->pi.dwProcessId, VELTRAC_CLASS)) != NULL; },
+            20000);
+    // A sent message is only taken by the message loop (start-up sends none
+    // across threads), so its answer means the start-up is complete: window
+    // shown, menus set, mouse hook in. Posted commands may still be queued.
+    DWORD_PTR result;
+    if (proc->hwnd)
+        SendMessageTimeoutA(proc->hwnd, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &result);
+}
+
 CHILDPROC StartVeltrac(const char *args, bool bWaitWindow)
 {
     const char *exe = getenv("VELTRAC_EXE");
     char cmd[MAX_PATH * 2];
     snprintf(cmd, sizeof cmd, "\"%s\" %s", exe ? exe : "Veltrac.exe", args);
     CHILDPROC proc = Launch(cmd);
-    if (!proc.pi.hProcess || !bWaitWindow)
-        return proc;
-    // WaitForInputIdle alone is not enough: under Wine it returns at once
-    // while the new process has not set up its message queue yet.
-    WaitForInputIdle(proc.pi.hProcess, 20000);
-    WaitFor([&] { return (proc.hwnd = FindProcessWindow(proc.pi.dwProcessId, VELTRAC_CLASS)) != NULL; },
-            20000);
-    // A sent message is only taken by the message loop (start-up sends none
-    // across threads), so its answer means the start-up is complete: window
-    // shown, menus set, mouse hook in. Posted commands may still be queued.
-    DWORD_PTR result;
-    if (proc.hwnd)
-        SendMessageTimeoutA(proc.hwnd, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &result);
+    if (proc.pi.hProcess && bWaitWindow)
+        WaitStarted(&proc);
+    return proc;
+}
+
+CHILDPROC StartVeltracAt(const std::wstring &exe, const char *args, bool bWaitWindow)
+{
+    std::wstring cmd = L"\"" + exe + L"\" ";
+    for (const char *p = args; *p; p++)
+        cmd += (wchar_t)(unsigned char)*p;
+    CHILDPROC proc = LaunchW(cmd);
+    if (proc.pi.hProcess && bWaitWindow)
+        WaitStarted(&proc);
     return proc;
 }
 

@@ -17,6 +17,9 @@ struct CHILDPROC {
 // bWaitWindow the call returns once the window exists and the message loop is
 // idle; the process handle is returned either way (pi.hProcess NULL on failure).
 CHILDPROC StartVeltrac(const char *args, bool bWaitWindow = true);
+// The same with another copy of the program, whose path may lie outside the
+// ANSI code page (args are ASCII).
+CHILDPROC StartVeltracAt(const std::wstring &exe, const char *args, bool bWaitWindow = true);
 // Waits for the process to end and returns its exit code, or -1 on timeout
 // (the process is then terminated).
 int WaitExit(CHILDPROC *proc, int ms);

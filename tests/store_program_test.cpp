@@ -150,3 +150,98 @@ TEST_CASE("the program keeps options and lists across Save, Load and restarts")
     CHECK_BYTES(ReadBytes("list1.txt"), "One\r\nTwo\r\n");
     LeaveScratchDir();
 }
+
+// A top-level dialog (a message box) of the process with this title.
+static HWND FindProcessBox(DWORD pid, const char *title)
+{
+    HWND hwnd = NULL;
+    while ((hwnd = FindWindowExA(NULL, hwnd, "#32770", title)) != NULL) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(hwnd, &owner);
+        if (owner == pid && IsWindowVisible(hwnd))
+            return hwnd;
+    }
+    return NULL;
+}
+
+static std::string Utf16LeFile(const std::wstring &text)
+{
+    std::string out = "\xff\xfe";
+    for (wchar_t u : text)
+        out += std::string{(char)(u & 0xff), (char)(u >> 8)};
+    return out;
+}
+
+TEST_CASE("in a folder named outside the ANSI code page: marked files read, rejected ones kept, Help opens")
+{
+    // Greek and Chinese: no ANSI code page holds both.
+    EnterScratchDirW(L"store_program_\x03b1\x03b2\x03b3_\x4e2d\x6587");
+    std::string dat = SettingsText(9, "Alt", 1, 40, 50);
+    // settings.dat with a UTF-8 mark, list1.txt in UTF-16, list2.txt with
+    // text after a Ctrl-Z that no load can keep.
+    WriteBytes("settings.dat", "\xef\xbb\xbf" + dat);
+    WriteBytes("list1.txt", Utf16LeFile(L"Notepad\r\nWord\r\n"));
+    std::string list2 = "Calc\r\n\x1a" "after the end\r\n";
+    WriteBytes("list2.txt", list2);
+
+    RUNNING run = StartProgram();
+    CHECK(run.hwnd != NULL);
+    RECT rc = {};
+    GetWindowRect(run.hwnd, &rc);
+    CHECK(rc.left == 40);                   // read through the mark
+    CHECK(rc.top == 50);
+    CHECK(CloseProgram(&run) == 0);
+    // The exit saved every value read, in the program's own format, and kept
+    // the one file it could not read whole.
+    CHECK_BYTES(ReadBytes("settings.dat"), dat);
+    CHECK_BYTES(ReadBytes("list1.txt"), "Notepad\r\nWord\r\n");
+    CHECK_BYTES(ReadBytes("list2.txt"), "Calc\r\n");
+    CHECK_BYTES(ReadBytes("list2.txt.bak"), list2);
+    CHECK(CountFiles("*.bak") == 1);
+    CHECK(CountFiles("*.tmp") == 0);
+
+    // A settings.dat of another version: its values are not read, and the
+    // exit keeps it before writing the record over it.
+    std::string other = "settings 2\r\n9\r\n";
+    WriteBytes("settings.dat", other);
+    run = StartProgram();
+    CHECK(run.hwnd != NULL);
+    CHECK(CloseProgram(&run) == 0);
+    CHECK_BYTES(ReadBytes("settings.dat.bak"), other);
+    std::string lines = ReadBytes("settings.dat");
+    CHECK(lines.rfind("settings 1\r\n5\r\n", 0) == 0);   // the default sensitivity
+
+    // Help: Yes opens readme.txt from this folder in Notepad, maximized.
+    WriteBytes("readme.txt", "Veltrac help\r\n");
+    run = StartProgram();
+    REQUIRE(run.hwnd != NULL);
+    PostMessageA(run.hwnd, WM_COMMAND, IDM_HELP, 0);
+    HWND box = NULL;
+    CHECK(WaitFor([&] { return (box = FindProcessBox(run.pi.dwProcessId, "Help With Veltrac v2.5")) != NULL; }));
+    if (box)
+        PostMessageA(box, WM_COMMAND, IDYES, 0);
+    HWND notepad = NULL;
+    std::string title;
+    CHECK(WaitFor([&] {
+        notepad = FindWindowA("Notepad", NULL);
+        char text[256] = "";
+        if (notepad)
+            GetWindowTextA(notepad, text, sizeof text);
+        title = text;
+        return title.find("readme") != std::string::npos;
+    }, 20000));
+    CAPTURE(title);
+    if (notepad) {
+        CHECK(IsZoomed(notepad));
+        DWORD pid = 0;
+        GetWindowThreadProcessId(notepad, &pid);
+        HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, pid);
+        PostMessageA(notepad, WM_CLOSE, 0, 0);
+        if (process) {
+            CHECK(WaitForSingleObject(process, 10000) == WAIT_OBJECT_0);
+            CloseHandle(process);
+        }
+    }
+    CHECK(CloseProgram(&run) == 0);
+    LeaveScratchDir();
+}

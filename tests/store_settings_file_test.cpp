@@ -422,3 +422,143 @@ TEST_CASE("randomized records the dialogs can produce save and load back equal")
     }
     LeaveScratchDir();
 }
+
+// UTF-16 bytes of a text, little or big endian, with the mark in front.
+static std::string Utf16File(const std::wstring &text, bool bBigEndian)
+{
+    std::string out = bBigEndian ? "\xfe\xff" : "\xff\xfe";
+    for (wchar_t u : text) {
+        char lo = (char)(u & 0xff), hi = (char)(u >> 8);
+        out += bBigEndian ? std::string{hi, lo} : std::string{lo, hi};
+    }
+    return out;
+}
+
+// What the ANSI code page makes of a text: the program keeps ANSI strings.
+static std::string Ansi(const wchar_t *text)
+{
+    char buf[256];
+    int n = WideCharToMultiByte(CP_ACP, 0, text, -1, buf, sizeof buf, NULL, NULL);
+    return std::string(buf, n > 0 ? n - 1 : 0);
+}
+
+TEST_CASE("files with a byte-order mark load as text and save in the plain format")
+{
+    std::string head = "settings 1\r\n9\r\n8\r\n1545\r\n";
+    struct { const char *what; std::string dat; } datRows[] = {
+        {"UTF-8 mark", "\xef\xbb\xbf" + head},
+        {"UTF-16 LE", Utf16File(L"settings 1\r\n9\r\n8\r\n1545\r\n", false)},
+        {"UTF-16 BE", Utf16File(L"settings 1\n9\n8\n1545\n", true)},
+    };
+    EnterScratchDir("store_marks");
+    for (auto &r : datRows) {
+        std::string what = r.what;
+        CAPTURE(what);
+        SetSentinels();
+        WriteBytes("settings.dat", r.dat);
+        LoadSettings();
+        CHECK(Settings.nSensitivity == 9);
+        CHECK(Settings.nScrollTimes == 8);
+        CHECK(Settings.nMessageType == 1545);
+        CHECK(FieldIsSentinel(aSettingsLines[3]));
+    }
+
+    std::wstring cafe = L"Caf\u00e9 Notepad";
+    struct { const char *what; std::string bytes, list; } listRows[] = {
+        {"UTF-8 mark", "\xef\xbb\xbfNotepad\r\nWord\r\n", "Notepad\nWord\n"},
+        {"UTF-16 LE", Utf16File(L"Notepad\r\nWord\r\n", false), "Notepad\nWord\n"},
+        {"UTF-16 BE, LF only", Utf16File(L"Notepad\nWord", true), "Notepad\nWord"},
+        {"UTF-16 beyond ASCII, through the code page", Utf16File(cafe + L"\r\n", false),
+         Ansi(cafe.c_str()) + "\n"},
+    };
+    for (auto &r : listRows) {
+        std::string what = r.what;
+        CAPTURE(what);
+        RestoreDefaults();
+        WriteBytes("list1.txt", r.bytes);
+        WriteBytes("list2.txt", r.bytes);
+        LoadSettings();
+        CHECK_BYTES(std::string(Settings.szExcludeList), r.list);
+        CHECK_BYTES(std::string(Settings.szIncludeList), r.list);
+        // Written back as the program writes every list: ANSI, CR LF, no mark,
+        // and nothing to keep (the whole file was read).
+        SaveSettings();
+        CHECK_BYTES(ReadBytes("list1.txt"), ListFileBytes(r.list.c_str()));
+        CHECK(CountFiles("*.bak") == 0);
+    }
+    LeaveScratchDir();
+}
+
+TEST_CASE("a file the last load rejected is kept as .bak before a save replaces it")
+{
+    std::string full;
+    for (int i = 0; i < 10005; i++)
+        full += "abcdefghi\n";                      // 100,050 characters: one line too many
+    struct { const char *what; const char *name; std::string bytes; bool bKept; } rows[] = {
+        {"settings.dat of another version", "settings.dat", "settings 2\r\n5\r\n", true},
+        {"settings.dat in UTF-16 without its mark", "settings.dat",
+         std::string("s\0e\0t\0t\0i\0n\0g\0s\0 \0" "1\0\r\0\n\0", 24), true},
+        {"settings.dat of one blank line", "settings.dat", "\r\n", true},
+        {"settings.dat with a UTF-8 mark", "settings.dat", "\xef\xbb\xbfsettings 1\r\n5\r\n", false},
+        {"settings.dat empty", "settings.dat", "", false},
+        {"list1.txt with a zero byte", "list1.txt", std::string("a\0b\r\n", 5), true},
+        {"list1.txt with text after Ctrl-Z", "list1.txt", "a\r\n\x1a" "b\r\n", true},
+        {"list1.txt ending with Ctrl-Z", "list1.txt", "a\r\n\x1a", false},
+        {"list2.txt too long for the list", "list2.txt", full, true},
+        {"list2.txt in UTF-16 with letters the code page lacks", "list2.txt",
+         Utf16File(L"\u03b1\u03b2\u03b3 \u4e2d\u6587\r\n", false), true},
+        {"list2.txt in UTF-16, ASCII", "list2.txt", Utf16File(L"Word\r\n", true), false},
+        {"list2.txt with CR-only line ends", "list2.txt", "a\rb\r", false},
+    };
+    EnterScratchDir("store_backup");
+    for (auto &r : rows) {
+        std::string what = r.what;
+        CAPTURE(what);
+        std::string bak = std::string(r.name) + ".bak";
+        RestoreDefaults();
+        SaveSettings();                             // three files the program reads whole
+        for (const char *name : {"settings.dat.bak", "list1.txt.bak", "list2.txt.bak"})
+            DeleteFileA(name);
+        WriteBytes(r.name, r.bytes);
+        LoadSettings();
+        SaveSettings();
+        CHECK(CountFiles("*.bak") == (r.bKept ? 1 : 0));
+        if (r.bKept)
+            CHECK_BYTES(ReadBytes(bak.c_str()), r.bytes);
+        CHECK(CountFiles("*.tmp") == 0);
+        // The file is the program's own now: the next save keeps no copy.
+        WriteBytes(bak.c_str(), "older copy");
+        SaveSettings();
+        CHECK_BYTES(ReadBytes(bak.c_str()), "older copy");
+        CHECK(CountFiles("*.bak") == 1);
+        DeleteFileA(bak.c_str());
+    }
+
+    // A load that reads the file whole again (the user mended it and chose
+    // Load Settings) takes back the copy the earlier load asked for.
+    RestoreDefaults();
+    WriteBytes("settings.dat", "settings 2\r\n");
+    LoadSettings();
+    WriteBytes("settings.dat", DefaultsFile());
+    LoadSettings();
+    SaveSettings();
+    CHECK(!FileExists("settings.dat.bak"));
+
+    // A write-protected backup of the program's own is replaced all the same;
+    // a file that is gone by the save leaves nothing to keep.
+    WriteBytes("settings.dat.bak", "old backup");
+    SetFileAttributesA("settings.dat.bak", FILE_ATTRIBUTE_READONLY);
+    WriteBytes("settings.dat", "garbage\r\n");
+    LoadSettings();
+    SaveSettings();
+    CHECK_BYTES(ReadBytes("settings.dat.bak"), "garbage\r\n");
+    CHECK_BYTES(ReadBytes("settings.dat"), DefaultsFile());
+    WriteBytes("list1.txt", std::string("\0", 1));
+    LoadSettings();
+    DeleteFileA("list1.txt");
+    SaveSettings();
+    CHECK(!FileExists("list1.txt.bak"));
+    CHECK(ReadBytes("list1.txt").empty());
+    SetFileAttributesA("settings.dat.bak", FILE_ATTRIBUTE_NORMAL);
+    LeaveScratchDir();
+}

@@ -181,38 +181,47 @@ void FakeRunAsAdministrator(bool bOn)
     ForgetForeground();
 }
 
-static std::string savedDir;
+static std::wstring savedDir;
+
+std::wstring EnterScratchDirW(const wchar_t *name)
+{
+    wchar_t buf[MAX_PATH];
+    GetCurrentDirectoryW(MAX_PATH, buf);
+    if (savedDir.empty())
+        savedDir = buf;
+    GetTempPathW(MAX_PATH, buf);
+    std::wstring dir = std::wstring(buf) + L"veltrac_" + std::to_wstring(GetCurrentProcessId()) +
+                       L"_" + name;
+    // Empty it if a previous case left files behind.
+    WIN32_FIND_DATAW fd;
+    HANDLE h = FindFirstFileW((dir + L"\\*").c_str(), &fd);
+    if (h != INVALID_HANDLE_VALUE) {
+        do {
+            std::wstring f = dir + L"\\" + fd.cFileName;
+            SetFileAttributesW(f.c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileW(f.c_str());
+        } while (FindNextFileW(h, &fd));
+        FindClose(h);
+    }
+    CreateDirectoryW(dir.c_str(), NULL);
+    SetCurrentDirectoryW(dir.c_str());
+    return dir;
+}
 
 std::string EnterScratchDir(const char *name)
 {
-    char buf[MAX_PATH];
-    GetCurrentDirectoryA(sizeof buf, buf);
-    if (savedDir.empty())
-        savedDir = buf;
-    GetTempPathA(sizeof buf, buf);
-    char dir[MAX_PATH];
-    snprintf(dir, sizeof dir, "%sveltrac_%lu_%s", buf, GetCurrentProcessId(), name);
-    // Empty it if a previous case left files behind.
-    std::string pattern = std::string(dir) + "\\*";
-    WIN32_FIND_DATAA fd;
-    HANDLE h = FindFirstFileA(pattern.c_str(), &fd);
-    if (h != INVALID_HANDLE_VALUE) {
-        do {
-            std::string f = std::string(dir) + "\\" + fd.cFileName;
-            SetFileAttributesA(f.c_str(), FILE_ATTRIBUTE_NORMAL);
-            DeleteFileA(f.c_str());
-        } while (FindNextFileA(h, &fd));
-        FindClose(h);
-    }
-    CreateDirectoryA(dir, NULL);
-    SetCurrentDirectoryA(dir);
-    return dir;
+    wchar_t wname[MAX_PATH];
+    MultiByteToWideChar(CP_ACP, 0, name, -1, wname, MAX_PATH);
+    std::wstring dir = EnterScratchDirW(wname);
+    char path[MAX_PATH * 2];
+    WideCharToMultiByte(CP_ACP, 0, dir.c_str(), -1, path, sizeof path, NULL, NULL);
+    return path;
 }
 
 void LeaveScratchDir(void)
 {
     if (!savedDir.empty())
-        SetCurrentDirectoryA(savedDir.c_str());
+        SetCurrentDirectoryW(savedDir.c_str());
 }
 
 int CountProcesses(const char *szExe)

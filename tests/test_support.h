@@ -70,6 +70,8 @@ HWND InProcessMainWindow(const char *szFolder);
 
 // A fresh empty folder under the temp directory; becomes the current one.
 std::string EnterScratchDir(const char *name);
+// The same for a name that may lie outside the ANSI code page.
+std::wstring EnterScratchDirW(const wchar_t *name);
 void LeaveScratchDir(void);
 
 // How many processes of this executable name are running.
