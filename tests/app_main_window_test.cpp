@@ -275,20 +275,6 @@ static bool IconThere(HWND hwnd)
     return Shell_NotifyIconA(NIM_MODIFY, &nid) != 0;
 }
 
-// Wine's tray shows a balloon as a tooltip window of its own process.
-static bool BalloonShows(const std::string &text)
-{
-    for (HWND tip = NULL; (tip = FindWindowExA(NULL, tip, "tooltips_class32", NULL));) {
-        char buf[512] = "";
-        DWORD_PTR n = 0;
-        if (IsWindowVisible(tip) &&
-            SendMessageTimeoutA(tip, WM_GETTEXT, sizeof buf, (LPARAM)buf, SMTO_ABORTIFHUNG, 1000,
-                                &n) &&
-            text == buf)
-            return true;
-    }
-    return false;
-}
 
 TEST_CASE("a program run as administrator: one balloon, its icon there only while it shows")
 {

@@ -1,6 +1,6 @@
-// Programs run as administrator, with the real Veltrac.exe: the notice is
-// asked for once per program (this process and Veltrac's, both faked as run
-// as administrator: Wine runs every process at one level), and a click on
+// Programs run as administrator, with the real Veltrac.exe: the notice comes
+// once per program (Wine runs every process at one level, so two notepads
+// whose processes refuse every query stand in for them), and a click on
 // the balloon restarts Veltrac, ON and in the tray as it was (Wine's "runas"
 // starts it without a prompt), from a folder named outside the ANSI code
 // page: the files are saved only once the new copy has started and only as
@@ -14,44 +14,83 @@
 #include "scroll/settings.h"
 #include "scroll/target.h"
 #include "store_test_files.h"
+#include <sddl.h>
 #include <shellapi.h>
+#include <stdio.h>
 #include <stdlib.h>
 #include <tlhelp32.h>
 #include <vector>
 
-TEST_CASE("the notice is asked for once per program")
+// Notepad on a file of its own, its process closed to every query: Veltrac
+// cannot read its level, as it cannot read a program's run as administrator.
+static CHILDPROC StartClosedNotepad(const char *file)
+{
+    CHILDPROC proc = {};
+    FILE *f = fopen(file, "w");
+    if (f)
+        fclose(f);
+    SECURITY_ATTRIBUTES sa = {sizeof sa, NULL, FALSE};
+    if (!ConvertStringSecurityDescriptorToSecurityDescriptorA(
+            "D:(D;;0x1400;;;WD)(A;;0x1FFFFF;;;WD)", SDDL_REVISION_1, &sa.lpSecurityDescriptor, NULL))
+        return proc;
+    char cmd[MAX_PATH];
+    snprintf(cmd, sizeof cmd, "C:\\windows\\notepad.exe %s", file);
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    if (CreateProcessA(NULL, cmd, &sa, NULL, FALSE, 0, NULL, NULL, &si, &proc.pi)) {
+        WaitForInputIdle(proc.pi.hProcess, 20000);     // shown and in front, as it puts itself
+        WaitFor([&] { return (proc.hwnd = FindProcessWindow(proc.pi.dwProcessId, "Notepad")) != NULL; });
+    }
+    LocalFree(sa.lpSecurityDescriptor);
+    return proc;
+}
+
+static std::string Notice(HWND hwnd)
+{
+    return "Veltrac cannot scroll " + WindowText(hwnd) +
+           ": it runs as administrator. Click here to restart Veltrac as administrator.";
+}
+
+TEST_CASE("the notice comes once per program run as administrator")
 {
     EnterScratchDir("e2e_elevated");
     CHECK(WriteSettingsDat([] { Settings.bSaveOnExit = 0; }));
     CHILDPROC app = StartVeltrac("-start");
     REQUIRE(app.hwnd != NULL);
-
-    FakeRunAsAdministrator(true);
-    HWND notices = CreateWindowExA(0, "Static", "", 0, 0, 0, 0, 0, HWND_MESSAGE, NULL, NULL, NULL);
-    Settings.hMainWnd = notices;
-    int nOurs = 0, nTheirs = 0;
-    MSGFILTER count = [&](MSG &m) {
-        if (m.hwnd != notices || m.message != WM_ELEVATEDTARGET)
-            return false;
-        nOurs += m.lParam == (LPARAM)GetCurrentProcessId();
-        nTheirs += m.lParam == (LPARAM)app.pi.dwProcessId && m.wParam == (WPARAM)app.hwnd;
-        return true;
+    CHILDPROC first = StartClosedNotepad("first.txt"), second = StartClosedNotepad("second.txt");
+    REQUIRE(first.hwnd);
+    REQUIRE(second.hwnd);
+    // A Control tap asks whether the window in front is scrolled; the first
+    // tap after it came to the front may find its facts not read yet.
+    auto TapUntilNotice = [&](HWND hwnd) {
+        return WaitFor([&] {
+            if (GetForegroundWindow() != hwnd)
+                MakeForeground(hwnd);
+            PressKey(VK_CONTROL);
+            return BalloonShows(Notice(hwnd));
+        });
     };
-    const char *classes[] = {"TestEdit"};
-    HWND ours = CreateTestTarget("Our Admin Window", classes, 1);
-    for (int i = 0; i < 2; i++) {
-        CHECK(MakeForeground(ours));
-        CHECK(FindTargetWindowForPress() == NULL);
-        CHECK(MakeForeground(app.hwnd));
-        CHECK(FindTargetWindowForPress() == NULL);
-        CHECK(PumpPosted(WAIT_MS, count));
-        CHECK(nOurs == 1);
-        CHECK(nTheirs == 1);
+    CHECK(TapUntilNotice(first.hwnd));
+    PostMessageA(app.hwnd, WM_TRAYNOTIFY, 1, NIN_BALLOONTIMEOUT);
+    CHECK(WaitFor([&] { return !BalloonShows(Notice(first.hwnd)); }));
+    // Back to the first: not again. The second's own notice comes after
+    // whatever the first would have asked for, and ends the watch.
+    CHECK(MakeForeground(first.hwnd));
+    for (int i = 0; i < 3; i++)
+        PressKey(VK_CONTROL);
+    CHECK(MakeForeground(second.hwnd));
+    bool bAgain = false;
+    CHECK(WaitFor([&] {
+        PressKey(VK_CONTROL);
+        bAgain = bAgain || BalloonShows(Notice(first.hwnd));
+        return BalloonShows(Notice(second.hwnd));
+    }));
+    CHECK_FALSE(bAgain);
+    for (CHILDPROC *p : {&first, &second}) {
+        PostMessageA(p->hwnd, WM_CLOSE, 0, 0);
+        WaitExit(p, 10000);
+        CloseChild(p);
     }
-    DestroyTestTarget(ours);
-    DestroyWindow(notices);
-    Settings.hMainWnd = NULL;
-    FakeRunAsAdministrator(false);
     CHECK(EndVeltrac(&app) == 0);
     CloseChild(&app);
     LeaveScratchDir();

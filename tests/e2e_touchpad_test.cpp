@@ -156,6 +156,10 @@ TEST_CASE("a flick glides on, slower and slower, until it stops or a key is pres
         REQUIRE(!keys.empty());
         CHECK(keys[0].msg == (UINT)WM_KEYDOWN);
         CHECK(keys[0].wParam == (WPARAM)'A');
+        // A glide that went on would step again within its next frames; a
+        // whole second shows none came.
+        DWORD keyed = GetTickCount();
+        WaitFor([&] { Collect(); return GetTickCount() - keyed > 1000; }, 5000);
         Collect();
         CHECK((LONG)(after.back() - keys[0].dwTime) <= 0);
         CHECK_FALSE(AnyDown());

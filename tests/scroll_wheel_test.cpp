@@ -52,8 +52,10 @@ TEST_CASE("directions: Up and Right turn forward, vertical and horizontal wheels
 TEST_CASE("windows that read only real input, and a tick's turns summed for them")
 {
     for (const char *c : {"Windows.UI.Core.CoreWindow", "ApplicationFrameWindow",
-                          "Microsoft.UI.Content.DesktopChildSiteBridge",
-                          "CASCADIA_HOSTING_WINDOW_CLASS"})
+                          "Windows.UI.Input.InputSite.WindowClass",
+                          "Windows.UI.Composition.DesktopWindowContentBridge",
+                          "InputSiteWindowClass", "Microsoft.UI.Content.DesktopChildSiteBridge",
+                          "WinUIDesktopWin32WindowClass", "CASCADIA_HOSTING_WINDOW_CLASS"})
         CHECK(IsRealInputClass(c));
     for (const char *c : {"Chrome_RenderWidgetHostHWND", "windows.ui.core.corewindow", "Edit",
                           "ApplicationFrameWindow2", ""})

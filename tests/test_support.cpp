@@ -181,6 +181,20 @@ void FakeRunAsAdministrator(bool bOn)
     ForgetForeground();
 }
 
+std::string BalloonsShowing(void)
+{
+    std::string texts;
+    for (HWND tip = NULL; (tip = FindWindowExA(NULL, tip, "tooltips_class32", NULL));) {
+        char buf[512] = "";
+        DWORD_PTR n = 0;
+        if (IsWindowVisible(tip) &&
+            SendMessageTimeoutA(tip, WM_GETTEXT, sizeof buf, (LPARAM)buf, SMTO_ABORTIFHUNG, 1000,
+                                &n) && buf[0])
+            texts += std::string(buf) + "\n";
+    }
+    return texts;
+}
+
 static std::wstring savedDir;
 
 std::wstring EnterScratchDirW(const wchar_t *name)

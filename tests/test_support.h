@@ -63,6 +63,14 @@ bool PumpTimerTicks(UINT periodMs, int nTicks, int deadlineMs = WAIT_MS);
 // of processes is forgotten.
 void FakeRunAsAdministrator(bool bOn);
 
+// The texts of the tray balloons showing now, each followed by '\n' (Wine's
+// tray shows a balloon as a tooltip window of the process that asked for it).
+std::string BalloonsShowing(void);
+inline bool BalloonShows(const std::string &text)
+{
+    return BalloonsShowing().find(text + "\n") != std::string::npos;
+}
+
 // The program's main window in this process, brought up once by the real
 // start-up code in a scratch folder of this name (hooks and all); the same
 // window at every later call.
