@@ -1,128 +1,113 @@
-// The notice about a program run as administrator, and the restart as
-// administrator that its balloon offers.
+// Notice and restart texts; see elevate.h. Put together by hand: the
+// C library's snprintf would bring its whole floating-point printer along.
 #include "app/elevate.h"
-#include "app/elevate_text.h"
-#include "app/startup.h"
-#include "app/tray.h"
-#include "input/hooks.h"
-#include "scroll/settings.h"
+#include <string.h>
 
-void TellElevatedTarget(HWND hwnd, HWND target)
+// Appends at most nMax characters of szText at *pnLen, stopping where only
+// the terminator still fits in cbOut, and keeps the text zero-terminated.
+static void Append(char *szOut, size_t cbOut, size_t *pnLen, const char *szText, size_t nMax)
 {
-    // Another process's title is read from the system, not asked of the
-    // program, so a hung program costs nothing here.
-    char szTitle[NOTICE_TITLE_CHARS + 1] = "";
-    GetWindowTextA(target, szTitle, sizeof szTitle);
-    char szText[256];
-    FormatElevatedNotice(szText, sizeof szText, szTitle);
-    ShowTrayBalloon(hwnd, szText);
+    for (size_t i = 0; i < nMax && szText[i] && *pnLen + 1 < cbOut; i++)
+        szOut[(*pnLen)++] = szText[i];
+    szOut[*pnLen] = '\0';
 }
 
-// ShellExecuteEx returns only once the consent prompt is answered, and the
-// low-level hooks run on this thread: while the prompt waits on the user's
-// desktop, every input event would wait for them. They go for the prompt.
-static void TakeHooksAway(void)
+static void AppendUnsigned(char *szOut, size_t cbOut, size_t *pnLen, unsigned long n)
 {
-    if (Settings.hKeyboardHook)
-        UnhookWindowsHookEx(Settings.hKeyboardHook);
-    UnhookWindowsHookEx(Settings.hMouseHook);
-    Settings.hKeyboardHook = NULL;
-    Settings.hMouseHook = NULL;
-    ForgetHeldTriggers(0);
+    char digits[24];
+    int i = (int)sizeof digits - 1;
+    digits[i] = '\0';
+    do {
+        digits[--i] = (char)('0' + n % 10);
+        n /= 10;
+    } while (n && i > 0);
+    Append(szOut, cbOut, pnLen, digits + i, (size_t)-1);
 }
 
-// The watchdog puts back whichever of them fails to come now.
-static void PutHooksBack(void)
+void FormatRestartToken(char *szOut, size_t cbOut, unsigned long dwPid, unsigned nAttempt)
 {
-    Settings.hMouseHook = InstallMouseHook();
-    if (Settings.bScrolling)
-        Settings.hKeyboardHook = InstallKeyboardHook();
+    if (cbOut == 0)
+        return;
+    size_t n = 0;
+    szOut[0] = '\0';
+    AppendUnsigned(szOut, cbOut, &n, dwPid);
+    Append(szOut, cbOut, &n, ".", 1);
+    AppendUnsigned(szOut, cbOut, &n, nAttempt);
 }
 
-#define PATH_CHARS 1024
-
-static int nRestarts;                   // attempts so far: each has a lock of its own
-
-// The restart's order: the consent prompt and the new copy's start first,
-// the save (as the exit path saves) only once the start succeeded, so that
-// declining changes no file. The new copy is started at once but waits on
-// a lock this copy holds: it reads the files only after this copy has saved
-// them and ended, or ends itself when this copy gives the lock back.
-BOOL RestartElevated(void)
+void FormatElevatedNotice(char *szOut, size_t cbOut, const char *szTitle)
 {
-    // Wide paths: a folder named outside the ANSI code page must work.
-    wchar_t szExe[PATH_CHARS], szDir[PATH_CHARS];
-    DWORD nExe = GetModuleFileNameW(NULL, szExe, PATH_CHARS);
-    DWORD nDir = GetCurrentDirectoryW(PATH_CHARS, szDir);
-    if (nExe == 0 || nExe >= PATH_CHARS || nDir == 0 || nDir >= PATH_CHARS)
-        return FALSE;
+    if (cbOut == 0)
+        return;
+    const char *szName = szTitle && szTitle[0] ? szTitle : "the window in front";
+    size_t n = 0;
+    Append(szOut, cbOut, &n, "Veltrac cannot scroll ", (size_t)-1);
+    Append(szOut, cbOut, &n, szName, NOTICE_TITLE_CHARS);
+    Append(szOut, cbOut, &n,
+           ": it runs as administrator. Click here to restart Veltrac as administrator.",
+           (size_t)-1);
+}
 
-    char szToken[RESTART_TOKEN_SIZE], szLock[64], szSwitches[128];
-    FormatRestartToken(szToken, sizeof szToken, GetCurrentProcessId(), (unsigned)++nRestarts);
-    FormatRestartLockName(szLock, sizeof szLock, szToken);
-    HANDLE hLock = CreateMutexA(NULL, TRUE, szLock);
-    if (hLock && GetLastError() == ERROR_ALREADY_EXISTS) {
-        CloseHandle(hLock);             // someone else's: not held by this copy
-        hLock = NULL;
+#define RESTART_SWITCH "-restartof"
+
+void FormatRestartSwitches(char *szOut, size_t cbOut, int bOn, int bInTray, const char *szToken)
+{
+    if (cbOut == 0)
+        return;
+    size_t n = 0;
+    Append(szOut, cbOut, &n, "-letmeopen2", (size_t)-1);
+    Append(szOut, cbOut, &n, bOn ? " -start" : "", (size_t)-1);
+    Append(szOut, cbOut, &n, bInTray ? " -tosystemtray" : "", (size_t)-1);
+    Append(szOut, cbOut, &n, " " RESTART_SWITCH " ", (size_t)-1);
+    Append(szOut, cbOut, &n, szToken, (size_t)-1);
+}
+
+static char LowerAscii(char c)
+{
+    return c >= 'A' && c <= 'Z' ? (char)(c - 'A' + 'a') : c;
+}
+
+int FindRestartToken(const char *cmd, char szToken[RESTART_TOKEN_SIZE])
+{
+    szToken[0] = '\0';
+    size_t cbSwitch = sizeof RESTART_SWITCH - 1;
+    for (const char *p = cmd; p && *p; p++) {
+        size_t i = 0;
+        while (i < cbSwitch && p[i] && LowerAscii(p[i]) == RESTART_SWITCH[i])
+            i++;
+        if (i < cbSwitch)
+            continue;
+        const char *q = p + cbSwitch;
+        while (*q == ' ' || *q == '\t')
+            q++;
+        size_t n = 0;
+        while (n < RESTART_TOKEN_SIZE - 1 && ((q[n] >= '0' && q[n] <= '9') || q[n] == '.'))
+            n++;
+        memcpy(szToken, q, n);
+        szToken[n] = '\0';
+        return n > 0;
     }
-    if (!hLock)
-        return FALSE;
-    FormatRestartSwitches(szSwitches, sizeof szSwitches, Settings.bScrolling, Settings.bInTray,
-                          szToken);
-    wchar_t wszSwitches[128];
-    MultiByteToWideChar(CP_ACP, 0, szSwitches, -1, wszSwitches, 128);   // ASCII only
-
-    SHELLEXECUTEINFOW sei = {};
-    sei.cbSize = sizeof sei;
-    // No error box of the shell's (declining is no error to the user), and
-    // the start is complete before this process goes on.
-    sei.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
-    sei.hwnd = Settings.hMainWnd;
-    sei.lpVerb = L"runas";
-    sei.lpFile = szExe;
-    sei.lpParameters = wszSwitches;
-    sei.lpDirectory = szDir;
-    sei.nShow = SW_SHOWNORMAL;
-    TakeHooksAway();
-    if (!ShellExecuteExW(&sei)) {
-        // Declined, or the start failed: nothing was written, no copy waits.
-        ReleaseMutex(hLock);
-        CloseHandle(hLock);
-        PutHooksBack();
-        return FALSE;
-    }
-    const char *szFailed = NULL;
-    if (!SaveOnExit(&szFailed)) {
-        // This copy stays with the settings it could not save; the new copy,
-        // given the lock back, ends before it reads or shows anything. The
-        // handle stays open (for the life of the process): closed now, the
-        // lock could vanish before the new copy opens it, and it would start.
-        ReleaseMutex(hLock);
-        PutHooksBack();
-        char szText[256];
-        FormatRestartSaveError(szText, sizeof szText, szFailed);
-        MessageBoxA(Settings.hMainWnd, szText, "Error", MB_ICONERROR);
-        return FALSE;
-    }
-    // Saved as the exit saves: the end of this copy must not save again. The
-    // lock is held to the end of this process; the new copy starts then.
-    Settings.bSaveOnExit = 0;
-    PostQuitMessage(0);
-    return TRUE;
+    return 0;
 }
 
-BOOL WaitForRestartingCopy(const char *cmd)
+void FormatRestartLockName(char *szOut, size_t cbOut, const char *szToken)
 {
-    char szToken[RESTART_TOKEN_SIZE], szLock[64];
-    if (!FindRestartToken(cmd, szToken))
-        return TRUE;
-    FormatRestartLockName(szLock, sizeof szLock, szToken);
-    HANDLE hLock = OpenMutexA(SYNCHRONIZE, FALSE, szLock);
-    if (!hLock)
-        return TRUE;                    // that copy has ended, and its lock with it
-    // Abandoned: that copy ended holding it, its files saved. Given back:
-    // that copy stays. A failed wait starts this copy, as before locks.
-    DWORD result = WaitForSingleObject(hLock, INFINITE);
-    CloseHandle(hLock);
-    return result != WAIT_OBJECT_0;
+    if (cbOut == 0)
+        return;
+    size_t n = 0;
+    Append(szOut, cbOut, &n, "Local\\Veltrac restart ", (size_t)-1);
+    Append(szOut, cbOut, &n, szToken, (size_t)-1);
+}
+
+void FormatRestartSaveError(char *szOut, size_t cbOut, const char *szFile)
+{
+    if (cbOut == 0)
+        return;
+    size_t n = 0;
+    Append(szOut, cbOut, &n, "Unable to write: ", (size_t)-1);
+    Append(szOut, cbOut, &n, szFile && szFile[0] ? szFile : "settings.dat", (size_t)-1);
+    Append(szOut, cbOut, &n,
+           "\n\nThe settings could not be saved, so Veltrac was not restarted as "
+           "administrator. It goes on running as before.",
+           (size_t)-1);
 }

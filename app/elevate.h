@@ -1,24 +1,37 @@
-// Programs run as administrator: Windows drops the messages and the input
-// that a program at a lower integrity level sends them (User Interface
-// Privilege Isolation), so Veltrac cannot scroll them. It tells the user
-// once per program and can restart itself as administrator.
+// The texts of meeting a program run as administrator: the notice the tray
+// balloon shows, the switches of the elevated restart, the name of the lock
+// the restarted copy waits on, and the error box of a restart whose save
+// failed. No window calls.
 #pragma once
-#include <windows.h>
+#include <stddef.h>
 
-// WM_ELEVATEDTARGET: the balloon about this window's program.
-void TellElevatedTarget(HWND hwnd, HWND target);
+// Of a long title, the notice shows this many characters.
+#define NOTICE_TITLE_CHARS 60
 
-// The balloon was clicked: the same program started as administrator in the
-// same folder, ON and in the tray as this one is; once it started, the
-// settings saved as the exit path saves them (only with "Save Settings On
-// Exit"), and this instance ends without saving again. When the user
-// declines or the start fails, nothing changes and no file is written. When
-// the save fails, the error box says so, this instance goes on as before and
-// the new copy ends without a window. TRUE when this instance is ending.
-BOOL RestartElevated(void);
+// Room for a restart token: "<process id>.<attempt>", digits and a dot.
+#define RESTART_TOKEN_SIZE 32
 
-// At the start of a copy started by RestartElevated ("-restartof" on the
-// command line): waits until the copy that started it has ended (TRUE: go on
-// and start) or has stayed after a failed save (FALSE: end at once, having
-// read and written nothing). TRUE at once without the switch.
-BOOL WaitForRestartingCopy(const char *cmd);
+// "Veltrac cannot scroll <title>: it runs as administrator. Click here to
+// restart Veltrac as administrator.", the title cut to NOTICE_TITLE_CHARS;
+// an untitled window is "the window in front". Always zero-terminated.
+void FormatElevatedNotice(char *szOut, size_t cbOut, const char *szTitle);
+
+// "<process id>.<attempt>".
+void FormatRestartToken(char *szOut, size_t cbOut, unsigned long dwPid, unsigned nAttempt);
+
+// The restarted copy starts while this one still runs, hence "-letmeopen2";
+// it is switched ON and goes to the tray as this one is; "-restartof" and
+// the token name the lock it waits on before it reads any file.
+void FormatRestartSwitches(char *szOut, size_t cbOut, int bOn, int bInTray, const char *szToken);
+
+// The token after "-restartof" (found as the other switches are: anywhere,
+// in any letter case), after any blanks: its digits and dots. 0 when there
+// is no such switch or no token (szToken is then empty), else 1.
+int FindRestartToken(const char *cmd, char szToken[RESTART_TOKEN_SIZE]);
+
+// "Local\Veltrac restart <token>": held by the copy that restarts until it
+// ends, given back when it stays.
+void FormatRestartLockName(char *szOut, size_t cbOut, const char *szToken);
+
+// The error box of a restart whose save of szFile failed.
+void FormatRestartSaveError(char *szOut, size_t cbOut, const char *szFile);

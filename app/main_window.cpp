@@ -2,17 +2,18 @@
 // (menu bar, tray menu, accelerator or the picture button), as do the hooks'
 // reports and the tray icon's callback.
 #include "app/main_window.h"
-#include "app/elevate.h"
+#include "app/elevate_win.h"
 #include "app/tray.h"
 #include "dialogs/dialogs.h"
-#include "input/hook_health.h"
+#include "input/hook_watch_win.h"
 #include "input/hooks.h"
 #include "input/raw_keys.h"
 #include "scroll/engine.h"
-#include "scroll/foreground.h"
-#include "scroll/glide_run.h"
+#include "scroll/foreground_win.h"
+#include "scroll/glide_win.h"
 #include "scroll/monitors.h"
-#include "scroll/wheel_delivery.h"
+#include "scroll/wheel_win.h"
+#include "scroll/messages.h"
 #include "scroll/settings.h"
 #include "store/settings_store.h"
 #include <string.h>
@@ -55,7 +56,7 @@ static void ShowSwitchState(HWND hwnd, HMENU menu, int bOn)
 static void ShowDragLock(HWND hwnd)
 {
     UpdateTrayIcon(hwnd);
-    SendMessageA(Settings.hButton, BM_SETSTATE, Settings.bDragLocked, 0);
+    SendMessageA(Settings.hButton, BM_SETSTATE, DragLocked(), 0);
 }
 
 static void SwitchOn(HWND hwnd)

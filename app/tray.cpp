@@ -5,6 +5,8 @@
 // along just for itself: bInTray stays 0 (the window is where the user left
 // it) and the icon goes again when the balloon closes.
 #include "app/tray.h"
+#include "scroll/messages.h"
+#include "scroll/engine.h"
 #include "scroll/settings.h"
 #include <string.h>
 
@@ -25,7 +27,7 @@ static void FillTrayData(NOTIFYICONDATAA *nid, HWND window, UINT uFlags)
         // between them.
         static const char szHint[] = ":  Left click for options.";
         static const char szLocked[] = ", drag locked";
-        const char *szMiddle = Settings.bDragLocked ? szLocked : "";
+        const char *szMiddle = DragLocked() ? szLocked : "";
         int nRoom = (int)(sizeof nid->szTip - (sizeof szHint - 1) - lstrlenA(szMiddle));
         lstrcpynA(nid->szTip, Settings.szTitle, nRoom);
         lstrcatA(nid->szTip, szMiddle);

@@ -1,7 +1,7 @@
 // Program entry: one instance at a time (unless "-letmeopen2"), start-up,
 // the message loop, shutdown. Exit code 1 when another instance runs or a
 // start-up step fails, else the WM_QUIT code (0).
-#include "app/elevate.h"
+#include "app/elevate_win.h"
 #include "app/startup.h"
 #include "scroll/settings.h"
 

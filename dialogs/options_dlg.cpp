@@ -3,11 +3,12 @@
 // controls and the class check boxes in step with the buttons they follow.
 // Which control shows which field is one table, read at opening and written
 // back on OK and Apply. "Start With Windows" is no field: the Startup
-// folder's shortcut is its state (store/startup_link.cpp).
+// folder's shortcut is its state (store/startup_link_win.cpp).
 #include "dialogs/dialogs.h"
 #include "input/key_names.h"
+#include "scroll/messages.h"
 #include "scroll/settings.h"
-#include "store/startup_link.h"
+#include "store/startup_link_win.h"
 #include <commctrl.h>
 #include <string.h>
 
@@ -28,43 +29,25 @@ struct OPTIONCONTROL {
     int nItems;
 };
 
-#define NUMBER_ROW(id, field, spin, lower, upper, offset) \
-    {id, CTL_NUMBER, &Settings.field, spin, lower, upper, offset, NULL, 0}
-#define RADIO_ROW(id) {id, CTL_RADIO, &Settings.nMessageType, 0, 0, 0, 0, NULL, 0}
-#define CHECK_ROW(id, field) {id, CTL_CHECK, &Settings.field, 0, 0, 0, 0, NULL, 0}
-#define LIST_ROW(id, field, items) \
-    {id, CTL_LIST, &Settings.field, 0, 0, 0, 0, items, sizeof items / sizeof items[0]}
-
 // Entry i is DRAG_BUTTON i.
 static const char *const aszDragButtons[] = {"Middle", "Back (X1)", "Forward (X2)"};
 
+// The rows, made from the option list (scroll/options.h).
+#define CONTROL_NUMBER(field, id, spin, lower, upper, offset) \
+    {id, CTL_NUMBER, &Settings.field, spin, lower, upper, offset, NULL, 0},
+#define CONTROL_CHECK(field, id) {id, CTL_CHECK, &Settings.field, 0, 0, 0, 0, NULL, 0},
+#define CONTROL_LIST(field, id, items) \
+    {id, CTL_LIST, &Settings.field, 0, 0, 0, 0, items, sizeof items / sizeof items[0]},
+#define CONTROL_RADIO(id) {id, CTL_RADIO, &Settings.nMessageType, 0, 0, 0, 0, NULL, 0},
+#define CONTROL_RADIOS(field) VELTRAC_MESSAGE_TYPES(CONTROL_RADIO)
+#define CONTROL_NONE(field)
+#define OPTION_CONTROL(field, value, line, file, choices, dialog, args) \
+    OPTION_APPLY(CONTROL_##dialog, field OPTION_COMMA_ARGS args)
+#define OPTION_COMMA_ARGS(...) __VA_OPT__(, ) __VA_ARGS__
+
 // In the order the controls are set at opening and read back on OK.
 static const OPTIONCONTROL aControls[] = {
-    NUMBER_ROW(IDC_SENSITIVITY, nSensitivity, IDC_SENSITIVITY_SPIN, 0, 32767, 0),
-    NUMBER_ROW(IDC_SCROLLTIMES, nScrollTimes, IDC_SCROLLTIMES_SPIN, 1, 32767, 0),
-    NUMBER_ROW(IDC_REPEATMS, nRepeatMs, IDC_REPEATMS_SPIN, 1, 32767, 0),
-    // Shown as a thickness in pixels, one more than the margin.
-    NUMBER_ROW(IDC_EDGETHICKNESS, nEdgeMargin, IDC_EDGETHICKNESS_SPIN, 1, 100, 1),
-    RADIO_ROW(MESSAGE_SEND),
-    RADIO_ROW(MESSAGE_WHEEL),
-    RADIO_ROW(MESSAGE_POST),   // also any other value
-    CHECK_ROW(IDC_HOLDKEY, bHoldKey),
-    CHECK_ROW(IDC_ARROWKEYS, bArrowKeys),
-    CHECK_ROW(IDC_EDGESCROLL, bEdgeScroll),
-    CHECK_ROW(IDC_EDGEREPEAT, bEdgeRepeat),
-    CHECK_ROW(IDC_CLASSEDIT, bClassEdit),
-    CHECK_ROW(IDC_CLASSAFX, bClassAfx),
-    CHECK_ROW(IDC_CLASSCHANNEL, bClassChannel),
-    CHECK_ROW(IDC_CLASSOTHER, bClassOther),
-    CHECK_ROW(IDC_MIDDLEBUTTON, bMiddleButton),
-    CHECK_ROW(IDC_SAVEONEXIT, bSaveOnExit),
-    CHECK_ROW(IDC_DRAGLOCK, bDragLock),
-    CHECK_ROW(IDC_ONEAXIS, bOneAxis),
-    CHECK_ROW(IDC_REVERSE, bReverse),
-    LIST_ROW(IDC_DRAGBUTTON, nDragButton, aszDragButtons),
-    CHECK_ROW(IDC_PAUSEFULLSCREEN, bPauseFullScreen),
-    CHECK_ROW(IDC_KEEPPOINTERSTILL, bKeepPointerStill),
-    CHECK_ROW(IDC_GLIDE, bGlide),
+    VELTRAC_OPTIONS(OPTION_CONTROL)
     // Applied after every option is stored: a failure to change the Startup
     // folder must not keep any of them from being stored.
     {IDC_STARTWITHWINDOWS, CTL_STARTUP, NULL, 0, 0, 0, 0, NULL, 0},

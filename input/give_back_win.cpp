@@ -6,8 +6,9 @@
 #include "input/hook_state.h"
 #include "input/inject.h"
 #include "scroll/delivery.h"
+#include "scroll/messages.h"
 #include "scroll/settings.h"
-#include "scroll/wheel_delivery.h"
+#include "scroll/wheel_win.h"
 
 unsigned nGiveBacksRefused;
 
@@ -49,7 +50,7 @@ void GiveBackHeldInput(void)
 }
 
 // Called by delivery, the one call from scroll/ up into input/: a real wheel
-// turn for a window that reads only real input (scroll/wheel_delivery.h),
+// turn for a window that reads only real input (scroll/wheel_win.h),
 // injected after the hook has returned, behind what was queued before it.
 static int QueueRealTurn(int nDelta, int bHorizontal, HWND hReceiver)
 {

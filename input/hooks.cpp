@@ -20,6 +20,7 @@
 #include "input/still_pointer.h"
 #include "scroll/delivery.h"
 #include "scroll/engine.h"
+#include "scroll/messages.h"
 #include "scroll/settings.h"
 #include "scroll/target.h"
 #include "scroll/tick_budget.h"
@@ -156,7 +157,7 @@ static TRIGGERCONFIG TriggerConfig(void)
     // they are kept in every type.
     c.bKeepButton = c.bKeepKey || (c.bWatch && c.nButton && c.nButton != TRIG_MIDDLE);
     c.bLockTaps = Settings.bDragLock != 0;
-    c.nDrags = Settings.nDragTicks;
+    c.nDrags = DragTicks();
     c.pfnLeaveAlone = NothingScrollsHere;
     return c;
 }
@@ -332,7 +333,7 @@ LRESULT CALLBACK MouseHookProc(int code, WPARAM wParam, LPARAM lParam)
         a = Decide(hMouseTarget, &e, &c, nAsyncVk);
     } else if (wParam == WM_MOUSEMOVE) {
         BOOL bDragging = TriggerKeyDrags(&trigger, &c) || TriggerButtonDrags(&trigger, &c) ||
-                         Settings.bDragLocked;
+                         DragLocked();
         bStill = HoldPointer(c.bWatch, bDragging);
         if (bStill) {
             // The trigger follows where the hand went, not where the pointer

@@ -10,7 +10,7 @@
 #include "scroll/settings.h"
 #include "scroll/text_match.h"
 #include "scroll/tick_budget.h"
-#include "scroll/wheel_delivery.h"
+#include "scroll/wheel_win.h"
 #include <stdlib.h>
 #include <string.h>
 

@@ -7,22 +7,48 @@
 // distance moved, so a slow drag scrolls too.
 #include "scroll/engine.h"
 #include "scroll/delivery.h"
-#include "scroll/glide_run.h"
+#include "scroll/glide_win.h"
 #include "scroll/monitors.h"
+#include "scroll/messages.h"
 #include "scroll/settings.h"
 #include "scroll/target.h"
 #include "scroll/tick_plan.h"
-#include "scroll/wheel_delivery.h"
+#include "scroll/wheel_win.h"
 
-// The window in front when the lock began: the lock ends when another comes
-// to the front, as a browser's autoscroll ends when focus leaves it.
-static HWND hLockFront;
+// What the engine alone keeps of a drag: no file or dialog holds it.
+static struct {
+    int bHoldKeyDown;         // each trigger on its own, for the "Mouse wheel" type,
+    int bMiddleDown;          // where each drags only when its own option is on
+    unsigned nDragTicks;      // ticks that delivered drag steps, ever
+    int bDragLocked;          // locked: moves drag as if the hold key were held
+    int nDragAxis;            // the axis a one-axis drag keeps (DRAG_AXIS_*), 0 none yet
+    int nDragSumX, nDragSumY; // "Mouse wheel" type: distance dragged since the last step
+    int nGlideDirection;      // the direction of the drag's last step
+    // The window in front when the lock began: the lock ends when another
+    // comes to the front, as a browser's autoscroll ends when focus leaves it.
+    HWND hLockFront;
+} engine;
+
+int DragLocked(void)
+{
+    return engine.bDragLocked;
+}
+
+unsigned DragTicks(void)
+{
+    return engine.nDragTicks;
+}
+
+int DragButtonDown(void)
+{
+    return engine.bMiddleDown;
+}
 
 static int DragHeld(void)
 {
     DRAGSTATE d = {Settings.nMessageType == MESSAGE_WHEEL, Settings.bHoldKey,
-                   Settings.bMiddleButton, Settings.bKeyHeld, Settings.bHoldKeyDown,
-                   Settings.bMiddleDown, Settings.bDragLocked};
+                   Settings.bMiddleButton, Settings.bKeyHeld, engine.bHoldKeyDown,
+                   engine.bMiddleDown, engine.bDragLocked};
     return IsDragHeld(&d);
 }
 
@@ -56,8 +82,8 @@ static void Tick(int dragX, int dragY)
     // The drag references (and a one-axis drag's axis) move only when the
     // tick has a target to scroll. Drag steps are planned on their own, turned
     // as the drag options say, and then follow the edge steps.
-    int lastX = Settings.nLastX, lastY = Settings.nLastY, axis = Settings.nDragAxis;
-    int sumX = Settings.nDragSumX, sumY = Settings.nDragSumY;
+    int lastX = Settings.nLastX, lastY = Settings.nLastY, axis = engine.nDragAxis;
+    int sumX = engine.nDragSumX, sumY = engine.nDragSumY;
     TICKPLAN drag = {};
     bool bDragged = false;
     int nDirection = -1;
@@ -103,15 +129,15 @@ static void Tick(int dragX, int dragY)
         return;
     Settings.nLastX = lastX;
     Settings.nLastY = lastY;
-    Settings.nDragSumX = sumX;
-    Settings.nDragSumY = sumY;
-    Settings.nDragAxis = axis;
+    engine.nDragSumX = sumX;
+    engine.nDragSumY = sumY;
+    engine.nDragAxis = axis;
     if (nDirection >= 0)
-        Settings.nGlideDirection = nDirection;
+        engine.nGlideDirection = nDirection;
     // Counted before delivery: a tick nested in this one's delivery must see
     // that a drag is under way.
     if (bDragged)
-        Settings.nDragTicks++;
+        engine.nDragTicks++;
     DeliverSteps(target, plan.aSegments, plan.nSegments);
 }
 
@@ -125,8 +151,8 @@ void ScrollTick(void)
 static void NoteDragMove(int dx, int dy)
 {
     if (WheelType()) {
-        AddDragDistance(&Settings.nDragSumX, dx);
-        AddDragDistance(&Settings.nDragSumY, dy);
+        AddDragDistance(&engine.nDragSumX, dx);
+        AddDragDistance(&engine.nDragSumY, dy);
     }
     RecordGlideMove(dx, dy);
 }
@@ -134,7 +160,7 @@ static void NoteDragMove(int dx, int dy)
 // The lock ends when another window comes to the front. TRUE when it did.
 static BOOL EndLockIfFrontChanged(void)
 {
-    if (!Settings.bDragLocked || !hLockFront || GetForegroundWindow() == hLockFront)
+    if (!engine.bDragLocked || !engine.hLockFront || GetForegroundWindow() == engine.hLockFront)
         return FALSE;
     EndDragLock();
     if (Settings.hMainWnd)
@@ -163,7 +189,7 @@ void OnMouseReport(int x, int y)
     // nor one in the wheel type, where a key's repeats add no distance: its
     // moves do, whatever the edge setting.
     if (Settings.bEdgeScroll == 1 ||
-        (bDrag && (Settings.bDragLocked || Settings.bMiddleDown || WheelType())))
+        (bDrag && (engine.bDragLocked || engine.bMiddleDown || WheelType())))
         ScrollTick();
     if (Settings.bEdgeRepeat == 1 && !Settings.bTimerRunning) {
         Settings.idRepeatTimer =
@@ -204,7 +230,7 @@ static void DragChanged(bool bWas)
     bool bNow = DragHeld() != 0;
     if (bNow == bWas)
         return;
-    Settings.nDragSumX = Settings.nDragSumY = 0;
+    engine.nDragSumX = engine.nDragSumY = 0;
     StopGlide();
     if (bNow)
         ForgetGlideMoves();
@@ -213,11 +239,11 @@ static void DragChanged(bool bWas)
 void SetHeldTriggers(int bKeyDown, int bButtonDown)
 {
     bool bWas = DragHeld() != 0;
-    Settings.bHoldKeyDown = bKeyDown != 0;
-    Settings.bMiddleDown = bButtonDown != 0;
+    engine.bHoldKeyDown = bKeyDown != 0;
+    engine.bMiddleDown = bButtonDown != 0;
     Settings.bKeyHeld = (short)(bKeyDown || bButtonDown);
     if (bWas != (DragHeld() != 0))
-        Settings.nDragAxis = 0;
+        engine.nDragAxis = 0;
     DragChanged(bWas);
 }
 
@@ -236,11 +262,11 @@ void OnKeyReport(int vk, int pressed)
     if (vk == Settings.nScrollVk || vk == MIDDLE_BUTTON_KEY) {
         bool bWas = DragHeld() != 0;
         Settings.bKeyHeld = (short)pressed;
-        int *pDown = vk == MIDDLE_BUTTON_KEY ? &Settings.bMiddleDown : &Settings.bHoldKeyDown;
+        int *pDown = vk == MIDDLE_BUTTON_KEY ? &engine.bMiddleDown : &engine.bHoldKeyDown;
         // A new press (not an auto-repeat) and a release start a one-axis
         // drag afresh.
         if (*pDown != (pressed != 0))
-            Settings.nDragAxis = 0;
+            engine.nDragAxis = 0;
         *pDown = pressed != 0;
         DragChanged(bWas);
         if (Settings.bKeyHeld && DragHeld())
@@ -251,35 +277,35 @@ void OnKeyReport(int vk, int pressed)
 BOOL OnTriggerReport(int what, int bClean)
 {
     bool bDragWas = DragHeld() != 0;
-    BOOL bWas = Settings.bDragLocked;
+    BOOL bWas = engine.bDragLocked;
     if (what == TRIGGER_TAPPED && Settings.bDragLock && Settings.bScrolling)
-        Settings.bDragLocked = !Settings.bDragLocked;
+        engine.bDragLocked = !engine.bDragLocked;
     else if (what == TRIGGER_DRAGGED)
-        Settings.bDragLocked = 0;      // a press that dragged ends the lock with it
-    hLockFront = Settings.bDragLocked ? (bWas ? hLockFront : GetForegroundWindow()) : NULL;
-    if (Settings.bDragLocked != bWas) {
-        Settings.nDragAxis = 0;
+        engine.bDragLocked = 0;      // a press that dragged ends the lock with it
+    engine.hLockFront = engine.bDragLocked ? (bWas ? engine.hLockFront : GetForegroundWindow()) : NULL;
+    if (engine.bDragLocked != bWas) {
+        engine.nDragAxis = 0;
         DragChanged(bDragWas);
     }
     // A flick: the trigger let go while the hand still moved, nothing else
     // pressed meanwhile, and no drag going on after it.
     if (what == TRIGGER_DRAGGED && bClean && !DragHeld())
-        GlideAfterDrag();
-    return Settings.bDragLocked != bWas;
+        GlideAfterDrag(engine.nGlideDirection);
+    return engine.bDragLocked != bWas;
 }
 
 void EndDragLock(void)
 {
-    Settings.bDragLocked = 0;
-    hLockFront = NULL;
-    Settings.nDragAxis = 0;
-    Settings.nDragSumX = Settings.nDragSumY = 0;
+    engine.bDragLocked = 0;
+    engine.hLockFront = NULL;
+    engine.nDragAxis = 0;
+    engine.nDragSumX = engine.nDragSumY = 0;
     StopGlide();
 }
 
 BOOL EndUnusableDragLock(void)
 {
-    if (!Settings.bDragLocked ||
+    if (!engine.bDragLocked ||
         (Settings.bDragLock && (Settings.bHoldKey || Settings.bMiddleButton)))
         return FALSE;
     EndDragLock();

@@ -20,6 +20,13 @@ BOOL OnTriggerReport(int what, int bClean);
 // hook repair): the hold key and the drag button each drag or not. What was
 // held before counts no more.
 void SetHeldTriggers(int bKeyDown, int bButtonDown);
+// The engine's own state, for the hooks, the tray and the main window: the
+// lock is on; drag ticks delivered so far (a release compares them with its
+// press's); the drag button holds a drag.
+int DragLocked(void);
+unsigned DragTicks(void);
+int DragButtonDown(void);
+
 // The lock ends when another window has come to the front (asked on every
 // move, and by the watchdog for a desktop at rest).
 void CheckDragLockFront(void);

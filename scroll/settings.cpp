@@ -7,21 +7,11 @@ SETTINGS Settings;
 void SetDefaultSettings(void)
 {
     memset(&Settings, 0, sizeof Settings);
-    Settings.nSensitivity = 5;
-    Settings.nScrollTimes = 1;
-    Settings.nMessageType = MESSAGE_SEND;
-    Settings.bHoldKey = 1;
-    Settings.bEdgeScroll = 1;
-    Settings.bEdgeRepeat = 1;
-    Settings.nRepeatMs = 50;
-    Settings.bClassEdit = 1;              // Edit, Afx:, channel on; other, middle off
-    Settings.bClassAfx = 1;
-    Settings.bClassChannel = 1;
-    Settings.bSaveOnExit = 1;
-    strcpy(Settings.szScrollKey, "Control");
-    Settings.bExcludeList = 1;
-    Settings.nWindowX = CW_USEDEFAULT;
-    Settings.nWindowY = CW_USEDEFAULT;
+#define DEFAULT_NUMBER(field, value) Settings.field = value;
+#define DEFAULT_NEWER(field, value) Settings.field = value;
+#define DEFAULT_TEXT(field, value) strcpy(Settings.field, value);
+#define OPTION_DEFAULT(field, value, line, file, choices, dialog, args) DEFAULT_##file(field, value)
+    VELTRAC_OPTIONS(OPTION_DEFAULT)
     Settings.nScrollVk = VK_CONTROL;
     strcpy(Settings.szTitle, TITLE_OFF);
 }

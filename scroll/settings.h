@@ -4,35 +4,8 @@
 #pragma once
 #include <windows.h>
 #include "res/resource.h"
+#include "scroll/options.h"
 #include "scroll/steps.h"
-
-#define WM_HOOKMOUSE   (WM_USER + 100)   // 1124: wParam x, lParam y
-#define WM_HOOKKEY     (WM_USER + 101)   // 1125: wParam vk, lParam 1 pressed / 0 released
-#define WM_GIVEBACK    (WM_USER + 102)   // 1126: the hooks kept input that programs must get
-#define WM_HOOKTRIGGER (WM_USER + 103)   // 1127: wParam TRIGGER_TAPPED or TRIGGER_DRAGGED
-// 1128: wParam a window whose program runs as administrator, lParam its
-// process id: tell the user (once per program, posted by target selection).
-#define WM_ELEVATEDTARGET (WM_USER + 104)
-#define WM_SHOWDRAGLOCK (WM_USER + 105)  // 1129: the lock changed; shown outside the hooks
-#define WM_OPTIONSCHANGED (WM_USER + 106) // 1130: OK, Apply or Load Settings changed options
-#define WM_HOOKSTILLMOVE (WM_USER + 107) // 1131: a move kept from programs: wParam dx, lParam dy
-#define WM_HOOKACTIVITY (WM_USER + 108)  // 1132: a key, button or wheel turn: a glide stops
-#define WM_FOREGROUNDCHANGED (WM_USER + 109) // 1133: another window is in front: read its facts
-#define WM_TRAYNOTIFY  (WM_USER + 800)   // 1824: tray icon callback
-
-#define MIDDLE_BUTTON_KEY 1827           // WM_HOOKKEY "key" of the middle button
-
-// What a trigger's press turned out to be, at its release (WM_HOOKTRIGGER).
-#define TRIGGER_TAPPED  1                // a tap or click: nothing else between down and up
-#define TRIGGER_DRAGGED 2                // it dragged
-
-// The button the middle-button option drags with (nDragButton).
-#define DRAG_BUTTON_MIDDLE 0
-#define DRAG_BUTTON_X1     1             // Back
-#define DRAG_BUTTON_X2     2             // Forward
-
-#define LIST_TEXT_SIZE 100050            // bytes of a list text, terminator included
-#define SCROLL_KEY_SIZE 32               // 31 characters and the terminator
 
 #define MAIN_CLASS_NAME "Veltrac Window Class"
 #define TITLE_OFF "Veltrac --- OFF"
@@ -41,7 +14,8 @@
 #define MAX_MONITOR_RECTS 16                  // rectangles kept of the desktop's monitors
 
 struct SETTINGS {
-    // Options (settings.dat lines 2..21, see store/settings_table.cpp).
+    // Options (settings.dat lines 2..21; every option is a row of
+    // scroll/options.h).
     int nSensitivity;
     int nScrollTimes;
     int nMessageType;
@@ -86,13 +60,6 @@ struct SETTINGS {
     int nScrollVk;
     int bScrolling;
     short bKeyHeld;           // the hold key or the middle button: the last report said down
-    int bHoldKeyDown;         // each on its own, for the "Mouse wheel" type, where
-    int bMiddleDown;          // each drags only when its own option is on
-    unsigned nDragTicks;      // ticks that delivered drag steps, ever
-    int bDragLocked;          // locked: moves drag as if the hold key were held
-    int nDragAxis;            // the axis a one-axis drag keeps (DRAG_AXIS_*), 0 none yet
-    int nDragSumX, nDragSumY; // "Mouse wheel" type: distance dragged since the last step
-    int nGlideDirection;      // the direction of the drag's last step
     int nMouseX, nMouseY;
     int nLastX, nLastY;
     int nScreenMaxX, nScreenMaxY;

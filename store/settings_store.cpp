@@ -3,7 +3,7 @@
 // write and reports that file. A file the last load could not take whole is
 // copied to <name>.bak before a save replaces it.
 #include "store/settings_store.h"
-#include "store/settings_file.h"
+#include "store/settings_text_win.h"
 #include "store/settings_text.h"
 #include "scroll/settings.h"
 

@@ -1,6 +1,6 @@
 // The layout of settings.dat: which field of the Settings record each line
-// holds and how it is written. Loading, saving and the tests all walk this
-// one table, so the line order exists in exactly one place.
+// holds and how it is written, made from the option list (scroll/options.h).
+// Loading, saving and the tests all walk this one table. No window calls.
 #pragma once
 
 #define SETTINGS_HEADER "settings 1"
@@ -21,6 +21,7 @@ struct SETTINGSLINE {
     int bOptional;                      // written only when one optional field is not 0
     int nChoices;                       // LINE_NUMBER: 0 any value; else 0..nChoices-1,
                                         // and any other value reads as 0
+    int *pnKeyCode;                     // LINE_TEXT: the key code the name stands for
 };
 
 #define SETTINGS_FIELD_COUNT (SETTINGS_LINE_MAX - 1)

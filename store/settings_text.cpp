@@ -4,7 +4,7 @@
 // the ANSI code page needs Windows, and the file side hands that in.
 #include "store/settings_text.h"
 #include "store/settings_table.h"
-#include "scroll/settings.h"
+#include "scroll/options.h"
 #include "input/key_names.h"
 #include <limits.h>
 #include <string.h>
@@ -235,7 +235,7 @@ static void StoreTextLine(const SETTINGSLINE *row, char *szLine)
     size_t n = strlen(szLine);
     if (n > 0 && (szLine[n - 1] == '\n' || szLine[n - 1] == '\r'))
         szLine[--n] = '\0';
-    Settings.nScrollVk = KeyNameToVk(szLine);
+    *row->pnKeyCode = KeyNameToVk(szLine);
     size_t keep = n < (size_t)row->cbField - 1 ? n : (size_t)row->cbField - 1;
     char *field = (char *)row->pField;
     memcpy(field, szLine, keep);

@@ -1,178 +1,70 @@
-// The shell work of "Start With Windows": the Startup folder's Veltrac.lnk,
-// made and read through IShellLinkW and IPersistFile, and the StartupApproved
-// value that Windows' Startup apps page keeps for it. COM is initialised per
-// call and balanced: the program has one thread and calls this rarely.
+// The decision behind the "Start With Windows" box. A shortcut made by
+// another copy of Veltrac (another folder, so other settings) is not this
+// copy's: the box stays unchecked, and an unchanged box never removes it.
 #include "store/startup_link.h"
-#include "store/startup_rule.h"
-#include <shlobj.h>
-#include <objbase.h>
 
-// Wide paths throughout: a folder name outside the ANSI code page must not
-// turn into question marks in the shortcut.
-#define PATH_CHARS 1024
-
-static BOOL StartupLinkPath(wchar_t szPath[MAX_PATH], BOOL bCreate)
+// Windows compares file names without regard to case across the Unicode
+// letters; this folds the ranges paths are made of in practice: ASCII,
+// Latin-1, Latin Extended-A, Greek and Cyrillic. Two spellings that differ
+// outside them count as different paths, so the box errs towards unchecked.
+static unsigned FoldPathChar(unsigned c)
 {
-    // SHGetFolderPathW is in shell32 on every Windows this runs on and links
-    // statically in both builds; CSIDL_FLAG_CREATE makes a missing folder.
-    int nFolder = CSIDL_STARTUP | (bCreate ? CSIDL_FLAG_CREATE : 0);
-    // S_FALSE: the folder does not exist (so neither does a shortcut in it).
-    if (SHGetFolderPathW(NULL, nFolder, NULL, SHGFP_TYPE_CURRENT, szPath) != S_OK)
-        return FALSE;
-    size_t n = (size_t)lstrlenW(szPath);
-    size_t cbName = sizeof STARTUP_LINK_NAME / sizeof(wchar_t);
-    if (n + 1 + cbName > MAX_PATH)
-        return FALSE;
-    if (n > 0 && szPath[n - 1] != L'\\')
-        szPath[n++] = L'\\';
-    lstrcpyW(szPath + n, STARTUP_LINK_NAME);
-    return TRUE;
-}
-
-static BOOL ProgramPaths(wchar_t szExe[PATH_CHARS], wchar_t szCurDir[PATH_CHARS])
-{
-    DWORD nExe = GetModuleFileNameW(NULL, szExe, PATH_CHARS);
-    DWORD nDir = GetCurrentDirectoryW(PATH_CHARS, szCurDir);
-    return nExe > 0 && nExe < PATH_CHARS && nDir > 0 && nDir < PATH_CHARS;
-}
-
-// S_FALSE (already initialised on this thread) must be balanced too;
-// RPC_E_CHANGED_MODE means COM runs in another mode and must not be undone.
-static BOOL BeginCom(void)
-{
-    return SUCCEEDED(CoInitializeEx(NULL, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
-}
-
-static void EndCom(BOOL bInitialised)
-{
-    if (bInitialised)
-        CoUninitialize();
-}
-
-static BOOL NewShellLink(IShellLinkW **ppLink, IPersistFile **ppFile)
-{
-    *ppLink = NULL;
-    *ppFile = NULL;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, NULL, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                (void **)ppLink)))
-        return FALSE;
-    if (FAILED((*ppLink)->QueryInterface(IID_IPersistFile, (void **)ppFile))) {
-        (*ppLink)->Release();
-        *ppLink = NULL;
-        return FALSE;
+    if (c == '/')
+        return '\\';
+    if (c >= 'a' && c <= 'z')
+        return c - 'a' + 'A';
+    if (c >= 0xE0 && c <= 0xFE && c != 0xF7)      // à..þ, not ÷
+        return c - 0x20;
+    if (c == 0xFF)                                 // ÿ
+        return 0x178;
+    if (c >= 0x100 && c <= 0x17F) {
+        // Pairs, upper case first, except 0x139..0x148 and 0x179..0x17E,
+        // which pair odd with even; 0x130, 0x131, 0x138, 0x149, 0x17F
+        // stand alone.
+        if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E))
+            return (c & 1) ? c : c - 1;
+        if (c == 0x130 || c == 0x131 || c == 0x138 || c == 0x149 || c == 0x17F)
+            return c;
+        return c & ~1u;
     }
-    return TRUE;
+    if (c >= 0x3B1 && c <= 0x3C9 && c != 0x3C2)   // α..ω, not final ς
+        return c - 0x20;
+    if (c >= 0x430 && c <= 0x44F)                  // а..я
+        return c - 0x20;
+    if (c >= 0x450 && c <= 0x45F)                  // ѐ..џ
+        return c - 0x50;
+    return c;
 }
 
-static void FreeShellLink(IShellLinkW *pLink, IPersistFile *pFile)
+// Length without one trailing separator.
+static size_t PathLength(const wchar_t *s)
 {
-    if (pFile)
-        pFile->Release();
-    if (pLink)
-        pLink->Release();
+    size_t n = 0;
+    while (s[n])
+        n++;
+    if (n > 0 && (s[n - 1] == L'\\' || s[n - 1] == L'/'))
+        n--;
+    return n;
 }
 
-// The shortcut's target and working folder; FALSE when it cannot be read.
-static BOOL ReadLink(const wchar_t *szLink, wchar_t szTarget[PATH_CHARS],
-                     wchar_t szWorkDir[PATH_CHARS])
+int SamePath(const wchar_t *a, const wchar_t *b)
 {
-    BOOL bCom = BeginCom();
-    IShellLinkW *pLink;
-    IPersistFile *pFile;
-    BOOL ok = NewShellLink(&pLink, &pFile);
-    // SLGP_RAWPATH: the target as stored, without environment variables
-    // expanded or the shell resolving it anew.
-    ok = ok && SUCCEEDED(pFile->Load(szLink, STGM_READ)) &&
-         SUCCEEDED(pLink->GetPath(szTarget, PATH_CHARS, NULL, SLGP_RAWPATH)) &&
-         SUCCEEDED(pLink->GetWorkingDirectory(szWorkDir, PATH_CHARS));
-    FreeShellLink(pLink, pFile);
-    EndCom(bCom);
-    return ok;
-}
-
-static BOOL WriteLink(const wchar_t *szLink, const wchar_t *szExe, const wchar_t *szCurDir)
-{
-    BOOL bCom = BeginCom();
-    IShellLinkW *pLink;
-    IPersistFile *pFile;
-    BOOL ok = NewShellLink(&pLink, &pFile);
-    ok = ok && SUCCEEDED(pLink->SetPath(szExe)) &&
-         SUCCEEDED(pLink->SetArguments(STARTUP_LINK_ARGS)) &&
-         SUCCEEDED(pLink->SetWorkingDirectory(szCurDir)) &&
-         SUCCEEDED(pLink->SetDescription(L"Veltrac")) &&
-         SUCCEEDED(pFile->Save(szLink, TRUE));
-    FreeShellLink(pLink, pFile);
-    EndCom(bCom);
-    return ok;
-}
-
-// Reads the StartupApproved value of Veltrac.lnk: 1 turned off, 0 on or
-// absent.
-static int ApprovedOff(void)
-{
-    HKEY hKey;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, STARTUP_APPROVED_KEY, 0, KEY_QUERY_VALUE, &hKey) !=
-        ERROR_SUCCESS)
+    size_t n = PathLength(a);
+    if (n == 0 || n != PathLength(b))
         return 0;
-    BYTE data[64];
-    DWORD cb = sizeof data, type = 0;
-    LONG r = RegQueryValueExW(hKey, STARTUP_LINK_NAME, NULL, &type, data, &cb);
-    RegCloseKey(hKey);
-    // A value longer than the buffer still tells its first byte.
-    if (r == ERROR_MORE_DATA)
-        cb = sizeof data;
-    else if (r != ERROR_SUCCESS)
-        return 0;
-    return StartupApprovedOff(data, cb);
+    for (size_t i = 0; i < n; i++)
+        if (FoldPathChar((unsigned)a[i]) != FoldPathChar((unsigned)b[i]))
+            return 0;
+    return 1;
 }
 
-// Ticking the box is the user turning it on again: the "off" goes.
-static BOOL ClearApprovedOff(void)
+int StartupBoxChecked(const STARTUPLINK *link, const wchar_t *szExe, const wchar_t *szCurDir)
 {
-    if (!ApprovedOff())
-        return TRUE;
-    HKEY hKey;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, STARTUP_APPROVED_KEY, 0, KEY_SET_VALUE, &hKey) !=
-        ERROR_SUCCESS)
-        return FALSE;
-    LONG r = RegDeleteValueW(hKey, STARTUP_LINK_NAME);
-    RegCloseKey(hKey);
-    return r == ERROR_SUCCESS || r == ERROR_FILE_NOT_FOUND;
+    return link->bExists && !link->bApprovedOff && link->szTarget && link->szWorkDir &&
+           SamePath(link->szTarget, szExe) && SamePath(link->szWorkDir, szCurDir);
 }
 
-int IsStartupLinkOn(void)
+int StartupApprovedOff(const unsigned char *data, size_t cb)
 {
-    wchar_t szLink[MAX_PATH], szExe[PATH_CHARS], szCurDir[PATH_CHARS];
-    if (!StartupLinkPath(szLink, FALSE) || !ProgramPaths(szExe, szCurDir))
-        return 0;
-    // No shortcut, no COM: the common case costs one attribute look-up.
-    DWORD attributes = GetFileAttributesW(szLink);
-    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
-        return 0;
-    wchar_t szTarget[PATH_CHARS] = L"", szWorkDir[PATH_CHARS] = L"";
-    STARTUPLINK link;
-    link.bExists = ReadLink(szLink, szTarget, szWorkDir);
-    link.szTarget = szTarget;
-    link.szWorkDir = szWorkDir;
-    link.bApprovedOff = link.bExists && ApprovedOff();
-    return StartupBoxChecked(&link, szExe, szCurDir);
-}
-
-BOOL SetStartupLink(int bOn)
-{
-    wchar_t szLink[MAX_PATH];
-    if (!bOn) {
-        if (!StartupLinkPath(szLink, FALSE))
-            return TRUE;                // no Startup folder: no shortcut either
-        if (DeleteFileW(szLink))
-            return TRUE;
-        DWORD error = GetLastError();
-        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
-    }
-    wchar_t szExe[PATH_CHARS], szCurDir[PATH_CHARS];
-    if (!StartupLinkPath(szLink, TRUE) || !ProgramPaths(szExe, szCurDir))
-        return FALSE;
-    if (!WriteLink(szLink, szExe, szCurDir))
-        return FALSE;
-    return ClearApprovedOff();
+    return cb > 0 && (data[0] & 1);
 }

@@ -3,10 +3,11 @@
 // injected input, and the balloon about a program run as administrator.
 #include <doctest.h>
 #include "app/tray.h"
-#include "scroll/foreground.h"
+#include "scroll/foreground_win.h"
 #include "scroll/target.h"
 #include "res/resource.h"
 #include "input_coords.h"
+#include "scroll/messages.h"
 #include "scroll/settings.h"
 #include "test_support.h"
 #include <string.h>

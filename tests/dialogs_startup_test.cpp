@@ -4,7 +4,7 @@
 // and the StartupApproved value of Windows' Startup apps page.
 #include "dialogs_harness.h"
 #include "res/resource.h"
-#include "store/startup_link.h"
+#include "store/startup_link_win.h"
 #include "store_test_files.h"
 #include <shlobj.h>
 #include <functional>

@@ -6,6 +6,7 @@
 #include "e2e_support_screen.h"
 #include "e2e_support_settings.h"
 #include "res/resource.h"
+#include "scroll/messages.h"
 #include "scroll/settings.h"
 #include "test_support.h"
 #include "test_thread_target.h"

@@ -4,6 +4,7 @@
 #include "e2e_support.h"
 #include "e2e_support_screen.h"
 #include "res/resource.h"
+#include "scroll/messages.h"
 #include "scroll/settings.h"
 #include "test_support.h"
 #include <string.h>

@@ -11,6 +11,7 @@
 #include "e2e_support.h"
 #include "e2e_support_settings.h"
 #include "res/resource.h"
+#include "scroll/messages.h"
 #include "scroll/settings.h"
 #include "scroll/target.h"
 #include "store_test_files.h"

@@ -8,6 +8,8 @@
 #include "input_coords.h"
 #include "res/resource.h"
 #include "scroll/delivery.h"
+#include "scroll/engine.h"
+#include "scroll/messages.h"
 #include "scroll/settings.h"
 #include "scroll/tick_budget.h"
 #include "test_support.h"
@@ -86,9 +88,9 @@ TEST_CASE("a release that comes inside its own press's tick is handled after the
         nPressClocks = -1;
         hMeasure = SetWindowsHookExA(WH_MOUSE_LL, MeasureProc, GetModuleHandleA(NULL), 0);
         Send(Button(MOUSEEVENTF_MIDDLEDOWN));
-        CHECK(PumpUntil([&] { return ThreadTargetScrolls(t) > 0 && !Settings.bMiddleDown; }));
+        CHECK(PumpUntil([&] { return ThreadTargetScrolls(t) > 0 && !DragButtonDown(); }));
         PumpPosted();
-        CHECK(Settings.bMiddleDown == 0);         // the press was not recorded after its release
+        CHECK(DragButtonDown() == 0);         // the press was not recorded after its release
         CHECK(Settings.bKeyHeld == 0);
         UnhookWindowsHookEx(hMeasure);
         bNested = nReportsDeferred > nDeferred;

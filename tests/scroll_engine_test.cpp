@@ -3,9 +3,21 @@
 #include <doctest.h>
 #include "scroll/delivery.h"
 #include "scroll/engine.h"
+#include "scroll/messages.h"
 #include "scroll/settings.h"
 #include "test_support.h"
 #include <string.h>
+
+// The lock on, as a tap turns it on.
+static void LockDrag(void)
+{
+    int bWas = Settings.bDragLock;
+    Settings.bDragLock = 1;
+    if (!DragLocked())
+        OnTriggerReport(TRIGGER_TAPPED, 0);
+    Settings.bDragLock = bWas;
+    REQUIRE(DragLocked());
+}
 
 static SETTINGS *SavedDefaults(void)
 {
@@ -231,7 +243,7 @@ TEST_CASE("edge scrolling off: drag advances only on key reports")
     CursorAt(400, 520);
     CHECK(ChildCount(t.edit).nDown == 2);
     OnKeyReport(MIDDLE_BUTTON_KEY, 0);
-    Settings.bDragLocked = 1;
+    LockDrag();
     CursorAt(400, 590);
     CHECK(ChildCount(t.edit).nDown == 3);
     // Behind a give-back still waiting, no step leaves; then the drag goes on.
@@ -251,14 +263,14 @@ TEST_CASE("a lock ends when nothing could end it any more")
         {1, 1, 0, FALSE}, {1, 0, 1, FALSE}, {0, 1, 1, TRUE}, {1, 0, 0, TRUE},
     };
     for (auto &r : rows) {
-        Settings.bDragLocked = 1;
+        LockDrag();
         Settings.bDragLock = r.bDragLock;
         Settings.bHoldKey = r.bHoldKey;
         Settings.bMiddleButton = r.bMiddle;
         CHECK(EndUnusableDragLock() == r.bEnds);
-        CHECK(Settings.bDragLocked == !r.bEnds);
+        CHECK(DragLocked() == !r.bEnds);
     }
-    Settings.bDragLocked = 0;
+    EndDragLock();
     CHECK_FALSE(EndUnusableDragLock());
 }
 

@@ -1,121 +1,67 @@
-// The full-screen pause with a real window of this process: while the option
-// is on, a window that covers the screen without a caption is scrolled in no
-// way (edge, repeat timer, drag, arrow key), one with a caption is, and a
-// window that goes full-screen in front is seen by the ticks and a press.
+// The two decisions about the window in front, as tables: whose integrity
+// level is above ours, and which window rectangles make a full-screen program
+// on monitors of several layouts.
 #include <doctest.h>
-#include "scroll/engine.h"
+#include <windows.h>
 #include "scroll/foreground.h"
-#include "scroll/foreground_rules.h"
-#include "scroll/settings.h"
-#include "scroll/target.h"
-#include "test_support.h"
-#include <functional>
 
-// The whole screen, with or without a caption, as a window does at F11.
-static void CoverScreen(HWND hwnd, bool bCaption)
+TEST_CASE("a program runs above us when its level is higher or cannot be read")
 {
-    SetWindowLongA(hwnd, GWL_STYLE, (bCaption ? WS_OVERLAPPEDWINDOW : WS_POPUP) | WS_VISIBLE);
-    SetWindowPos(hwnd, HWND_TOP, 0, 0, GetSystemMetrics(SM_CXSCREEN),
-                 GetSystemMetrics(SM_CYSCREEN), SWP_FRAMECHANGED);
-}
-
-// One step each way, each counted at the child: the top edge, a repeat tick
-// there, a drag, an arrow key.
-static void CheckEveryWay(HWND child, bool bScrolled)
-{
-    const std::function<void()> ways[] = {
-        [] { OnMouseReport(500, 0); },
-        [] { RepeatTimerProc(NULL, 0, 0, 0); },
-        [] {
-            OnMouseReport(400, 400);
-            OnKeyReport(17, 1);
-            OnMouseReport(400, 430);
-            OnKeyReport(17, 0);
-        },
-        [] { OnKeyReport(VK_DOWN, 1); },
+    struct {
+        int bTheirsKnown;
+        unsigned long nTheirs;
+        int bOursKnown;
+        unsigned long nOurs;
+        int above;
+    } rows[] = {
+        {1, INTEGRITY_MEDIUM, 1, INTEGRITY_MEDIUM, 0},   // the same level
+        {1, INTEGRITY_HIGH, 1, INTEGRITY_MEDIUM, 1},     // run as administrator
+        {1, INTEGRITY_MEDIUM + 0x100, 1, INTEGRITY_MEDIUM, 1},   // medium plus (UIAccess)
+        {1, INTEGRITY_LOW, 1, INTEGRITY_MEDIUM, 0},      // a sandboxed browser tab
+        {1, INTEGRITY_HIGH, 1, INTEGRITY_HIGH, 0},       // we run as administrator too
+        {1, INTEGRITY_SYSTEM, 1, INTEGRITY_HIGH, 1},
+        {0, 0, 1, INTEGRITY_HIGH, 1},                    // not to be opened: above
+        {1, INTEGRITY_SYSTEM, 0, 0, 0},                  // no levels on this system
     };
-    for (int i = 0; i < 4; i++) {
-        CAPTURE(i);
-        ResetCounts();
-        ways[i]();
-        CHECK((TotalScrolls(child) > 0) == bScrolled);
-    }
-}
-
-TEST_CASE("a full-screen window is not scrolled while the option pauses it")
-{
-    // Defaults (this file's only case), scrolling ON, no repeat timer.
-    Settings.nScreenMaxX = GetSystemMetrics(SM_CXSCREEN) - 1;
-    Settings.nScreenMaxY = GetSystemMetrics(SM_CYSCREEN) - 1;
-    Settings.bScrolling = 1;
-    Settings.bEdgeRepeat = 0;
-    Settings.bArrowKeys = 1;
-    const char *classes[] = {"TestEdit"};
-    HWND top = CreateTestTarget("Full Screen Target", classes, 1);
-    HWND edit = TestChild(top, 0);
-    Settings.bPauseFullScreen = 1;
-    CoverScreen(top, true);               // a maximized window keeps its caption
-    CHECK(FindTargetWindowForPress() == top);
-    CheckEveryWay(edit, true);
-
-    // It goes full-screen in front: the ticks see it within the recheck.
-    CoverScreen(top, false);
-    CHECK(PumpUntil([] { return FindTargetWindow() == NULL; }));
-    CHECK(FindTargetWindowForPress() == NULL);
-    CheckEveryWay(edit, false);
-    Settings.bPauseFullScreen = 0;
-    CHECK(FindTargetWindowForPress() == top);
-    CheckEveryWay(edit, true);
-
-    // A press reads afresh: the caption back counts at once.
-    Settings.bPauseFullScreen = 1;
-    CHECK(FindTargetWindow() == NULL);
-    CoverScreen(top, true);
-    CHECK(FindTargetWindowForPress() == top);
-    DestroyTestTarget(top);
-}
-
-static ULONGLONG qwFakeStart;
-static ULONGLONG FakeStart(DWORD)
-{
-    return qwFakeStart;
-}
-
-static BOOL FakeLevel(DWORD, DWORD *pdwLevel)
-{
-    *pdwLevel = INTEGRITY_MEDIUM;
-    return TRUE;
-}
-static BOOL NoLevel(DWORD, DWORD *)
-{
-    return FALSE;
-}
-
-TEST_CASE("a process id taken over by a new program inherits nothing from the old one")
-{
-    const char *classes[] = {"TestEdit"};
-    HWND top = CreateTestTarget("Reused Id", classes, 1);
-    pfnStartLookup = FakeStart;
-    // Each row: the program before (run as administrator or not), then a new
-    // one with the same id, or the same one again.
-    struct { bool bAdminBefore, bAdminAfter, bNewProcess; } rows[] = {
-        {true, false, true}, {false, true, true}, {true, true, false}, {false, false, false}};
     for (auto &r : rows) {
-        CAPTURE(r.bAdminBefore);
-        CAPTURE(r.bNewProcess);
-        ForgetForeground();
-        qwFakeStart = 1000;
-        pfnIntegrityLookup = r.bAdminBefore ? NoLevel : FakeLevel;
-        CHECK((FindTargetWindowForPress() == NULL) == r.bAdminBefore);
-        CHECK(FirstNoticeFor(CurrentForeground(FALSE)) == TRUE);
-        qwFakeStart = r.bNewProcess ? 2000 : 1000;
-        pfnIntegrityLookup = r.bAdminAfter ? NoLevel : FakeLevel;
-        CHECK((FindTargetWindowForPress() == NULL) == (r.bNewProcess ? r.bAdminAfter : r.bAdminBefore));
-        // A new program is told about in its turn; the same one only once.
-        CHECK(FirstNoticeFor(CurrentForeground(FALSE)) == (r.bNewProcess ? TRUE : FALSE));
+        CAPTURE(r.bTheirsKnown);
+        CAPTURE(r.nTheirs);
+        CAPTURE(r.bOursKnown);
+        CAPTURE(r.nOurs);
+        CHECK(RunsAboveUs(r.bTheirsKnown, r.nTheirs, r.bOursKnown, r.nOurs) == r.above);
     }
-    pfnStartLookup = NULL;
-    pfnIntegrityLookup = NULL;
-    ForgetForeground();
-    DestroyTestTarget(top);
+}
+
+TEST_CASE("a full-screen program: no caption, its whole monitor covered, not the shell")
+{
+    const SCREENRECT primary = {0, 0, 1024, 768};
+    const SCREENRECT left = {-1280, -200, 0, 824};      // a second monitor left of it
+    const unsigned long popup = WS_POPUP | WS_VISIBLE;
+    const unsigned long captioned = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
+    struct {
+        const char *what;
+        SCREENRECT window;
+        const SCREENRECT *monitor;
+        unsigned long style;
+        const char *cls;
+        int full;
+    } rows[] = {
+        {"exact cover", {0, 0, 1024, 768}, &primary, popup, "GameWindow", 1},
+        {"larger than the monitor", {-8, -8, 1032, 776}, &primary, popup, "GameWindow", 1},
+        {"one pixel short at the right", {0, 0, 1023, 768}, &primary, popup, "GameWindow", 0},
+        {"starting one pixel down", {0, 1, 1024, 768}, &primary, popup, "GameWindow", 0},
+        {"the work area only", {0, 0, 1024, 728}, &primary, popup, "GameWindow", 0},
+        {"captioned, maximized over it", {-8, -8, 1032, 776}, &primary, captioned, "Notepad", 0},
+        {"a border only", {0, 0, 1024, 768}, &primary, WS_POPUP | WS_BORDER, "Chrome", 1},
+        {"the desktop", {0, 0, 1024, 768}, &primary, popup, "Progman", 0},
+        {"the desktop behind the wallpaper", {0, 0, 1024, 768}, &primary, popup, "WorkerW", 0},
+        {"the taskbar, in other letters", {0, 0, 1024, 768}, &primary, popup, "shell_traywnd", 0},
+        {"the left monitor, negative origin", {-1280, -200, 0, 824}, &left, popup, "Game", 1},
+        {"the left monitor, short at its top", {-1280, -199, 0, 824}, &left, popup, "Game", 0},
+        {"spanning both monitors", {-1280, -200, 1024, 824}, &left, popup, "Game", 1},
+    };
+    for (auto &r : rows) {
+        CAPTURE(r.what);
+        CHECK(IsFullScreenWindow(&r.window, r.monitor, r.style, r.cls) == r.full);
+    }
 }

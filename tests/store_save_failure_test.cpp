@@ -3,7 +3,7 @@
 // the failing one and those after it keep their previous bytes, no temporary
 // file is left, and the failure is drawn on the main window.
 #include <doctest.h>
-#include "store/settings_file.h"
+#include "store/settings_text_win.h"
 #include "store/settings_store.h"
 #include "store/settings_text.h"
 #include "scroll/settings.h"

@@ -4,7 +4,7 @@
 #include "test_support.h"
 #include "app/startup.h"
 #include "scroll/settings.h"
-#include "scroll/foreground.h"
+#include "scroll/foreground_win.h"
 #include <tlhelp32.h>
 #include <map>
 #include <string>

@@ -6,7 +6,7 @@
 // the target: the system routes real input by the pointer, so anywhere else
 // it would land in another window. Turns are never injected here (this runs
 // inside a hook): the hooks queue them and inject them after returning.
-#include "scroll/wheel_delivery.h"
+#include "scroll/wheel_win.h"
 #include "scroll/delivery.h"
 #include "scroll/settings.h"
 #include "scroll/tick_budget.h"

@@ -2,7 +2,7 @@
 // kind of file content loads as, what saving writes, and that a save that
 // cannot finish leaves the previous files as they were.
 #include <doctest.h>
-#include "store/settings_file.h"
+#include "store/settings_text_win.h"
 #include "store/settings_store.h"
 #include "store/settings_table.h"
 #include "store/settings_text.h"

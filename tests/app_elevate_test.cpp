@@ -4,7 +4,7 @@
 // on; the error box of a failed save. (The restart itself shows in
 // tests/e2e_elevated_test.cpp.)
 #include <doctest.h>
-#include "app/elevate_text.h"
+#include "app/elevate.h"
 #include <string.h>
 #include <string>
 

@@ -1,5 +1,5 @@
 // The glide's timer and state; its arithmetic is in scroll/glide.cpp.
-#include "scroll/glide_run.h"
+#include "scroll/glide_win.h"
 #include "scroll/delivery.h"
 #include "scroll/glide.h"
 #include "scroll/settings.h"
@@ -10,7 +10,7 @@ static GLIDE glide;
 static UINT_PTR idTimer;
 static HWND hTarget;                 // the window it scrolls: another in front ends it
 static DWORD dwLastTick;
-static int nDirection;
+static int nGlideDirection;         // the direction it scrolls
 
 void RecordGlideMove(int dx, int dy)
 {
@@ -46,14 +46,14 @@ static void CALLBACK GlideTimerProc(HWND, UINT, UINT_PTR, DWORD)
     int nSteps = AdvanceGlide(&glide, (double)(now - dwLastTick), Settings.nSensitivity, &bEnded);
     dwLastTick = now;
     if (nSteps > 0) {
-        STEPSEGMENT steps = {{nDirection, nDirection}, 1, nSteps};
+        STEPSEGMENT steps = {{nGlideDirection, nGlideDirection}, 1, nSteps};
         DeliverSteps(target, &steps, 1);
     }
     if (bEnded)
         StopGlide();
 }
 
-void GlideAfterDrag(void)
+void GlideAfterDrag(int nDirection)
 {
     StopGlide();
     if (!Settings.bGlide || !Settings.bScrolling || !history.nCount)
@@ -61,7 +61,7 @@ void GlideAfterDrag(void)
     // The speed of the hand on the axis of the last step, in the direction
     // of the drag (a reversed drag scrolls the other way, but glides on as
     // the hand went).
-    int d = Settings.nGlideDirection;
+    int d = nDirection;
     int bHorizontal = d == SCROLL_LEFT || d == SCROLL_RIGHT;
     int nSign = (d == SCROLL_RIGHT || d == SCROLL_DOWN) ? 1 : -1;
     if (Settings.bReverse)
@@ -71,7 +71,7 @@ void GlideAfterDrag(void)
     hTarget = FindTargetWindow();
     if (!hTarget || !StartGlide(&glide, dSpeed))
         return;
-    nDirection = d;
+    nGlideDirection = d;
     dwLastTick = GetTickCount();
     idTimer = SetTimer(NULL, 0, GLIDE_TICK_MS, GlideTimerProc);
 }

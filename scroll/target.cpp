@@ -5,7 +5,8 @@
 // steps, and a title or a list can be 100,000 characters long, so the last
 // answer is kept and reused while the window, its title and the list are
 // unchanged; checking that costs one comparison of each text.
-#include "scroll/foreground.h"
+#include "scroll/foreground_win.h"
+#include "scroll/messages.h"
 #include "scroll/settings.h"
 #include "scroll/target.h"
 #include "scroll/text_match.h"

@@ -2,7 +2,7 @@
 // Startup folder's shortcut: paths compared as Windows compares them, and the
 // Startup apps page's "off".
 #include <doctest.h>
-#include "store/startup_rule.h"
+#include "store/startup_link.h"
 #include <vector>
 
 static const wchar_t *const EXE = L"C:\\Tools\\Veltrac\\Veltrac.exe";

@@ -2,7 +2,7 @@
 // truncates the file it replaces: the new bytes go to a temporary file in the
 // same folder, every write is checked, and only a complete, flushed and
 // closed file is moved over the old one.
-#include "store/settings_file.h"
+#include "store/settings_text_win.h"
 #include "scroll/settings.h"
 
 #define WRITE_CHUNK_SIZE 4096

@@ -1,10 +1,11 @@
 // The hook watchdog's Win32 side: sampling, and installing a hook again.
-#include "input/hook_health.h"
+#include "input/hook_watch_win.h"
 #include "input/hook_watch.h"
 #include "input/hooks.h"
 #include "input/raw_keys.h"
 #include "input/trigger.h"
 #include "scroll/engine.h"
+#include "scroll/messages.h"
 #include "scroll/settings.h"
 
 static HOOKSAMPLE prevSample;

@@ -8,8 +8,8 @@ void RecordGlideMove(int dx, int dy);
 void ForgetGlideMoves(void);
 
 // The drag just ended: glide on when the option is on and the hand moved
-// fast enough in the drag's last direction.
-void GlideAfterDrag(void);
+// fast enough in the drag's last direction (a SCROLL_* direction).
+void GlideAfterDrag(int nDirection);
 // Any key, button, wheel turn or press, OFF and exit stop it; so does
 // another window coming to the front, which each tick checks.
 void StopGlide(void);
