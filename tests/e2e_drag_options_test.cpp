@@ -1,7 +1,8 @@
 // The drag options through the real program with injected input, in the
 // classic types (a target on a thread of its own counts the line steps by
 // direction) and in the wheel type (a wheel-only stand-in records the turns):
-// tap to lock, one direction at a time, reverse.
+// tap to lock, one direction at a time, reverse; and, with the defaults, the
+// hold key and the middle button that share one held state.
 #include <doctest.h>
 #include "e2e_support.h"
 #include "e2e_support_recorder.h"
@@ -231,4 +232,39 @@ TEST_CASE("reverse: drags go the other way, edges and arrow keys do not")
         PressKey(VK_DOWN);                           // press and release: two Downs
         CHECK(s.Since() == "U0D2L0R0");
     }
+}
+
+static void SendMessageType(void) { Settings.nMessageType = MESSAGE_SEND; }
+
+TEST_CASE("with the defaults the first middle drag after start scrolls")
+{
+    // The middle button box off: the button drags through the hold key's
+    // held state, and nothing was pressed since the program started.
+    SESSION s(false, SendMessageType);
+    s.Since();
+    MiddleButton(true);
+    s.Moves(0, 12, 3, false);
+    MiddleButton(false);
+    CHECK(s.Since() == "U0D3L0R0");
+    CHECK_FALSE(AnyDown());
+}
+
+TEST_CASE("Control let go while OFF: after ON, moves do not scroll")
+{
+    SESSION s(false, SendMessageType);
+    s.Since();
+    s.Moves(0, 12, 2, true);
+    CHECK(s.Since() == "U0D2L0R0");
+    KeyDown(VK_CONTROL);
+    PostMessageA(s.app.hwnd, WM_COMMAND, IDM_STOP, 0);
+    REQUIRE(WaitFor([&] { return WindowText(s.app.hwnd) == "Veltrac --- OFF"; }, 10000));
+    KeyUp(VK_CONTROL);                               // unseen: the keyboard hook is gone
+    PostMessageA(s.app.hwnd, WM_COMMAND, IDM_START, 0);
+    REQUIRE(WaitFor([&] { return WindowText(s.app.hwnd) == "Veltrac --- ON"; }, 10000));
+    // Edge scrolling is on, as by default: every move runs a tick, and away
+    // from the edges only a drag could scroll.
+    s.Moves(0, 12, 3, false);
+    s.Moves(0, -12, 3, false);
+    CHECK(s.Since() == "U0D0L0R0");
+    CHECK_FALSE(AnyDown());
 }

@@ -168,6 +168,14 @@ UINT MenuState(HWND hwnd, UINT id)
     return GetMenuState(GetMenu(hwnd), id, MF_BYCOMMAND);
 }
 
+bool DragLockShown(HWND hApp)
+{
+    HWND button = FindWindowExA(hApp, NULL, "Button", NULL);
+    DWORD_PTR state = 0;
+    SendMessageTimeoutA(button, BM_GETSTATE, 0, 0, SMTO_NORMAL, 5000, &state);
+    return (state & BST_PUSHED) != 0;
+}
+
 bool InMenuMode(const CHILDPROC &proc)
 {
     GUITHREADINFO gti = {};
@@ -233,6 +241,17 @@ void MoveMouseTo(int x, int y)
     // mouse moves to where it still is. A short pause lets such an event
     // arrive between two moves rather than in the middle of a gesture.
     Sleep(25);
+}
+
+void MoveMouseBy(int dx, int dy)
+{
+    INPUT in = {};
+    in.type = INPUT_MOUSE;
+    in.mi.dx = dx;
+    in.mi.dy = dy;
+    in.mi.dwFlags = MOUSEEVENTF_MOVE;
+    SendInput(1, &in, sizeof in);
+    Sleep(25);                           // as MoveMouseTo: see there
 }
 
 void ClickAt(int x, int y)

@@ -37,6 +37,11 @@ HWND FindProcessDialog(DWORD pid, const char *title);
 std::string WindowText(HWND hwnd);
 UINT MenuState(HWND hwnd, UINT id);   // GetMenuState of the window's menu bar
 
+// Whether the program shows drag scrolling locked on (its picture button
+// pressed in). The program shows it just after it changed, from a message
+// it posts itself: wait for what is expected.
+bool DragLockShown(HWND hApp);
+
 // Whether the process's GUI thread is inside a menu's modal loop (menu bar,
 // popup or system menu). Keys and posted commands that arrive meanwhile go to
 // that loop, not to the program's own: a test waits for it to end first.
@@ -51,6 +56,8 @@ void KeyDown(WORD vk);
 void KeyUp(WORD vk);
 void PressKey(WORD vk);
 void MoveMouseTo(int x, int y);
+// A mouse's own kind of move: by so many pixels from wherever it is.
+void MoveMouseBy(int dx, int dy);
 void ClickAt(int x, int y);
 bool MakeForeground(HWND hwnd);
 

@@ -10,20 +10,21 @@
 #define WM_QUERYKEY (WM_APP + 11)
 #define WM_TAKEFOCUS (WM_APP + 12)
 #define WM_FULLSCREEN (WM_APP + 13)
+#define WM_BUSY (WM_APP + 14)
 
 static CRITICAL_SECTION lock;
 static std::vector<WHEELRECORD> wheels;
 static std::vector<INPUTRECORD> inputs;
 static int nScrolled, nZooms;
-static volatile LONG nMarkerSeen;
-static LONG nMarkerPosted;
+static volatile LONG nMarkerSeen, nBusySeen;
+static LONG nMarkerPosted, nBusyPosted;
 static HANDLE hThread, hReady;
 static DWORD dwThreadId;
 static RECORDER windows;
 
-static bool ControlDown(void)
+static bool Down(int vk)
 {
-    return GetKeyState(VK_CONTROL) < 0;
+    return GetKeyState(vk) < 0;
 }
 
 static LRESULT CALLBACK RecorderProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
@@ -35,9 +36,9 @@ static LRESULT CALLBACK RecorderProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
         if (hwnd == windows.hFramed)
             return 0;
         WHEELRECORD w = {hwnd, msg, (short)HIWORD(wParam), LOWORD(wParam),
-                         (short)LOWORD(lParam), (short)HIWORD(lParam), ControlDown(),
+                         (short)LOWORD(lParam), (short)HIWORD(lParam), Down(VK_CONTROL),
                          GetAsyncKeyState(VK_CONTROL) < 0, (ULONG_PTR)GetMessageExtraInfo(),
-                         (DWORD)GetMessageTime()};
+                         (DWORD)GetMessageTime(), Down(VK_SHIFT), Down(VK_MENU)};
         EnterCriticalSection(&lock);
         wheels.push_back(w);
         if (hwnd == windows.hPlain) {
@@ -50,23 +51,29 @@ static LRESULT CALLBACK RecorderProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
         return 0;
     }
     case WM_KEYDOWN: case WM_KEYUP: case WM_SYSKEYDOWN: case WM_SYSKEYUP: case WM_CHAR:
+    case WM_SYSCHAR:
     case WM_LBUTTONDOWN: case WM_LBUTTONUP: case WM_MBUTTONDOWN: case WM_MBUTTONUP:
     case WM_RBUTTONDOWN: case WM_RBUTTONUP: case WM_XBUTTONDOWN: case WM_XBUTTONUP:
-        if (hwnd == windows.hPlain) {
+        if (hwnd == windows.hPlain || hwnd == windows.hExcluded) {
             POINT pt = {(short)LOWORD(lParam), (short)HIWORD(lParam)};
             ClientToScreen(hwnd, &pt);
             EnterCriticalSection(&lock);
-            inputs.push_back({msg, wParam, ControlDown(), (int)pt.x, (int)pt.y,
-                              (DWORD)GetMessageTime()});
+            inputs.push_back({msg, wParam, Down(VK_CONTROL), (int)pt.x, (int)pt.y,
+                              (DWORD)GetMessageTime(), (ULONG_PTR)GetMessageExtraInfo(), hwnd});
             LeaveCriticalSection(&lock);
         }
         // An X button is the browser's Back: handled here, it goes no further.
+        // Alt is handled here too: a lone Alt, or Alt and a letter, would
+        // enter the system menu's modal loop, which takes every key after it.
         if (msg == WM_XBUTTONDOWN || msg == WM_XBUTTONUP)
             return TRUE;
-        return msg == WM_SYSKEYDOWN || msg == WM_SYSKEYUP
-                   ? DefWindowProcA(hwnd, msg, wParam, lParam) : 0;
+        return 0;
     case WM_MARKER:
         InterlockedExchange(&nMarkerSeen, (LONG)wParam);
+        return 0;
+    case WM_BUSY:
+        InterlockedExchange(&nBusySeen, (LONG)lParam);
+        Sleep((DWORD)wParam);           // the busy program's own work: nothing to wait for
         return 0;
     case WM_QUERYKEY:
         return GetKeyState((int)wParam) < 0;
@@ -104,6 +111,8 @@ static HWND Make(const char *cls, HWND parent, int x, int y, int w, int h)
 
 static DWORD WINAPI RecorderThread(void *)
 {
+    // First, so that the plain window comes up above it.
+    windows.hExcluded = Make(EXCLUDED_TITLE, NULL, 50, 100, 400, 300);
     windows.hPlain = Make("WheelOnlyPlain", NULL, 50, 100, 400, 300);
     windows.hFramed = Make("WheelOnlyFrame", NULL, 560, 420, 400, 300);
     // The content fills the frame's client area but for a margin, so the
@@ -122,17 +131,22 @@ static DWORD WINAPI RecorderThread(void *)
     DestroyWindow(windows.hPlain);
     DestroyWindow(windows.hFramed);
     DestroyWindow(windows.hXaml);
+    DestroyWindow(windows.hExcluded);
     return 0;
 }
 
 bool StartRecorder(RECORDER *r)
 {
     InitializeCriticalSection(&lock);
+    wheels.clear();
+    inputs.clear();
+    nScrolled = nZooms = 0;
     hReady = CreateEventA(NULL, TRUE, FALSE, NULL);
     hThread = CreateThread(NULL, 0, RecorderThread, NULL, 0, &dwThreadId);
     WaitForSingleObject(hReady, 20000);
     *r = windows;
-    return windows.hPlain && windows.hFramed && windows.hContent && windows.hXaml;
+    return windows.hPlain && windows.hFramed && windows.hContent && windows.hXaml &&
+           windows.hExcluded;
 }
 
 void StopRecorder(void)
@@ -199,11 +213,40 @@ void RecorderFullScreen(bool bOn)
     SendMessageTimeoutA(windows.hPlain, WM_FULLSCREEN, bOn, 0, SMTO_NORMAL, 5000, &ok);
 }
 
+void RecorderBusy(int ms)
+{
+    LONG id = ++nBusyPosted;
+    PostMessageA(windows.hPlain, WM_BUSY, (WPARAM)ms, (LPARAM)id);
+    WaitFor([&] { return nBusySeen == id; }, 10000);
+}
+
 bool RecorderForeground(HWND hwnd)
 {
+    // The thread first takes what is on its way to it: the window system's
+    // word of an earlier change of focus, taken after this one (the thread
+    // was busy, say), would undo it.
+    Settle();
     DWORD_PTR ok = 0;
     SendMessageTimeoutA(hwnd, WM_TAKEFOCUS, 0, 0, SMTO_NORMAL, 5000, &ok);
-    return WaitFor([&] { return GetForegroundWindow() == hwnd; });
+    // In front for the keys, and on top for the pointer: Wine raises the
+    // window a moment after it has become the foreground one. Such word can
+    // still come late and undo it: then it is asked again.
+    RECT rc = {};
+    GetWindowRect(hwnd, &rc);
+    POINT mid = {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
+    DWORD dwAsked = GetTickCount();
+    return WaitFor([&] {
+        GUITHREADINFO gti = {};
+        gti.cbSize = sizeof gti;
+        if (GetForegroundWindow() == hwnd && GetGUIThreadInfo(dwThreadId, &gti) &&
+            gti.hwndFocus == hwnd && GetAncestor(WindowFromPoint(mid), GA_ROOT) == hwnd)
+            return true;
+        if (GetTickCount() - dwAsked > 500) {
+            PostMessageA(hwnd, WM_TAKEFOCUS, 0, 0);
+            dwAsked = GetTickCount();
+        }
+        return false;
+    });
 }
 
 void MiddleButton(bool bDown)
@@ -214,13 +257,25 @@ void MiddleButton(bool bDown)
     SendInput(1, &in, sizeof in);
 }
 
-void BackButton(bool bDown)
+static void SideButton(DWORD which, bool bDown)
 {
     INPUT in = {};
     in.type = INPUT_MOUSE;
     in.mi.dwFlags = bDown ? MOUSEEVENTF_XDOWN : MOUSEEVENTF_XUP;
-    in.mi.mouseData = XBUTTON1;
+    in.mi.mouseData = which;
     SendInput(1, &in, sizeof in);
+}
+
+void BackButton(bool bDown) { SideButton(XBUTTON1, bDown); }
+void ForwardButton(bool bDown) { SideButton(XBUTTON2, bDown); }
+
+void DragButtonInput(int nDragButton, bool bDown)
+{
+    switch (nDragButton) {
+    case DRAG_BUTTON_X1: BackButton(bDown); break;
+    case DRAG_BUTTON_X2: ForwardButton(bDown); break;
+    default: MiddleButton(bDown); break;
+    }
 }
 
 void WheelTurn(int turn)
@@ -229,6 +284,7 @@ void WheelTurn(int turn)
     in.type = INPUT_MOUSE;
     in.mi.dwFlags = MOUSEEVENTF_WHEEL;
     in.mi.mouseData = (DWORD)turn;
+    in.mi.dwExtraInfo = USER_WHEEL_TAG;
     SendInput(1, &in, sizeof in);
 }
 
@@ -240,10 +296,21 @@ void Rest(int x, int y)
 
 bool AnyDown(void)
 {
-    for (int vk : {VK_CONTROL, VK_LCONTROL, VK_RCONTROL, VK_SHIFT, (int)'C', VK_MBUTTON, VK_LBUTTON})
+    for (int vk : {VK_CONTROL, VK_LCONTROL, VK_RCONTROL, VK_SHIFT, VK_MENU, (int)'C', VK_MBUTTON,
+                   VK_LBUTTON, VK_XBUTTON1, VK_XBUTTON2})
         if (GetAsyncKeyState(vk) < 0)
             return true;
     return false;
+}
+
+static std::string KeyName(WPARAM vk)
+{
+    switch (vk) {
+    case VK_CONTROL: return "Ctl";
+    case VK_SHIFT: return "Shift";
+    case VK_MENU: return "Alt";
+    default: return std::string(1, (char)vk);
+    }
 }
 
 std::string InputNames(const std::vector<INPUTRECORD> &in)
@@ -253,7 +320,10 @@ std::string InputNames(const std::vector<INPUTRECORD> &in)
         switch (r.msg) {
         case WM_KEYDOWN: s += "kd"; break;
         case WM_KEYUP: s += "ku"; break;
+        case WM_SYSKEYDOWN: s += "sd"; break;
+        case WM_SYSKEYUP: s += "su"; break;
         case WM_CHAR: s += "ch"; break;
+        case WM_SYSCHAR: s += "sc"; break;
         case WM_LBUTTONDOWN: s += "ld"; break;
         case WM_LBUTTONUP: s += "lu"; break;
         case WM_MBUTTONDOWN: s += "md"; break;
@@ -262,12 +332,16 @@ std::string InputNames(const std::vector<INPUTRECORD> &in)
         case WM_XBUTTONUP: s += "xu"; break;
         default: s += "?"; break;
         }
-        if (r.msg == WM_KEYDOWN || r.msg == WM_KEYUP)
-            s += r.wParam == VK_CONTROL ? "Ctl" : std::string(1, (char)r.wParam);
-        if (r.msg == WM_CHAR)
+        bool bKey = r.msg == WM_KEYDOWN || r.msg == WM_KEYUP || r.msg == WM_SYSKEYDOWN ||
+                    r.msg == WM_SYSKEYUP;
+        if (bKey)
+            s += KeyName(r.wParam);
+        if (r.msg == WM_CHAR || r.msg == WM_SYSCHAR)
             s += std::to_string((int)r.wParam);
-        if (r.bControl && r.msg != WM_KEYDOWN && r.msg != WM_KEYUP)
+        if (r.bControl && !bKey)
             s += "^";
+        if (r.hwnd != windows.hPlain)
+            s += "@excluded";
         s += " ";
     }
     return s;
@@ -278,21 +352,31 @@ std::string InputNames(const std::vector<INPUTRECORD> &in)
 // through, so has everything before it. The mark is a chord of the hold key,
 // so it goes the same way as what it follows, and unlike a plain tap it
 // cannot be taken for a tap that is still on its way.
-std::string InputsUpToMark(void)
+bool InputRecordsUpToMark(std::vector<INPUTRECORD> *pOut)
 {
     static const std::string mark = "kdCtl kdQ ch17^ kuQ kuCtl ";
     KeyDown(VK_CONTROL);
     PressKey('Q');
     KeyUp(VK_CONTROL);
-    std::string all;
+    pOut->clear();
+    std::string tail;
     bool done = WaitFor([&] {
-        all += InputNames(TakeInputs());
-        return all.size() >= mark.size() &&
-               all.compare(all.size() - mark.size(), mark.size(), mark) == 0;
+        std::vector<INPUTRECORD> more = TakeInputs();
+        pOut->insert(pOut->end(), more.begin(), more.end());
+        size_t n = pOut->size() < 5 ? 0 : pOut->size() - 5;
+        tail = InputNames(std::vector<INPUTRECORD>(pOut->begin() + n, pOut->end()));
+        return tail == mark;
     });
-    if (!done)
-        return "(no mark) " + all;
-    return all.substr(0, all.size() - mark.size());
+    if (done)
+        pOut->resize(pOut->size() - 5);
+    return done;
+}
+
+std::string InputsUpToMark(void)
+{
+    std::vector<INPUTRECORD> in;
+    bool done = InputRecordsUpToMark(&in);
+    return (done ? "" : "(no mark) ") + InputNames(in);
 }
 
 WHEELSESSION::WHEELSESSION(const std::function<void()> &edit)

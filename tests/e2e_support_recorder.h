@@ -2,7 +2,8 @@
 // process: a window with no child windows that scrolls only on wheel
 // messages (a WPF or browser window; it zooms instead when Control is down,
 // as those do), a frame whose content child scrolls only on wheel messages,
-// and, in the first window, a record of the key and button messages it gets.
+// a window of a title a list may exclude, and, in the first and the last, a
+// record of the key and button messages they get.
 #pragma once
 #include <windows.h>
 #include <functional>
@@ -20,7 +21,13 @@ struct WHEELRECORD {
     bool bControlAsync; // GetAsyncKeyState(VK_CONTROL) said down
     ULONG_PTR extra;    // GetMessageExtraInfo: an input's tag when it was real input, else 0
     DWORD dwTime;       // GetMessageTime: when it was posted, or the input happened
+    bool bShift, bAlt;  // GetKeyState said down in the window's thread (Shift+wheel
+                        // scrolls sideways in a browser, Alt+wheel does its own thing)
 };
+
+// The tag of the test's own wheel turns (WheelTurn): the user's wheel, which
+// may come with Control (a zoom), unlike the program's wheel messages.
+#define USER_WHEEL_TAG ((ULONG_PTR)0x55534552)
 
 struct INPUTRECORD {
     UINT msg;           // WM_KEYDOWN, WM_KEYUP, WM_CHAR, WM_MBUTTONDOWN, ...
@@ -28,18 +35,27 @@ struct INPUTRECORD {
     bool bControl;      // GetKeyState(VK_CONTROL) at that message
     int x, y;           // a button's point, in screen pixels
     DWORD dwTime;       // GetMessageTime
+    ULONG_PTR extra;    // GetMessageExtraInfo: OWN_INPUT_TAG when the program gave it back
+    HWND hwnd;          // the plain window, or the excluded one
 };
 
 struct RECORDER {
-    HWND hPlain;        // no child windows; records input too
+    HWND hPlain;        // no child windows; records input too (as does hExcluded)
     HWND hFramed;       // the frame's top-level window
     HWND hContent;      // the content child inside the frame
     HWND hXaml;         // a window of a class that reads only real input
+    HWND hExcluded;     // titled EXCLUDED_TITLE, at the plain window's place, behind it
 };
+
+// The title of a program a title list can leave alone (a task manager that
+// comes to the front on Control+Shift+Esc).
+#define EXCLUDED_TITLE "Excluded Stand-in"
 
 // Creates the windows (plain at 50,100, framed at 560,420 and the XAML
 // stand-in, "Windows.UI.Core.CoreWindow", at 560,60; all 400 x 300,
-// away from the middle of the screen where Wine's X pointer rests).
+// away from the middle of the screen where Wine's X pointer rests). The
+// excluded window covers the plain one whenever it is in front, so input
+// then reaches it and not the plain window, as the keys do.
 bool StartRecorder(RECORDER *r);
 void StopRecorder(void);
 
@@ -57,26 +73,35 @@ bool RecorderKeyDown(int vk);
 
 // Makes the window the foreground window with the keyboard focus.
 bool RecorderForeground(HWND hwnd);
+// The windows' thread does not take a message for ms milliseconds (a
+// program busy with work of its own): what reaches it meanwhile waits in
+// its queues. Returns once the thread has begun.
+void RecorderBusy(int ms);
 // The plain window as a full-screen program (no caption, the whole screen),
 // or back as it was.
 void RecorderFullScreen(bool bOn);
 
 // The recorded inputs as short names: "kdCtl" a key down, "ku" up, "ch17"
-// a character, "ld" / "lu" / "md" / "mu" / "xd" / "xu" buttons, "^" with
-// Control down.
+// a character, "sd" / "su" / "sc" the same with Alt, "ld" / "lu" / "md" /
+// "mu" / "xd" / "xu" buttons, "^" with Control down, "@excluded" what the
+// excluded window got.
 std::string InputNames(const std::vector<INPUTRECORD> &in);
-// Everything the plain window got up to a mark made now (Control+Q, which
-// no test sends otherwise), by name.
+// Everything the plain (and the excluded) window got up to a mark made now
+// (Control+Q, which no test sends otherwise), by name; or as records (false:
+// no mark came).
 std::string InputsUpToMark(void);
+bool InputRecordsUpToMark(std::vector<INPUTRECORD> *pOut);
 
 // Input as a user gives it.
 void MiddleButton(bool bDown);
 void BackButton(bool bDown);                     // X1
-void WheelTurn(int turn);
+void ForwardButton(bool bDown);                  // X2
+void DragButtonInput(int nDragButton, bool bDown);  // the DRAG_BUTTON_* one
+void WheelTurn(int turn);                        // tagged USER_WHEEL_TAG
 // Moves the cursor to (x, y) so that the last two reports are close: a key
 // press compares them.
 void Rest(int x, int y);
-// Whether Control, Shift, C or a button is down for the system.
+// Whether Control, Shift, Alt, C or a button is down for the system.
 bool AnyDown(void);
 
 // The real program ON with the defaults, the test's changes to them

@@ -7,9 +7,11 @@
 #include "e2e_support.h"
 #include "e2e_support_recorder.h"
 #include "e2e_support_settings.h"
+#include "input/inject.h"
 #include "res/resource.h"
 #include "scroll/settings.h"
 #include "test_support.h"
+#include <functional>
 #include <random>
 #include <stdio.h>
 #include <string>
@@ -214,63 +216,465 @@ TEST_CASE("nothing is left pressed when scrolling goes OFF, or the program ends,
     }
 }
 
+// The random run's rounds: every message type, each drag button, and the
+// options that change what a drag does. Each round starts the program afresh;
+// its first sequence begins with the first drag after start, its second with
+// a chord during a flick, its third with a tap and another window in front,
+// its fourth with a slow drag of the drag button.
+struct RANDOMROUND {
+    const char *szName;
+    int nType, nDragButton, bMiddleBox, bStill, bGlide, bLock;
+    bool bFirstWithButton;          // the first drag with the drag button, not Control
+};
+
+static const RANDOMROUND randomRounds[] = {
+    {"wheel type, middle button", MESSAGE_WHEEL, DRAG_BUTTON_MIDDLE, 1, 0, 0, 0, true},
+    {"wheel type, Back, still pointer, glide, lock", MESSAGE_WHEEL, DRAG_BUTTON_X1, 1, 1, 1, 1,
+     true},
+    {"SendMessage, Forward, still pointer, glide", MESSAGE_SEND, DRAG_BUTTON_X2, 1, 1, 1, 0,
+     false},
+    {"PostMessage, lock, the middle button through the hold key's flag", MESSAGE_POST,
+     DRAG_BUTTON_MIDDLE, 0, 0, 0, 1, true},
+};
+
+// What an input was, for the glide's exception to the time rule: a move, the
+// release of a trigger whose press had nothing else pressed during it, or
+// anything else (which stops a glide).
+enum { GAVE_MOVE, GAVE_CLEAN_RELEASE, GAVE_OTHER };
+
+struct GAVE {
+    DWORD dwStart, dwEnd;           // GetTickCount before it was injected, and after
+    int nKind;
+};
+
+// A wheel message of the program's own making: not the user's wheel, which
+// the test tags, nor one the program gave back for the user.
+static bool ProgramWheel(const WHEELRECORD &w)
+{
+    return w.extra != USER_WHEEL_TAG && w.extra != OWN_INPUT_TAG;
+}
+
+// One round of the random run: sequences of random input, each ended by
+// letting go of everything, and checked during and after for what a user
+// relies on:
+//  - no wheel message of the program's reaches a window while its program
+//    has Control, Shift or Alt down (a zoom, a sideways scroll, a menu);
+//  - once every trigger is let go, a move moves the pointer, and where the
+//    window in front is one the lists exclude, at once (the lock ends when
+//    another window comes to the front);
+//  - no wheel message of the program's comes more than 100 ms after the last
+//    input, unless a glide began at a clean release;
+//  - a drag button press whose hand left the drag box is no click: nothing
+//    of it is given back;
+//  - the first drag after start scrolls the way the hand went (wheel type);
+//  - nothing is left pressed.
+struct RANDOMRUN {
+    const RANDOMROUND &r;
+    WHEELSESSION &s;
+    std::mt19937 random;
+    std::vector<GAVE> gave;         // every input of the round
+    std::vector<WHEELRECORD> wheels;
+    std::string trail;              // this sequence's inputs by name, for the report
+    bool ctl, shift, alt, c, left, other, button;      // down now
+    bool bCtlSpoilt, bButtonSpoilt; // something else was pressed during the press
+    bool bButtonPressed;            // the drag button went down in this sequence
+    bool bButtonMoved;              // and the hand then left the drag box
+    int nTravel;                    // the hand's way since the drag button went down
+    bool bExcluded;                 // the excluded window is in front
+    bool bHeldAcross;               // a trigger was down as it came to the front
+    bool bPointerFailed, bLockFailed;    // reported once: each costs a deadline
+
+    RANDOMRUN(const RANDOMROUND &round, WHEELSESSION &session, unsigned seed)
+        : r(round), s(session), random(seed), ctl(false), shift(false), alt(false), c(false),
+          left(false), other(false), button(false), bCtlSpoilt(false), bButtonSpoilt(false),
+          bButtonPressed(false), bButtonMoved(false), nTravel(0), bExcluded(false),
+          bHeldAcross(false), bPointerFailed(false), bLockFailed(false)
+    {
+    }
+
+    // One input, with when it was given: a wheel message posted while its
+    // injection was under way (the program's hooks run before it returns,
+    // as slowly as the machine makes them) came at once.
+    void Give(int nKind, const std::string &name, const std::function<void()> &inject)
+    {
+        gave.push_back({GetTickCount(), 0, nKind});
+        inject();
+        gave.back().dwEnd = GetTickCount();
+        trail += name + " ";
+    }
+    // A press of anything but the trigger itself makes it no clean release.
+    void Spoil(bool bByButton)
+    {
+        if (ctl)
+            bCtlSpoilt = true;
+        if (button && !bByButton)
+            bButtonSpoilt = true;
+    }
+    void Control(bool bDown)
+    {
+        if (bDown) {
+            if (button)
+                bButtonSpoilt = true;
+            bCtlSpoilt = false;
+            Give(GAVE_OTHER, "ctl+", [] { KeyDown(VK_CONTROL); });
+        } else {
+            Give(bCtlSpoilt ? GAVE_OTHER : GAVE_CLEAN_RELEASE, "ctl-", [] { KeyUp(VK_CONTROL); });
+        }
+        ctl = bDown;
+    }
+    void DragButton(bool bDown)
+    {
+        if (bDown) {
+            Spoil(true);
+            bButtonSpoilt = false;
+            bButtonPressed = true;
+            nTravel = 0;
+        }
+        Give(bDown || bButtonSpoilt ? GAVE_OTHER : GAVE_CLEAN_RELEASE, bDown ? "drag+" : "drag-",
+             [&] { DragButtonInput(r.nDragButton, bDown); });
+        button = bDown;
+    }
+    void Key(WORD vk, bool &down, const char *name)
+    {
+        if (!down)
+            Spoil(false);
+        Give(GAVE_OTHER, std::string(name) + (down ? "-" : "+"),
+             [&] { down ? KeyUp(vk) : KeyDown(vk); });
+        down = !down;
+    }
+    void Left(bool bDown)
+    {
+        if (bDown)
+            Spoil(false);
+        INPUT in = {};
+        in.type = INPUT_MOUSE;
+        in.mi.dwFlags = bDown ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+        Give(GAVE_OTHER, bDown ? "left+" : "left-", [&] { SendInput(1, &in, sizeof in); });
+        left = bDown;
+    }
+    // A button that does not drag: the middle one where a side button drags.
+    void Other(bool bDown)
+    {
+        if (bDown)
+            Spoil(false);
+        Give(GAVE_OTHER, bDown ? "other+" : "other-", [&] {
+            r.nDragButton == DRAG_BUTTON_MIDDLE ? BackButton(bDown) : MiddleButton(bDown);
+        });
+        other = bDown;
+    }
+    // A mouse's moves, of 2, 4 or 12 pixels, whose way is known whether the
+    // pointer is held or not (the system may stretch the longer ones, never
+    // shorten them); outside a drag button press also a tablet's places
+    // within the plain window.
+    void Move()
+    {
+        if (!button && random() % 2) {
+            int y = 150 + (int)(random() % 200);
+            Give(GAVE_MOVE, "to", [&] { MoveMouseTo(200, y); });
+            return;
+        }
+        POINT pt = {};
+        GetCursorPos(&pt);
+        static const int anStep[] = {2, 4, 12};
+        int sign = pt.y > 320 ? -1 : pt.y < 180 ? 1 : (random() % 2 ? 1 : -1);
+        int d = sign * anStep[random() % 3];
+        Give(GAVE_MOVE, d > 0 ? "down" : "up", [&] { MoveMouseBy(0, d); });
+        nTravel += d;
+        int box = GetSystemMetrics(SM_CYDRAG);
+        if (button && (nTravel > box || -nTravel > box))
+            bButtonMoved = true;
+    }
+    // A flick: three quick moves one way, such as a glide starts from.
+    void Flick()
+    {
+        POINT pt = {};
+        GetCursorPos(&pt);
+        int sign = pt.y > 250 ? -1 : 1;
+        for (int i = 1; i <= 3; i++) {
+            Give(GAVE_MOVE, sign > 0 ? "flick" : "flick-up", [&] {
+                if (button)
+                    MoveMouseBy(0, 12 * sign);
+                else
+                    MoveMouseTo(200, pt.y + 40 * i * sign);
+            });
+            nTravel += 12 * sign;
+            bButtonMoved = bButtonMoved || button;
+        }
+    }
+    // The hand rests: a gap in the input, not a wait for anything (what the
+    // last input caused has come by its end, but a glide: the time rule then
+    // has something to see).
+    void Pause()
+    {
+        trail += "pause ";
+        Sleep(150);
+    }
+    void Step()
+    {
+        switch (random() % 27) {
+        case 0: case 1: Control(!ctl); break;
+        case 2:
+            if (ctl)
+                Give(GAVE_OTHER, "repeat", [] { KeyDown(VK_CONTROL); });
+            break;
+        case 3: Key(VK_SHIFT, shift, "shift"); break;
+        case 4: Key(VK_MENU, alt, "alt"); break;
+        case 5: Key('C', c, "C"); break;
+        case 6: case 7:
+            // One press of the drag button a sequence: its give-back is then its own.
+            if (button || !bButtonPressed)
+                DragButton(!button);
+            else
+                Move();
+            break;
+        case 8: Left(!left); break;
+        case 9: Other(!other); break;
+        case 10:
+            Spoil(false);
+            Give(GAVE_OTHER, "wheel", [&] { WheelTurn(random() % 2 ? 120 : -120); });
+            break;
+        case 11:
+            trail += "busy ";
+            RecorderBusy(100);
+            break;
+        case 12:
+            if (!bExcluded && random() % 2) {
+                trail += "front:excluded ";
+                CHECK(RecorderForeground(s.rec.hExcluded));
+                bExcluded = true;
+                bHeldAcross = ctl || button;
+            }
+            break;
+        case 13: Pause(); break;
+        case 14: case 15: Flick(); break;
+        default: Move(); break;
+        }
+    }
+    // The first drag after start: down, and in the wheel type it scrolls down.
+    void FirstDrag()
+    {
+        Give(GAVE_MOVE, "rest", [] { Rest(200, 250); });
+        r.bFirstWithButton ? DragButton(true) : Control(true);
+        for (int i = 0; i < 6; i++)
+            Give(GAVE_MOVE, "down", [] { MoveMouseBy(0, 4); });
+        bButtonMoved = r.bFirstWithButton;
+        r.bFirstWithButton ? DragButton(false) : Control(false);
+        if (r.nType != MESSAGE_WHEEL)
+            return;
+        std::vector<WHEELRECORD> w = TakeWheels();
+        wheels.insert(wheels.end(), w.begin(), w.end());
+        int nDown = 0, nUp = 0;
+        for (const WHEELRECORD &k : w)
+            if (ProgramWheel(k) && k.msg == WM_MOUSEWHEEL)
+                (k.turn < 0 ? nDown : nUp)++;
+        CHECK(nDown > 0);
+        CHECK(nUp == 0);
+    }
+    // Control+C during a flick, and the hand rests: a chord, not a release.
+    void ChordInFlick()
+    {
+        Control(true);
+        Flick();
+        Key('C', c, "C");
+        Pause();
+        Key('C', c, "C");
+        Control(false);
+    }
+    // A tap (that locks, where the lock is on), a drag, and then another
+    // window comes to the front: one the lists exclude. (In the classic
+    // types a key press compares the last two reports: they are close.)
+    void LockThenExcluded()
+    {
+        Give(GAVE_MOVE, "rest", [] { Rest(200, 250); });
+        Control(true);
+        Control(false);
+        for (int i = 0; i < 3; i++)
+            Move();
+        trail += "front:excluded ";
+        CHECK(RecorderForeground(s.rec.hExcluded));
+        bExcluded = true;
+        bHeldAcross = false;
+    }
+    // A slow drag of the drag button: 16 pixels in moves of 2.
+    void SlowButtonDrag()
+    {
+        Give(GAVE_MOVE, "rest", [] { Rest(200, 250); });
+        DragButton(true);
+        for (int i = 0; i < 8; i++)
+            Give(GAVE_MOVE, "down", [] { MoveMouseBy(0, 2); });
+        bButtonMoved = true;
+        DragButton(false);
+    }
+    void PointerFollows(const char *where)
+    {
+        if (bPointerFailed)
+            return;
+        POINT pt = {};
+        GetCursorPos(&pt);
+        int y = pt.y < 250 ? pt.y + 40 : pt.y - 40;
+        Give(GAVE_MOVE, "to", [&] { MoveMouseTo(200, y); });
+        bool bFollows = WaitFor([&] {
+            POINT now = {};
+            GetCursorPos(&now);
+            return now.x == 200 && now.y == y;
+        });
+        CAPTURE(std::string(where));
+        CHECK(bFollows);
+        bPointerFailed = !bFollows;
+    }
+    void LockEnds(void)
+    {
+        if (bLockFailed)
+            return;
+        bool bEnded = WaitFor([&] { return !DragLockShown(s.app.hwnd); });
+        CHECK(bEnded);
+        bLockFailed = !bEnded;
+    }
+    bool IsDragButtonMessage(const INPUTRECORD &k)
+    {
+        switch (r.nDragButton) {
+        case DRAG_BUTTON_X1: case DRAG_BUTTON_X2:
+            return (k.msg == WM_XBUTTONDOWN || k.msg == WM_XBUTTONUP) &&
+                   HIWORD(k.wParam) == (r.nDragButton == DRAG_BUTTON_X1 ? XBUTTON1 : XBUTTON2);
+        default:
+            return k.msg == WM_MBUTTONDOWN || k.msg == WM_MBUTTONUP;
+        }
+    }
+    void CheckWheels(void)
+    {
+        std::vector<WHEELRECORD> w = TakeWheels();
+        wheels.insert(wheels.end(), w.begin(), w.end());
+        int nWithKeys = 0, nLate = 0;
+        std::string first;
+        for (const WHEELRECORD &k : wheels) {
+            if (!ProgramWheel(k))
+                continue;
+            if (k.bControl || k.bShift || k.bAlt) {
+                if (!nWithKeys++)
+                    first += std::string("with") + (k.bControl ? " Control" : "") +
+                             (k.bShift ? " Shift" : "") + (k.bAlt ? " Alt" : "") + "; ";
+            }
+            // The last input begun before it, and the last that was not a move.
+            const GAVE *last = NULL, *lastPress = NULL;
+            for (size_t i = gave.size(); i-- > 0;) {
+                if ((LONG)(k.dwTime - gave[i].dwStart) < 0)
+                    continue;
+                if (!last)
+                    last = &gave[i];
+                if (gave[i].nKind != GAVE_MOVE) {
+                    lastPress = &gave[i];
+                    break;
+                }
+            }
+            bool bGlide = r.bGlide && lastPress && lastPress->nKind == GAVE_CLEAN_RELEASE;
+            LONG nAfter = last ? (LONG)(k.dwTime - last->dwEnd) : 0;
+            if (nAfter > 100 && !bGlide && !nLate++)
+                first += "late by " + std::to_string(nAfter) + " ms; ";
+        }
+        wheels.clear();
+        CAPTURE(first);
+        CHECK(nWithKeys == 0);
+        CHECK(nLate == 0);
+    }
+    void EndSequence(void)
+    {
+        // Let go of whatever is down, as the user's fingers would.
+        if (ctl) Control(false);
+        if (button) DragButton(false);
+        if (shift) Key(VK_SHIFT, shift, "shift");
+        if (alt) Key(VK_MENU, alt, "alt");
+        if (c) Key('C', c, "C");
+        if (left) Left(false);
+        if (other) Other(false);
+        if (bExcluded) {
+            PointerFollows("the excluded window in front");
+            // A tap begun before the change and ended after it may lock or
+            // not; a lock from before has ended.
+            if (!bHeldAcross)
+                LockEnds();
+            CHECK(RecorderForeground(s.rec.hPlain));
+            bExcluded = false;
+        }
+        // The mark's keys, given at once; the wait for them is no input.
+        std::vector<INPUTRECORD> in;
+        gave.push_back({GetTickCount(), GetTickCount(), GAVE_OTHER});
+        trail += "mark ";
+        bool bMarked = InputRecordsUpToMark(&in);
+        CAPTURE(InputNames(in));
+        CHECK(bMarked);
+        if (bButtonMoved) {
+            int nGiven = 0;
+            for (const INPUTRECORD &k : in)
+                nGiven += k.extra == OWN_INPUT_TAG && IsDragButtonMessage(k);
+            CHECK(nGiven == 0);
+        }
+        // The mark came after the lock was shown as it is: a lock still on
+        // ends at a tap.
+        if (DragLockShown(s.app.hwnd)) {
+            Give(GAVE_OTHER, "ctl+", [] { KeyDown(VK_CONTROL); });
+            Give(GAVE_CLEAN_RELEASE, "ctl-", [] { KeyUp(VK_CONTROL); });
+            LockEnds();
+        }
+        PointerFollows("every trigger let go");
+        CheckWheels();
+        std::string down;
+        for (int vk : {VK_LCONTROL, VK_RCONTROL, VK_SHIFT, VK_MENU, (int)'C', VK_MBUTTON,
+                       VK_LBUTTON, VK_XBUTTON1, VK_XBUTTON2})
+            if (GetAsyncKeyState(vk) < 0)
+                down += std::to_string(vk) + " ";
+        CHECK(down == "");
+    }
+    void Sequence(int nSteps, int nSequence)
+    {
+        trail.clear();
+        CAPTURE(trail);
+        bButtonPressed = bButtonMoved = bHeldAcross = false;
+        if (nSequence == 0)
+            FirstDrag();
+        if (nSequence == 1)
+            ChordInFlick();
+        if (nSequence == 2)
+            LockThenExcluded();
+        if (nSequence == 3)
+            SlowButtonDrag();
+        for (int i = 0; i < nSteps; i++)
+            Step();
+        EndSequence();
+    }
+};
+
 TEST_CASE("a seeded random run of keys, buttons, wheels and moves leaves nothing pressed")
 {
-    // The second round with the pointer held still, glides, and Back dragging.
-    for (int round = 0; round < 2; round++) {
-        CAPTURE(round);
-        WHEELSESSION s([&] {
-            WheelType();
-            Settings.bKeepPointerStill = Settings.bGlide = round;
-            Settings.nDragButton = round ? DRAG_BUTTON_X1 : DRAG_BUTTON_MIDDLE;
-        });
-        REQUIRE(s.app.hwnd);
-        REQUIRE(RecorderForeground(s.rec.hPlain));
-        Rest(200, 250);
-        std::mt19937 random(20261207 + round);
-        bool ctl = false, shift = false, c = false, middle = false, left = false, back = false;
-        int y = 250;
-        for (int i = 0; i < 400; i++) {
-            switch (random() % 10) {
-            case 0: ctl ? KeyUp(VK_CONTROL) : KeyDown(VK_CONTROL); ctl = !ctl; break;
-            case 1: if (ctl) KeyDown(VK_CONTROL); break;      // auto-repeat
-            case 2: shift ? KeyUp(VK_SHIFT) : KeyDown(VK_SHIFT); shift = !shift; break;
-            case 3: c ? KeyUp('C') : KeyDown('C'); c = !c; break;
-            case 4: MiddleButton(!middle); middle = !middle; break;
-            case 5: {
-                INPUT in = {};
-                in.type = INPUT_MOUSE;
-                in.mi.dwFlags = left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN;
-                SendInput(1, &in, sizeof in);
-                left = !left;
-                break;
+    for (size_t round = 0; round < sizeof randomRounds / sizeof randomRounds[0]; round++) {
+        const RANDOMROUND &r = randomRounds[round];
+        SUBCASE(r.szName) {
+            WHEELSESSION s([&] {
+                Settings.nMessageType = r.nType;
+                Settings.bMiddleButton = r.bMiddleBox;
+                Settings.nDragButton = r.nDragButton;
+                Settings.bKeepPointerStill = r.bStill;
+                Settings.bGlide = r.bGlide;
+                Settings.bDragLock = r.bLock;
+                Settings.bEdgeRepeat = 0;
+                FILE *f = fopen("list1.txt", "wb");
+                if (f) {
+                    fputs(EXCLUDED_TITLE "\r\n", f);
+                    fclose(f);
+                }
+            });
+            REQUIRE(s.app.hwnd);
+            REQUIRE(RecorderForeground(s.rec.hPlain));
+            RANDOMRUN run(r, s, 20261207 + (unsigned)round);
+            for (int i = 0; i < 8; i++) {
+                CAPTURE(i);
+                run.Sequence(24, i);
             }
-            case 6: WheelTurn(random() % 2 ? 120 : -120); break;
-            case 7: BackButton(!back); back = !back; break;
-            default:
-                y = 150 + (int)(random() % 200);
-                MoveMouseTo(200, y);
-                break;
+            for (int vk : {VK_CONTROL, VK_SHIFT, VK_MENU, (int)'C', VK_MBUTTON, VK_LBUTTON,
+                           VK_XBUTTON1, VK_XBUTTON2}) {
+                CAPTURE(vk);
+                CHECK_FALSE(RecorderKeyDown(vk));
+                CHECK(GetAsyncKeyState(vk) >= 0);
             }
-        }
-        // Let go of whatever the run left pressed, as the user's fingers would.
-        if (ctl) KeyUp(VK_CONTROL);
-        if (shift) KeyUp(VK_SHIFT);
-        if (c) KeyUp('C');
-        if (middle) MiddleButton(false);
-        if (back) BackButton(false);
-        if (left) {
-            INPUT in = {};
-            in.type = INPUT_MOUSE;
-            in.mi.dwFlags = MOUSEEVENTF_LEFTUP;
-            SendInput(1, &in, sizeof in);
-        }
-        InputsUpToMark();
-        CHECK_FALSE(AnyDown());
-        for (int vk : {VK_CONTROL, VK_SHIFT, (int)'C', VK_MBUTTON, VK_LBUTTON, VK_XBUTTON1}) {
-            CAPTURE(vk);
-            CHECK_FALSE(RecorderKeyDown(vk));
-            CHECK(GetAsyncKeyState(vk) >= 0);
         }
     }
 }
