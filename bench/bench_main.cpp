@@ -1,11 +1,13 @@
 // The benchmark driver: runs every measurement in one go, prints progress on
 // stderr, then the table, the goals and, as the very last line, every figure
 // of bench_figures.cpp as name=value.
-// Options: --veltrac PATH, --rounds N, --moves N (per round, each scenario
-// but the 200-child drags), --on-moves N (in all, each 200-child drag), --launches N,
-// --tick-runs N, --only moves|tick|hung|start|huge (one part; the others'
-// figures are then n/a).
+// Options: --veltrac PATH, --rounds N, --moves N (per block, each scenario
+// but the 200-child drags), --on-moves N (in all, each 200-child drag),
+// --launches N, --tick-runs N, --hook-rounds N, --only
+// moves|tick|hung|start|huge|hooks (one part; the others' figures are then
+// n/a).
 #include "bench/bench_figures.h"
+#include "bench/bench_hook_calls.h"
 #include "bench/bench_huge.h"
 #include "bench/bench_hung.h"
 #include "bench/bench_moves.h"
@@ -24,12 +26,12 @@
 struct OPTIONS {
     const char *szVeltrac;
     const char *szOnly;
-    int nRounds, nMoves, nOnMoves, nLaunches, nTickRuns;
+    int nRounds, nMoves, nOnMoves, nLaunches, nTickRuns, nHookRounds;
 };
 
 static bool ParseOptions(int argc, char **argv, OPTIONS *o)
 {
-    *o = {"", "", 5, 2000, 500, 5, 40};
+    *o = {"", "", 5, 2000, 500, 5, 40, 15};
     for (int i = 1; i < argc; i++) {
         const char *arg = argv[i];
         const char *value = i + 1 < argc ? argv[i + 1] : NULL;
@@ -38,7 +40,8 @@ static bool ParseOptions(int argc, char **argv, OPTIONS *o)
                       : !strcmp(arg, "--on-moves")  ? &o->nOnMoves
                       : !strcmp(arg, "--launches")  ? &o->nLaunches
                       : !strcmp(arg, "--tick-runs") ? &o->nTickRuns
-                                                    : NULL;
+                      : !strcmp(arg, "--hook-rounds") ? &o->nHookRounds
+                                                      : NULL;
         const char **text = !strcmp(arg, "--veltrac") ? &o->szVeltrac
                             : !strcmp(arg, "--only")  ? &o->szOnly
                                                       : NULL;
@@ -53,7 +56,7 @@ static bool ParseOptions(int argc, char **argv, OPTIONS *o)
         i++;
     }
     return o->nRounds > 0 && o->nMoves > 0 && o->nOnMoves > 0 && o->nLaunches > 0 &&
-           o->nTickRuns > 0;
+           o->nTickRuns > 0 && o->nHookRounds > 0;
 }
 
 static bool Wanted(const OPTIONS &o, const char *part)
@@ -70,13 +73,32 @@ static void WheelNote(const MOVERESULTS &r, int sc, const char *what, const char
              r.anDelivered[sc] != r.anExpected[sc] ? ", NOT one per move" : "", more);
 }
 
+// A figure that is the median of per-round ratios, with their quartiles.
+static void SetRoundFigure(const char *name, const std::vector<double> &ratios)
+{
+    double dLow, dHigh;
+    Quartiles(ratios, &dLow, &dHigh);
+    SetFigure(name, Median(ratios));
+    SetFigureSpread(name, dLow, dHigh);
+}
+
+// A row of per-round ratios, their quartiles in the note.
+static void RatioRowNote(const char *name, const std::vector<double> &ratios, const char *more)
+{
+    double dLow, dHigh;
+    Quartiles(ratios, &dLow, &dHigh);
+    char note[128];
+    snprintf(note, sizeof note, "quartiles %.2f..%.2f%s", dLow, dHigh, more);
+    AddRow(name, ratios, note);
+}
+
 // The ratio row of one scenario against the bare hook.
 static void RatioRow(const MOVERESULTS &r, int sc, const char *name)
 {
-    char note[64];
-    snprintf(note, sizeof note, "pooled medians give %.2f",
+    char more[64];
+    snprintf(more, sizeof more, "; pooled medians give %.2f",
              Ratio(Median(r.aSamples[sc]), Median(r.aSamples[SC_BARE])));
-    AddRow(name, r.aVsBare[sc], note);
+    RatioRowNote(name, r.aVsBare[sc], more);
 }
 
 static void MeasureMoves(const OPTIONS &o)
@@ -98,8 +120,9 @@ static void MeasureMoves(const OPTIONS &o)
         "Veltrac ON, wheel, drag, real-input window", "Veltrac ON, wheel, drag, pointer held",
         "Veltrac ON, post, drag, 200 children", "Veltrac ON, send, drag, 200 children",
     };
-    char heading[96];
-    snprintf(heading, sizeof heading, "per injected mouse move (%d alternating rounds)", o.nRounds);
+    char heading[128];
+    snprintf(heading, sizeof heading, "per injected mouse move (%d rounds, each scenario between "
+             "two blocks of the bare hook)", o.nRounds);
     AddHeading(heading);
     for (int sc = 0; sc < SC_COUNT; sc++) {
         char note[160] = "";
@@ -135,23 +158,23 @@ static void MeasureMoves(const OPTIONS &o)
         fprintf(stderr, "bench: SendInput does not wait for the hooks; the move figures are void\n");
         return;
     }
-    SetFigure("off_vs_bare", Median(r.aVsBare[SC_OFF]));
+    SetRoundFigure("off_vs_bare", r.aVsBare[SC_OFF]);
     if (r.anDelivered[SC_ON_IDLE])
         fprintf(stderr, "bench: Veltrac ON scrolled %ld times at rest\n", r.anDelivered[SC_ON_IDLE]);
-    SetFigure("on_idle_vs_bare", Median(r.aVsBare[SC_ON_IDLE]));
+    SetRoundFigure("on_idle_vs_bare", r.aVsBare[SC_ON_IDLE]);
     // Without a single wheel message the drag measured nothing of the wheel.
     if (r.anDelivered[SC_ON_WHEEL] > 0)
-        SetFigure("wheel_vs_bare", Median(r.aVsBare[SC_ON_WHEEL]));
+        SetRoundFigure("wheel_vs_bare", r.aVsBare[SC_ON_WHEEL]);
     else
         fprintf(stderr, "bench: no wheel message arrived; wheel_vs_bare void\n");
     // Without real wheel input the drag took the posted path, not the real one.
     if (r.anDelivered[SC_ON_REAL_WHEEL] > 0)
-        SetFigure("real_wheel_vs_bare", Median(r.aVsBare[SC_ON_REAL_WHEEL]));
+        SetRoundFigure("real_wheel_vs_bare", r.aVsBare[SC_ON_REAL_WHEEL]);
     else
         fprintf(stderr, "bench: no real wheel input arrived; real_wheel_vs_bare void\n");
     // A pointer that moved was not held: the drag measured something else.
     if (r.anDelivered[SC_ON_STILL] > 0 && r.nStillHeld == r.nStillRounds)
-        SetFigure("still_drag_vs_bare", Median(r.aVsBare[SC_ON_STILL]));
+        SetRoundFigure("still_drag_vs_bare", r.aVsBare[SC_ON_STILL]);
     else
         fprintf(stderr, "bench: the held drag scrolled %ld times and ended at %ld,%ld (held in %d "
                         "of %d rounds); still_drag_vs_bare void\n", r.anDelivered[SC_ON_STILL],
@@ -164,14 +187,16 @@ static void MeasureTick(const OPTIONS &o)
     if (!RunTickBench(o.nTickRuns, &r))
         return;
     AddHeading("one edge tick at a corner, 6 steps, 200 children the filter skips");
-    char note[96];
-    snprintf(note, sizeof note, "a corner tick to 200 passing children: %ld messages (6 x 200 = 1200)",
-             r.nSanityScrolls);
+    char note[128];
+    snprintf(note, sizeof note, "a corner tick to %d passing children first: %ld messages in "
+             "%.1f ms (6 x %d = %d)", BENCH_FEW_CHILDREN, r.nSanityScrolls, r.dSanityMs,
+             BENCH_FEW_CHILDREN, 6 * BENCH_FEW_CHILDREN);
     AddRow("ScrollTick", r.tick, note);
     AddRow("bare EnumChildWindows + GetClassNameA", r.bare);
     AddRow("6 steps walked one by one (reference)", r.stepwise);
-    if (r.nSanityScrolls == 6 * 200)
-        SetFigure("tick_vs_enum", Ratio(Median(r.tick), Median(r.bare)));
+    RatioRowNote("tick/bare pass, each pair", r.vsBare, "");
+    if (r.nSanityScrolls == 6 * BENCH_FEW_CHILDREN)
+        SetRoundFigure("tick_vs_enum", r.vsBare);
     else
         fprintf(stderr, "bench: the corner tick did not deliver six steps; tick_vs_enum void\n");
 }
@@ -201,7 +226,11 @@ static void MeasureStart(const OPTIONS &o)
     AddHeading("launch to first paint (alternating launches)");
     AddRow("Veltrac.exe", veltrac);
     AddRow("trivial Win32 program", trivial);
-    SetFigure("start_vs_trivial", Ratio(Median(veltrac), Median(trivial)));
+    std::vector<double> ratios;
+    for (size_t i = 0; i < veltrac.size() && i < trivial.size(); i++)
+        ratios.push_back(Ratio(veltrac[i], trivial[i]));
+    RatioRowNote("Veltrac/trivial, each pair of launches", ratios, "");
+    SetRoundFigure("start_vs_trivial", ratios);
 }
 
 // The figure each case's longest event is, if any.
@@ -245,6 +274,35 @@ static void MeasureHuge(void)
     }
 }
 
+static void MeasureHookCalls(const OPTIONS &o)
+{
+    HOOKCALLRESULTS r = {};
+    if (!RunHookCallBench(o.nHookRounds, &r))
+        return;
+    char heading[128], note[96];
+    snprintf(heading, sizeof heading, "MouseHookProc called in this process, microseconds per call "
+             "(%d rounds of batches taking turns)", o.nHookRounds);
+    AddHeading(heading);
+    snprintf(note, sizeof note, "%ld calls scrolled %ld times", r.nIdleCalls, r.nIdleWheels);
+    AddRow("ON at rest, wheel type", r.idle, note);
+    AddRow("bare procedure (CallNextHookEx), beside it", r.idleBare);
+    snprintf(note, sizeof note, "%ld calls posted %ld wheel messages", r.nDragCalls, r.nDragWheels);
+    AddRow("dragging, wheel type, window with no children", r.drag, note);
+    AddRow("bare procedure, beside it", r.dragBare);
+    RatioRowNote("at rest/bare, ratio of medians per round", r.idleVsBare, "");
+    RatioRowNote("dragging/bare, ratio of medians per round", r.dragVsBare, "");
+    // At rest nothing may scroll; a drag that posted nothing measured no drag.
+    if (r.nIdleWheels == 0)
+        SetRoundFigure("hook_idle_vs_bare", r.idleVsBare);
+    else
+        fprintf(stderr, "bench: the hook scrolled at rest; hook_idle_vs_bare void\n");
+    if (r.nDragWheels >= r.nDragCalls)
+        SetRoundFigure("hook_move_vs_bare", r.dragVsBare);
+    else
+        fprintf(stderr, "bench: %ld wheel messages for %ld dragging calls; hook_move_vs_bare "
+                        "void\n", r.nDragWheels, r.nDragCalls);
+}
+
 int main(int argc, char **argv)
 {
     // Plain LF line ends on the pipe to the shell script.
@@ -260,8 +318,12 @@ int main(int argc, char **argv)
         MeasureHung();
     if (Wanted(o, "start"))
         MeasureStart(o);
-    if (Wanted(o, "huge"))   // last: it may leave a flooded or killed program behind
+    if (Wanted(o, "huge"))   // it may leave a flooded or killed program behind
         MeasureHuge();
+    // Last: this process becomes the program for a while, and no other
+    // program must run beside it.
+    if (Wanted(o, "hooks"))
+        MeasureHookCalls(o);
     StopTargets();
     RemoveScratch();
 

@@ -165,29 +165,72 @@ static bool RunScenario(int sc, int nMoves, std::vector<double> *samples, MOVERE
     return true;
 }
 
+// The scenarios with a figure, each timed between two blocks of the bare
+// hook: its reference is the mean of the bare medians just before and just
+// after it, so that a drift of the machine over the round cancels.
+static const int aBracketed[] = {SC_NONE, SC_OFF, SC_ON_IDLE, SC_ON_WHEEL, SC_ON_REAL_WHEEL,
+                                 SC_ON_STILL};
+#define BRACKETED (int)(sizeof aBracketed / sizeof aBracketed[0])
+
+// One block: the scenario's program started, nMoves timed moves, the program
+// ended. The block's median, or -1 when a program would not start.
+static double RunBlock(int sc, int nMoves, MOVERESULTS *r)
+{
+    std::vector<double> samples;
+    if (!RunScenario(sc, nMoves, &samples, r))
+        return -1;
+    r->aSamples[sc].insert(r->aSamples[sc].end(), samples.begin(), samples.end());
+    return Median(samples);
+}
+
+static void ReportRound(int round, int nRounds, const double *adMedian, const MOVERESULTS *r)
+{
+    fprintf(stderr, "round %d/%d medians (ms):", round + 1, nRounds);
+    for (int sc = 0; sc < SC_COUNT; sc++)
+        fprintf(stderr, " %s %.3f,", aszNames[sc], adMedian[sc]);
+    fprintf(stderr, " OFF/bare %.2f, ON idle/bare %.2f, ON wheel/bare %.2f, real wheel/bare "
+                    "%.2f, still drag/bare %.2f\n", r->aVsBare[SC_OFF].back(),
+            r->aVsBare[SC_ON_IDLE].back(), r->aVsBare[SC_ON_WHEEL].back(),
+            r->aVsBare[SC_ON_REAL_WHEEL].back(), r->aVsBare[SC_ON_STILL].back());
+}
+
 bool RunMoveRounds(int nRounds, int nCheap, int nOn, MOVERESULTS *r)
 {
     for (int round = 0; round < nRounds; round++) {
-        double adRoundMedian[SC_COUNT] = {};
-        for (int k = 0; k < SC_COUNT; k++) {
-            // Alternate the order so that drift over a round cancels.
-            int sc = round % 2 ? SC_COUNT - 1 - k : k;
-            int nMoves = IsChildDrag(sc) ? (nOn + nRounds - 1 - round) / nRounds : nCheap;
-            std::vector<double> roundSamples;
-            if (!RunScenario(sc, nMoves, &roundSamples, r))
+        double adMedian[SC_COUNT] = {}, adReference[SC_COUNT] = {};
+        double dBefore = RunBlock(SC_BARE, nCheap, r);
+        if (dBefore < 0)
+            return false;
+        double dBareSum = dBefore;
+        int nBare = 1;
+        for (int k = 0; k < BRACKETED; k++) {
+            // Alternate the order, so that no scenario always follows the same one.
+            int sc = aBracketed[round % 2 ? BRACKETED - 1 - k : k];
+            adMedian[sc] = RunBlock(sc, nCheap, r);
+            double dAfter = adMedian[sc] < 0 ? -1 : RunBlock(SC_BARE, nCheap, r);
+            if (dAfter < 0)
                 return false;
-            adRoundMedian[sc] = Median(roundSamples);
-            r->aSamples[sc].insert(r->aSamples[sc].end(), roundSamples.begin(), roundSamples.end());
+            adReference[sc] = (dBefore + dAfter) / 2;
+            dBefore = dAfter;
+            dBareSum += dAfter;
+            nBare++;
         }
-        fprintf(stderr, "round %d/%d medians (ms):", round + 1, nRounds);
-        for (int sc = 0; sc < SC_COUNT; sc++) {
-            r->aVsBare[sc].push_back(Ratio(adRoundMedian[sc], adRoundMedian[SC_BARE]));
-            fprintf(stderr, " %s %.3f,", aszNames[sc], adRoundMedian[sc]);
+        adMedian[SC_BARE] = dBareSum / nBare;   // for the progress line
+        // The 200-child drags have no figure: they are timed after the
+        // others, against the round's bare blocks, their moves spread over
+        // the rounds.
+        int nOnMoves = (nOn + nRounds - 1 - round) / nRounds;
+        for (int k = 0; k < 2 && nOnMoves > 0; k++) {
+            int sc = (round + k) % 2 ? SC_ON_SEND : SC_ON_POST;
+            adMedian[sc] = RunBlock(sc, nOnMoves, r);
+            if (adMedian[sc] < 0)
+                return false;
+            adReference[sc] = adMedian[SC_BARE];
         }
-        fprintf(stderr, " OFF/bare %.2f, ON idle/bare %.2f, ON wheel/bare %.2f, real wheel/bare "
-                        "%.2f, still drag/bare %.2f\n", r->aVsBare[SC_OFF].back(),
-                r->aVsBare[SC_ON_IDLE].back(), r->aVsBare[SC_ON_WHEEL].back(),
-                r->aVsBare[SC_ON_REAL_WHEEL].back(), r->aVsBare[SC_ON_STILL].back());
+        for (int sc = 0; sc < SC_COUNT; sc++)
+            if (adReference[sc] > 0)
+                r->aVsBare[sc].push_back(Ratio(adMedian[sc], adReference[sc]));
+        ReportRound(round, nRounds, adMedian, r);
     }
     return true;
 }

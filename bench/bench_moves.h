@@ -5,7 +5,8 @@
 // over a window with no children (one that takes posted wheel messages, one
 // of a class that reads only real input, and the first again with the
 // pointer held still), and with Veltrac ON drag-scrolling a 200-child target
-// in post and in send mode; in alternating rounds.
+// in post and in send mode; in rounds that alternate every scenario with the
+// bare hook, its reference.
 #pragma once
 #include <vector>
 
@@ -16,7 +17,10 @@ enum {
 
 struct MOVERESULTS {
     std::vector<double> aSamples[SC_COUNT];
-    std::vector<double> aVsBare[SC_COUNT];   // one ratio of medians to the bare hook's per round
+    // One ratio per round: the scenario's median over the mean of the bare
+    // hook's medians just before and just after it (the 200-child drags: over
+    // the mean of the round's bare medians; SC_BARE has none).
+    std::vector<double> aVsBare[SC_COUNT];
     long anDelivered[SC_COUNT];           // scroll (wheel) messages the target got; real
                                           // wheel input only, for SC_ON_REAL_WHEEL
     long anExpected[SC_COUNT];
@@ -30,7 +34,10 @@ struct MOVERESULTS {
 // SendInput really waits for the hooks. -1 when it could not be measured.
 double CheckHooksWait(std::vector<double> *samples);
 
-// nCheap moves per round for the scenarios up to SC_ON_STILL, which post or
-// inject at most one wheel message a move; nOn moves in all (spread over the
-// rounds) for each 200-child drag. False if a program would not start.
+// nCheap moves per block for the bare hook and the scenarios up to
+// SC_ON_STILL, which post or inject at most one wheel message a move; nOn
+// moves in all (spread over the rounds) for each 200-child drag. A round
+// runs the bare hook, a scenario, the bare hook, the next scenario, and so
+// on (in reverse order every other round), then the two 200-child drags.
+// False if a program would not start.
 bool RunMoveRounds(int nRounds, int nCheap, int nOn, MOVERESULTS *r);

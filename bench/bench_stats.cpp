@@ -44,6 +44,18 @@ double Median(const std::vector<double> &samples)
     return Summarize(samples).dMedian;
 }
 
+void Quartiles(const std::vector<double> &samples, double *pLow, double *pHigh)
+{
+    if (samples.empty()) {
+        *pLow = *pHigh = NAN;
+        return;
+    }
+    std::vector<double> sorted(samples);
+    std::sort(sorted.begin(), sorted.end());
+    *pLow = NearestRank(sorted, 25);
+    *pHigh = NearestRank(sorted, 75);
+}
+
 double Ratio(double a, double b)
 {
     return b > 0 ? a / b : NAN;

@@ -21,6 +21,10 @@ static LRESULT CALLBACK CountingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
         InterlockedIncrement(&nScrolls);
         return 0;
     }
+    if (msg == WM_BENCH_MARK) {
+        SetEvent(hMarkSeen);
+        return 0;
+    }
     return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
@@ -166,18 +170,30 @@ long ScrollCount(void)
     return InterlockedCompareExchange(&nScrolls, 0, 0);
 }
 
+// Messages posted to a thread come out of its queue in the order they were
+// posted, whichever of its windows they are for: once a mark posted now has
+// been handled, so has every scroll message posted before it (a count that
+// merely stood still for a while says nothing when the target's thread did
+// not run meanwhile). A second mark a little later must find the same count,
+// for messages a program still posts after its hook call has returned.
 long SettledScrollCount(int ms)
 {
     double until = NowMs() + ms;
-    long last = ScrollCount();
-    while (NowMs() < until) {
-        Sleep(50);
+    long last = -1;
+    for (;;) {
+        ResetEvent(hMarkSeen);
+        double left = until - NowMs();
+        if (left <= 0 || !PostMessageA(Targets.hScroll, WM_BENCH_MARK, 0, 0) ||
+            WaitForSingleObject(hMarkSeen, (DWORD)left) != WAIT_OBJECT_0)
+            break;
         long now = ScrollCount();
         if (now == last)
-            break;
+            return now;
         last = now;
+        Sleep(20);
     }
-    return last;
+    fprintf(stderr, "bench: the scroll count did not settle in %d ms\n", ms);
+    return ScrollCount();
 }
 
 void ResetWheelCount(void)

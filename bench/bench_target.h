@@ -30,7 +30,8 @@ void StopTargets(void);
 // Scroll messages the children have handled since the last reset.
 void ResetScrollCount(void);
 long ScrollCount(void);
-// Waits until the count stops changing (posted messages drained), at most ms.
+// Waits until the children's thread has handled every message posted to it
+// before the call and the count stops changing, at most ms.
 long SettledScrollCount(int ms);
 // Wheel messages (WM_MOUSEWHEEL, WM_MOUSEHWHEEL) the wheel target has
 // handled since the last reset, once it has handled everything posted to it
