@@ -12,10 +12,17 @@
 
 unsigned nGiveBacksRefused;
 
-static BOOL PointerOver(HWND hwnd)
+// Under Wine GetCursorPos can lag behind the events the hooks have passed,
+// so both points must be over the window; mostly they are one point, and
+// one look at it will do (each look is a round trip to the window manager).
+// *pptHook: the point of the two where input will go.
+static BOOL PointerOver(HWND hwnd, POINT *pptHook)
 {
     POINT pt;
-    return GetCursorPos(&pt) && WindowFromPoint(pt) == hwnd && WindowFromPoint(HookPointer()) == hwnd;
+    *pptHook = HookPointer();
+    if (!GetCursorPos(&pt) || WindowFromPoint(pt) != hwnd)
+        return FALSE;
+    return (pt.x == pptHook->x && pt.y == pptHook->y) || WindowFromPoint(*pptHook) == hwnd;
 }
 
 void GiveBackHeldInput(void)
@@ -29,12 +36,13 @@ void GiveBackHeldInput(void)
         // Real input goes where the pointer is: a turn for a window the
         // pointer has left since is dropped now, and the mouse hook drops
         // one that gets there too late, when the system routes it.
-        if (copy.bOwnTurn && !PointerOver((HWND)copy.hReceiver)) {
+        POINT ptSeen = {0, 0};
+        if (copy.bOwnTurn && !PointerOver((HWND)copy.hReceiver, &ptSeen)) {
             GiveBackTaken(g);
             continue;
         }
         if (copy.nKind == TRIG_WHEEL)
-            NoteOwnWheel(copy.bOwnTurn ? (HWND)copy.hReceiver : NULL);
+            NoteOwnWheel(copy.bOwnTurn ? (HWND)copy.hReceiver : NULL, ptSeen);
         BOOL bInjected = InjectEvent(&copy);
         if (!bInjected) {
             nGiveBacksRefused++;

@@ -12,13 +12,14 @@ TRIGGER *HookTrigger(void);
 POINT HookPointer(void);
 
 // The program's own wheel events, as they are injected, in order: the window
-// each is meant for (NULL: a turn given back, which goes wherever it goes).
-// The system routes a wheel event by where the pointer is when it gets to
-// it, after every event queued before it; the mouse hook sees it then, and
-// drops one that would land anywhere but where it was meant.
-void NoteOwnWheel(HWND hReceiver);
+// each is meant for (NULL: a turn given back, which goes wherever it goes)
+// and the point where the pointer was seen over it just before. The system
+// routes a wheel event by where the pointer is when it gets to it, after
+// every event queued before it; the mouse hook sees it then, and drops one
+// that would land anywhere but where it was meant.
+void NoteOwnWheel(HWND hReceiver, POINT ptSeen);
 void DropLastOwnWheel(void);            // SendInput refused it
-HWND TakeOwnWheel(void);
+HWND TakeOwnWheel(POINT *pptSeen);
 
 // Lets delivery queue real wheel turns behind the give-back queue
 // (input/give_back_win.cpp); done when the mouse hook is installed.

@@ -64,16 +64,21 @@ POINT HookPointer(void)
 }
 
 #define OWN_WHEELS 64
-static HWND ahOwnWheels[OWN_WHEELS];
+static struct {
+    HWND hReceiver;
+    POINT ptSeen;
+} aOwnWheels[OWN_WHEELS];
 static unsigned nOwnFirst, nOwnCount;
 
-void NoteOwnWheel(HWND hReceiver)
+void NoteOwnWheel(HWND hReceiver, POINT ptSeen)
 {
     if (nOwnCount == OWN_WHEELS) {          // never seen come back: the oldest goes
         nOwnFirst = (nOwnFirst + 1) % OWN_WHEELS;
         nOwnCount--;
     }
-    ahOwnWheels[(nOwnFirst + nOwnCount++) % OWN_WHEELS] = hReceiver;
+    unsigned i = (nOwnFirst + nOwnCount++) % OWN_WHEELS;
+    aOwnWheels[i].hReceiver = hReceiver;
+    aOwnWheels[i].ptSeen = ptSeen;
 }
 
 void DropLastOwnWheel(void)
@@ -82,11 +87,12 @@ void DropLastOwnWheel(void)
         nOwnCount--;
 }
 
-HWND TakeOwnWheel(void)
+HWND TakeOwnWheel(POINT *pptSeen)
 {
     if (!nOwnCount)
         return NULL;
-    HWND h = ahOwnWheels[nOwnFirst];
+    HWND h = aOwnWheels[nOwnFirst].hReceiver;
+    *pptSeen = aOwnWheels[nOwnFirst].ptSeen;
     nOwnFirst = (nOwnFirst + 1) % OWN_WHEELS;
     nOwnCount--;
     return h;
@@ -310,8 +316,12 @@ LRESULT CALLBACK MouseHookProc(int code, WPARAM wParam, LPARAM lParam)
         nMouseEventsSeen++;             // the hook is alive all the same
         ptPassed = event->pt;
         if (wParam == WM_MOUSEWHEEL || wParam == WM_MOUSEHWHEEL) {
-            HWND hFor = TakeOwnWheel();
-            if (hFor && WindowFromPoint(event->pt) != hFor)
+            POINT ptSeen;
+            HWND hFor = TakeOwnWheel(&ptSeen);
+            // Still at the point where the window was seen under it just
+            // before the turn was injected, the pointer needs no second look.
+            bool bMoved = hFor && (event->pt.x != ptSeen.x || event->pt.y != ptSeen.y);
+            if (bMoved && WindowFromPoint(event->pt) != hFor)
                 return 1;               // the pointer has left the window it was for
         }
         return CallNextHookEx(Settings.hMouseHook, code, wParam, lParam);

@@ -1,4 +1,5 @@
-// Integrity comparison and the full-screen test; see foreground.h.
+// Integrity comparison, the full-screen test and the reuse of an answer;
+// see foreground.h.
 #include "scroll/foreground.h"
 #include <string.h>
 
@@ -31,4 +32,10 @@ int IsFullScreenWindow(const SCREENRECT *window, const SCREENRECT *monitor, unsi
         window->right < monitor->right || window->bottom < monitor->bottom)
         return 0;
     return !IsShellClass(szClass);
+}
+
+int MayReuseForeground(int bFresh, int bInsideEvent, int bAnswerIsRecord, double dAnswerAgeMs)
+{
+    return !bFresh && bInsideEvent && bAnswerIsRecord && dAnswerAgeMs >= 0 &&
+           dAnswerAgeMs < FOREGROUND_REUSE_MS;
 }

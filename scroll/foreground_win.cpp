@@ -191,9 +191,30 @@ static const FOREGROUND *Provisional(HWND hwnd)
     return &guess;
 }
 
+// What GetForegroundWindow last answered, and when, in ms on the
+// performance counter (GetTickCount moves in steps longer than the reuse).
+static HWND hAnswer;
+static double dAnsweredAt;
+
+static double NowMs(void)
+{
+    static LARGE_INTEGER freq;
+    if (!freq.QuadPart)
+        QueryPerformanceFrequency(&freq);
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return (double)now.QuadPart * 1000.0 / (double)(freq.QuadPart > 0 ? freq.QuadPart : 1);
+}
+
 const FOREGROUND *CurrentForeground(BOOL bFresh)
 {
+    double now = NowMs();
+    if (MayReuseForeground(bFresh, InsideInputEvent(), hAnswer && hAnswer == record.hwnd,
+                           now - dAnsweredAt))
+        return &record;
     HWND hwnd = GetForegroundWindow();
+    hAnswer = hwnd;
+    dAnsweredAt = now;
     if (InsideInputEvent()) {
         if (hwnd != record.hwnd)
             return Provisional(hwnd);
@@ -232,6 +253,7 @@ BOOL FirstNoticeFor(const FOREGROUND *fg)
 
 void ForgetForeground(void)
 {
+    hAnswer = NULL;
     memset(&record, 0, sizeof record);
     record.nKnown = -1;
     hAsked = NULL;

@@ -24,12 +24,15 @@ struct FOREGROUND {
 // part is read again when it is older than this.
 #define FULLSCREEN_RECHECK_MS 500
 
+
 // The record for the window in front now. While an input event waits it only
 // reads what is stored, and, with bFresh (a press), the window's own look
 // (the window manager answers that at once); for a window that came to the
 // front since, what is known of its process by id, no more, and the main
-// thread is asked to read the rest (WM_FOREGROUNDCHANGED). Elsewhere it reads
-// what is missing or old, and with bFresh reads everything again.
+// thread is asked to read the rest (WM_FOREGROUNDCHANGED). Without bFresh it
+// asks which window is in front only when the last answer is older than
+// FOREGROUND_REUSE_MS (MayReuseForeground). Elsewhere it asks every time, reads what is missing
+// or old, and with bFresh reads everything again.
 const FOREGROUND *CurrentForeground(BOOL bFresh);
 
 // Reads everything about the window in front again (the main thread: on

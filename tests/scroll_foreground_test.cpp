@@ -1,6 +1,7 @@
-// The two decisions about the window in front, as tables: whose integrity
-// level is above ours, and which window rectangles make a full-screen program
-// on monitors of several layouts.
+// The decisions about the window in front, as tables: whose integrity level
+// is above ours, which window rectangles make a full-screen program on
+// monitors of several layouts, and when the last answer to "which window is
+// in front" may stand.
 #include <doctest.h>
 #include <windows.h>
 #include "scroll/foreground.h"
@@ -63,5 +64,27 @@ TEST_CASE("a full-screen program: no caption, its whole monitor covered, not the
     for (auto &r : rows) {
         CAPTURE(r.what);
         CHECK(IsFullScreenWindow(&r.window, r.monitor, r.style, r.cls) == r.full);
+    }
+}
+
+TEST_CASE("a move inside an input event takes the last answer while it is a few ms old")
+{
+    struct {
+        const char *what;
+        int bFresh, bInsideEvent, bAnswerIsRecord;
+        double dAgeMs;
+        int reuse;
+    } rows[] = {
+        {"a move, just asked", 0, 1, 1, 0.0, 1},
+        {"a move, almost too old", 0, 1, 1, FOREGROUND_REUSE_MS - 0.01, 1},
+        {"a move, the answer too old", 0, 1, 1, FOREGROUND_REUSE_MS, 0},
+        {"a press reads afresh", 1, 1, 1, 0.0, 0},
+        {"outside an input event", 0, 0, 1, 0.0, 0},
+        {"another window came to the front", 0, 1, 0, 0.0, 0},
+        {"a clock that went back", 0, 1, 1, -1.0, 0},
+    };
+    for (auto &r : rows) {
+        CAPTURE(r.what);
+        CHECK(MayReuseForeground(r.bFresh, r.bInsideEvent, r.bAnswerIsRecord, r.dAgeMs) == r.reuse);
     }
 }

@@ -1,13 +1,16 @@
 // The full-screen pause with a real window of this process: while the option
 // is on, a window that covers the screen without a caption is scrolled in no
 // way (edge, repeat timer, drag, arrow key), one with a caption is, and a
-// window that goes full-screen in front is seen by the ticks and a press.
+// window that goes full-screen in front is seen by the ticks and a press; and
+// a new window in front is seen inside an input event, by a move once the
+// last answer is a few ms old, by a press at once.
 #include <doctest.h>
 #include "scroll/engine.h"
 #include "scroll/foreground_win.h"
 #include "scroll/foreground.h"
 #include "scroll/settings.h"
 #include "scroll/target.h"
+#include "scroll/tick_budget.h"
 #include "test_support.h"
 #include <functional>
 
@@ -118,4 +121,30 @@ TEST_CASE("a process id taken over by a new program inherits nothing from the ol
     pfnIntegrityLookup = NULL;
     ForgetForeground();
     DestroyTestTarget(top);
+}
+
+TEST_CASE("inside an input event a move sees a new window in front within the reuse, a press at once")
+{
+    const char *classes[] = {"TestEdit"};
+    HWND first = CreateTestTarget("Reuse First", classes, 1);
+    HWND second = CreateTestTarget("Reuse Second", classes, 1);
+    for (BOOL bFresh : {FALSE, TRUE}) {
+        CAPTURE(bFresh);
+        ForgetForeground();
+        REQUIRE(SetForegroundWindow(first));
+        REQUIRE(WaitFor([&] { return GetForegroundWindow() == first; }));
+        CHECK(CurrentForeground(FALSE)->hwnd == first);   // outside an event: asked
+        REQUIRE(SetForegroundWindow(second));
+        REQUIRE(WaitFor([&] { return GetForegroundWindow() == second; }));
+        TICKBUDGET budget;
+        BeginEventBudget(&budget);
+        if (bFresh)
+            CHECK(CurrentForeground(TRUE)->hwnd == second);
+        else
+            CHECK(WaitFor([] { return CurrentForeground(FALSE)->hwnd == GetForegroundWindow(); }));
+        EndTickBudget(&budget);
+    }
+    ForgetForeground();
+    DestroyTestTarget(second);
+    DestroyTestTarget(first);
 }
