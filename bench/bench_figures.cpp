@@ -26,8 +26,8 @@ static FIGURE aFigures[] = {
     {"press_stall_ms", 100, NAN, "%.0f", false, NAN, NAN},
     {"real_wheel_vs_bare", 1.5, NAN, "%.2f", true, NAN, NAN},
     {"still_drag_vs_bare", 1.5, NAN, "%.2f", true, NAN, NAN},
-    {"hook_idle_vs_bare", 1.5, NAN, "%.2f", true, NAN, NAN},
-    {"hook_move_vs_bare", 4, NAN, "%.2f", true, NAN, NAN},
+    {"hook_idle_vs_bare", 1.25, NAN, "%.2f", true, NAN, NAN},
+    {"hook_move_vs_bare", 2.5, NAN, "%.2f", true, NAN, NAN},
 };
 
 static bool IsMeasured(const FIGURE &f)

@@ -31,7 +31,7 @@ struct OPTIONS {
 
 static bool ParseOptions(int argc, char **argv, OPTIONS *o)
 {
-    *o = {"", "", 5, 2000, 500, 5, 40, 15};
+    *o = {"", "", 10, 1000, 500, 20, 40, 15};
     for (int i = 1; i < argc; i++) {
         const char *arg = argv[i];
         const char *value = i + 1 < argc ? argv[i + 1] : NULL;
