@@ -15,6 +15,7 @@
 #include "bench/bench_stats.h"
 #include "bench/bench_target.h"
 #include "bench/bench_tick.h"
+#include "testkit/kit_files.h"
 #include <fcntl.h>
 #include <io.h>
 #include <stdio.h>
@@ -263,7 +264,7 @@ int main(int argc, char **argv)
     if (Wanted(o, "huge"))   // last: it may leave a flooded or killed program behind
         MeasureHuge();
     StopTargets();
-    RemoveScratch();
+    RemoveScratchDirs();
 
     PrintTable(stdout);
     printf("\n");
