@@ -10,14 +10,6 @@
 
 using namespace harness;
 
-static HWND OpenAbout()
-{
-    CloseIfOpen(&Settings.hAboutDlg);
-    HWND box = Command(IDM_ABOUT, &Settings.hAboutDlg);
-    REQUIRE(box != NULL);
-    return box;
-}
-
 static std::vector<std::string> SplitCrLf(const std::string &text)
 {
     std::vector<std::string> lines;

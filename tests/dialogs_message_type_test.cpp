@@ -8,14 +8,6 @@ using namespace harness;
 
 static const int aClassBoxes[] = {IDC_CLASSEDIT, IDC_CLASSAFX, IDC_CLASSCHANNEL, IDC_CLASSOTHER};
 
-static HWND OpenOptions()
-{
-    CloseIfOpen(&Settings.hOptionsDlg);
-    HWND dialog = Command(IDM_OPTIONS, &Settings.hOptionsDlg);
-    REQUIRE(dialog != NULL);
-    return dialog;
-}
-
 static void CheckClassBoxes(HWND dialog, bool bEnabled)
 {
     for (int id : aClassBoxes) {

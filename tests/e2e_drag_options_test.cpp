@@ -34,8 +34,6 @@ TEST_CASE("a tap locks drag scrolling, the next tap ends it; a drag ends it; OFF
         CAPTURE(bWheel);
         SESSION s(bWheel ? WheelLock : PostLock, !bWheel);
         REQUIRE(s.app.hwnd);
-        if (bWheel)
-            REQUIRE(RecorderForeground(s.rec.hPlain));
         POINT at = bWheel ? POINT{200, 200} : POINT{700, 450};
         CHECK_FALSE(Locked(s));
         CHECK(PlayGesture("C", at.x, at.y, &at));   // a tap
@@ -73,7 +71,6 @@ TEST_CASE("in the wheel type a locking tap stays with Veltrac; chords still reac
 {
     SESSION s(WheelLock);
     REQUIRE(s.app.hwnd);
-    REQUIRE(RecorderForeground(s.rec.hPlain));
     // The tap, then Control+C, then a marker behind them, in order.
     POINT at;
     CHECK(PlayGesture("C", 200, 200, &at));

@@ -51,7 +51,6 @@ TEST_CASE("after Control+C or Control+click, no lock or button drag scrolls whil
             Settings.nDragButton = nButton;
         });
         REQUIRE(s.app.hwnd);
-        REQUIRE(RecorderForeground(s.rec.hPlain));
         struct { bool bClick, bLock; } rows[] = {
             {false, true}, {true, true}, {false, false}, {true, false},
         };
@@ -83,7 +82,6 @@ TEST_CASE("a busy program takes the user's Control release before a drag's wheel
 {
     SESSION s(WheelType);
     REQUIRE(s.app.hwnd);
-    REQUIRE(RecorderForeground(s.rec.hPlain));
     POINT at;
     REQUIRE(PlayGesture("C+ #C", 200, 200, &at)); // the program has Control down now
     std::string got;

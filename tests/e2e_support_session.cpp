@@ -32,10 +32,10 @@ SESSION::SESSION(const std::function<void()> &edit, bool bClassic)
         bReady = bReady && StartRecorder(&rec);
     app = StartVeltrac("-start");
     bReady = bReady && app.hwnd && WaitTitle(app.hwnd, TITLE_ON);
-    // The program's window came up in front: the classic target goes back
-    // there (the stand-ins' tests pick their own window).
-    if (bReady && bClassic)
-        bReady = MakeForeground(ThreadTargetWindow(target));
+    // The program's window came up in front: the target goes back there.
+    if (bReady)
+        bReady = bClassic ? MakeForeground(ThreadTargetWindow(target))
+                          : RecorderForeground(rec.hPlain);
     if (!bReady)
         app.hwnd = NULL;
     if (bReady)

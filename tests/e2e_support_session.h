@@ -1,8 +1,9 @@
 // An end-to-end session: the real program ON with the start-up values and
 // the test's changes (edit(), as WriteSettingsDat takes it), in a scratch
-// folder, and a target: the recorder's stand-ins for today's programs, or
-// in the classic types a thread target with one child of a passing class,
-// put in front. What it scrolled reads the same for both.
+// folder, and a target in front: the recorder's stand-ins for today's
+// programs (the plain window in front), or in the classic types a thread
+// target with one child of a passing class. What it scrolled reads the
+// same for both.
 #pragma once
 #include <functional>
 #include <string>

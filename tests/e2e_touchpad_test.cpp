@@ -27,7 +27,6 @@ TEST_CASE("the pointer stays where the drag began; the drag scrolls all the same
             Settings.bKeepPointerStill = bStill;
         });
         REQUIRE(s.app.hwnd);
-        REQUIRE(RecorderForeground(s.rec.hPlain));
         // Moves of 4 pixels: the system's pointer acceleration leaves them be.
         REQUIRE(PlayGesture("C+ ~v4*10", 200, 150));
         POINT during = Cursor();
@@ -62,7 +61,6 @@ TEST_CASE("with the pointer held still, the first drag after start goes the way 
         Settings.nWindowY = 560;
     });
     REQUIRE(s.app.hwnd);
-    REQUIRE(RecorderForeground(s.rec.hPlain));
     Rest(200, 250);
     // Started again with the pointer resting there: no move since the start.
     CHECK(EndVeltrac(&s.app) == 0);
@@ -87,7 +85,6 @@ TEST_CASE("with the pointer held still, a Control tap right after a drag is a ta
 {
     SESSION s(HeldStill);
     REQUIRE(s.app.hwnd);
-    REQUIRE(RecorderForeground(s.rec.hPlain));
     POINT at;
     REQUIRE(PlayGesture("C+ v v v C-", 200, 150, &at));   // a pen's places: far from the held point
     CHECK_FALSE(TakeWheels().empty());
@@ -101,7 +98,6 @@ TEST_CASE("with the pointer held still, after another program moves it, small mo
 {
     SESSION s(HeldStill);
     REQUIRE(s.app.hwnd);
-    REQUIRE(RecorderForeground(s.rec.hPlain));
     POINT at;
     REQUIRE(PlayGesture("C+ ~v4*4", 200, 250, &at));
     CHECK(TakeWheels().size() == 2);
@@ -127,7 +123,6 @@ TEST_CASE("a flick glides on, slower and slower, until it stops or a key is pres
             Settings.bGlide = bGlide;
         });
         REQUIRE(s.app.hwnd);
-        REQUIRE(RecorderForeground(s.rec.hPlain));
         DWORD released = Flick();
         std::vector<DWORD> after;                  // the times of wheels after the release
         auto Collect = [&] {
@@ -180,7 +175,6 @@ TEST_CASE("a chord during a moving drag is no flick: nothing glides on with Cont
         Settings.bGlide = 1;
     });
     REQUIRE(s.app.hwnd);
-    REQUIRE(RecorderForeground(s.rec.hPlain));
     POINT at;
     REQUIRE(PlayGesture("C+ v40*4", 200, 110, &at));      // fast
     DWORD chord = GetTickCount();

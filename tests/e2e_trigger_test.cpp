@@ -30,7 +30,6 @@ TEST_CASE("the lock scrolls with edges off, and ends when Load Settings turns it
 {
     SESSION s(LockNoEdges);
     REQUIRE(s.app.hwnd);
-    REQUIRE(RecorderForeground(s.rec.hPlain));
     POINT at;
     REQUIRE(PlayGesture("C", 200, 200, &at));
     REQUIRE(WaitFor([&] { return Locked(s); }));
@@ -106,7 +105,6 @@ TEST_CASE("a Control that programs have makes no zoom when Load Settings changes
         CAPTURE(std::string(r.what));
         SESSION s(r.before);
         REQUIRE(s.app.hwnd);
-        REQUIRE(RecorderForeground(s.rec.hPlain));
         POINT at;
         REQUIRE(PlayGesture("C+ v C+ v", 200, 200, &at));
         REQUIRE(WriteSettingsDat([&] {
@@ -127,7 +125,6 @@ TEST_CASE("left and right Control are two keys: a tap of one while the other dra
 {
     SESSION s([] { Settings.nMessageType = MESSAGE_WHEEL; Settings.bEdgeRepeat = 0; });
     REQUIRE(s.app.hwnd);
-    REQUIRE(RecorderForeground(s.rec.hPlain));
     // Left Control held, right Control tapped, then a drag: the tap reaches
     // the program whole, the drag carries no Control, nothing stays down.
     POINT at;
