@@ -8,9 +8,9 @@
 #include "scroll/settings.h"
 
 // A fresh empty folder under the temp folder, named after this process and
-// name; its path. Enter... also makes it the current folder, Leave goes back
-// to the folder the first Enter left. RemoveScratchDirs deletes every folder
-// made so far, with the files in it.
+// name; its path. EnterScratchDir also makes it the current folder, and
+// LeaveScratchDir goes back to the folder the first one left.
+// RemoveScratchDirs deletes every folder made so far, with its files.
 std::string MakeScratchDir(const char *name);
 std::string EnterScratchDir(const char *name);
 // The same for a name that may lie outside the ANSI code page.

@@ -2,6 +2,7 @@
 // gesture keeps the pace of the input helpers (a short gap after each move).
 #include "testkit/kit_gesture.h"
 #include "testkit/kit_input.h"
+#include <ctype.h>
 #include <stdlib.h>
 #include <string.h>
 #include <string>
@@ -82,10 +83,6 @@ static bool PlayToken(const std::string &t, POINT *pt)
         pt->x = atoi(t.c_str() + 1);
         pt->y = atoi(comma + 1);
         MoveMouseTo(pt->x, pt->y);
-        return true;
-    }
-    if (t[0] == 'p' && t.find_first_not_of("0123456789", 1) == std::string::npos) {
-        Sleep(t.size() > 1 ? (DWORD)atoi(t.c_str() + 1) : 150);   // the hand rests
         return true;
     }
     if (t == "W") {

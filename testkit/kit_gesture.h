@@ -10,7 +10,6 @@
 //   pixels or by the number after them, letters together in one move
 //   ("v>" down and right); ~ before them for a mouse's move by so many
 //   pixels instead ("~v4"); @X,Y to the screen pixel (X, Y);
-//   p a pause of 150 ms (pN: N ms), the hand resting;
 //   *N after any token: N times ("v1*30").
 #pragma once
 #include <windows.h>
