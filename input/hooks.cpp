@@ -149,7 +149,7 @@ static TRIGGERCONFIG TriggerConfig(void)
 {
     TRIGGERCONFIG c;
     c.bWatch = Settings.bScrolling != 0;
-    c.bKeepKey = Settings.bScrolling && Settings.nMessageType == MESSAGE_WHEEL;
+    c.bKeepKey = Settings.bScrolling && IsWheelLikeType(Settings.nMessageType);
     c.nHoldVk = Settings.bHoldKey ? Settings.nScrollVk : 0;
     // The chosen button drags only when its option is on.
     c.nButton = Settings.bMiddleButton ? DragButtonCode() : 0;

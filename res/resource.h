@@ -43,6 +43,7 @@
 #define MESSAGE_POST           1545   // radio ids double as nMessageType values
 #define MESSAGE_SEND           1546
 #define MESSAGE_WHEEL          1547   // wheel messages to the window under the point
+#define MESSAGE_AUTO           1548   // each window the way it wants (scroll/receiver.h)
 #define IDC_HOLDKEY            1624
 #define IDC_KEYLIST            1625
 #define IDC_ARROWKEYS          1626

@@ -8,6 +8,7 @@
 // deadline of the tick budget has passed.
 #include "scroll/delivery.h"
 #include "scroll/settings.h"
+#include "scroll/smooth_win.h"
 #include "scroll/text_match.h"
 #include "scroll/tick_budget.h"
 #include "scroll/wheel_win.h"
@@ -187,19 +188,32 @@ void DeliverSteps(HWND target, const STEPSEGMENT *segments, int nSegments)
             bAny = TRUE;
     int nType = Settings.nMessageType;
     // Nothing overtakes input the hooks still owe programs.
-    if (!bAny || programs.bOwed || (nType != MESSAGE_POST && nType != MESSAGE_SEND && nType != MESSAGE_WHEEL))
+    if (!bAny || programs.bOwed ||
+        (nType != MESSAGE_POST && nType != MESSAGE_SEND && !IsWheelLikeType(nType)))
         return;
 
     TICKBUDGET budget;
     BeginTickBudget(&budget);
     if (nType == MESSAGE_WHEEL) {
         DeliverWheelSteps(target, segments, nSegments);
+    } else if (nType == MESSAGE_AUTO) {
+        DeliverAutoSteps(target, segments, nSegments);
     } else {
         DELIVERY d;
         d.nMessageType = nType;
         d.nChildren = d.nSkipped = d.nPosted = 0;
         DeliverClassic(&d, target, segments, nSegments);
     }
+    EndTickBudget(&budget);
+}
+
+void DeliverDistance(HWND target, int dx, int dy)
+{
+    if (programs.bOwed || Settings.nMessageType != MESSAGE_AUTO)
+        return;
+    TICKBUDGET budget;
+    BeginTickBudget(&budget);
+    DeliverSmoothDrag(target, dx, dy);
     EndTickBudget(&budget);
 }
 

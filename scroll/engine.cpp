@@ -12,6 +12,7 @@
 #include "scroll/messages.h"
 #include "scroll/settings.h"
 #include "scroll/target.h"
+#include "scroll/smooth.h"
 #include "scroll/tick_plan.h"
 #include "scroll/wheel_win.h"
 
@@ -24,6 +25,7 @@ static struct {
     int nDragAxis;            // the axis a one-axis drag keeps (DRAG_AXIS_*), 0 none yet
     int nDragSumX, nDragSumY; // "Mouse wheel" type: distance dragged since the last step
     int nGlideDirection;      // the direction of the drag's last step
+    SMOOTHDRAG smooth;        // "Automatic" type: the drag's moves as distance
     // The window in front when the lock began: the lock ends when another
     // comes to the front, as a browser's autoscroll ends when focus leaves it.
     HWND hLockFront;
@@ -46,15 +48,30 @@ int DragButtonDown(void)
 
 static int DragHeld(void)
 {
-    DRAGSTATE d = {Settings.nMessageType == MESSAGE_WHEEL, Settings.bHoldKey,
+    DRAGSTATE d = {IsWheelLikeType(Settings.nMessageType), Settings.bHoldKey,
                    Settings.bMiddleButton, Settings.bKeyHeld, engine.bHoldKeyDown,
                    engine.bMiddleDown, engine.bDragLocked};
     return IsDragHeld(&d);
 }
 
+// "Mouse wheel" and "Automatic": the triggers are kept, and a drag goes by
+// the distance moved, so a slow drag scrolls too.
 static bool WheelType(void)
 {
-    return Settings.nMessageType == MESSAGE_WHEEL;
+    return IsWheelLikeType(Settings.nMessageType) != 0;
+}
+
+static bool AutoType(void)
+{
+    return Settings.nMessageType == MESSAGE_AUTO;
+}
+
+// The direction of a smooth drag's distance, for a glide after it.
+static int SmoothDirection(int dx, int dy)
+{
+    if ((dx < 0 ? -dx : dx) > (dy < 0 ? -dy : dy))
+        return dx > 0 ? SCROLL_RIGHT : SCROLL_LEFT;
+    return dy > 0 ? SCROLL_DOWN : SCROLL_UP;
 }
 
 // The direction a glide would take after this drag step: of a pass with
@@ -87,7 +104,15 @@ static void Tick(int dragX, int dragY)
     TICKPLAN drag = {};
     bool bDragged = false;
     int nDirection = -1;
-    if (DragHeld()) {
+    // Automatic: the drag is a distance, not steps (scroll/smooth.h).
+    SMOOTHDRAG smooth = engine.smooth;
+    int smoothX = 0, smoothY = 0;
+    if (DragHeld() && AutoType()) {
+        bDragged = PlanSmoothDrag(&smooth, Settings.nSensitivity, Settings.bOneAxis,
+                                  Settings.bReverse, &smoothX, &smoothY) != 0;
+        if (bDragged)
+            nDirection = SmoothDirection(smoothX, smoothY);
+    } else if (DragHeld()) {
         long long dx, dy;
         if (WheelType()) {
             // The sums are measured from 0; a step starts its axis again.
@@ -132,6 +157,7 @@ static void Tick(int dragX, int dragY)
     engine.nDragSumX = sumX;
     engine.nDragSumY = sumY;
     engine.nDragAxis = axis;
+    engine.smooth = smooth;
     if (nDirection >= 0)
         engine.nGlideDirection = nDirection;
     // Counted before delivery: a tick nested in this one's delivery must see
@@ -139,6 +165,8 @@ static void Tick(int dragX, int dragY)
     if (bDragged)
         engine.nDragTicks++;
     DeliverSteps(target, plan.aSegments, plan.nSegments);
+    if (smoothX || smoothY)
+        DeliverDistance(target, smoothX, smoothY);
 }
 
 void ScrollTick(void)
@@ -150,7 +178,9 @@ void ScrollTick(void)
 // moves a glide reads its speed from.
 static void NoteDragMove(int dx, int dy)
 {
-    if (WheelType()) {
+    if (AutoType()) {
+        AddSmoothMove(&engine.smooth, dx, dy);
+    } else if (WheelType()) {
         AddDragDistance(&engine.nDragSumX, dx);
         AddDragDistance(&engine.nDragSumY, dy);
     }
@@ -231,6 +261,7 @@ static void DragChanged(bool bWas)
     if (bNow == bWas)
         return;
     engine.nDragSumX = engine.nDragSumY = 0;
+    engine.smooth = SMOOTHDRAG{};
     StopGlide();
     if (bNow)
         ForgetGlideMoves();
@@ -300,6 +331,7 @@ void EndDragLock(void)
     engine.hLockFront = NULL;
     engine.nDragAxis = 0;
     engine.nDragSumX = engine.nDragSumY = 0;
+    engine.smooth = SMOOTHDRAG{};
     StopGlide();
 }
 

@@ -43,9 +43,17 @@ static void CALLBACK GlideTimerProc(HWND, UINT, UINT_PTR, DWORD)
     }
     DWORD now = GetTickCount();
     int bEnded = 0;
-    int nSteps = AdvanceGlide(&glide, (double)(now - dwLastTick), Settings.nSensitivity, &bEnded);
+    // Automatic glides smoothly: every pixel of the frame, not whole steps.
+    BOOL bSmooth = Settings.nMessageType == MESSAGE_AUTO;
+    int nSteps = AdvanceGlide(&glide, (double)(now - dwLastTick), bSmooth ? 1 : Settings.nSensitivity,
+                              &bEnded);
     dwLastTick = now;
-    if (nSteps > 0) {
+    if (nSteps > 0 && bSmooth) {
+        int d = nGlideDirection;
+        int nSign = d == SCROLL_DOWN || d == SCROLL_RIGHT ? 1 : -1;
+        BOOL bHorizontal = d == SCROLL_LEFT || d == SCROLL_RIGHT;
+        DeliverDistance(target, bHorizontal ? nSign * nSteps : 0, bHorizontal ? 0 : nSign * nSteps);
+    } else if (nSteps > 0) {
         STEPSEGMENT steps = {{nGlideDirection, nGlideDirection}, 1, nSteps};
         DeliverSteps(target, &steps, 1);
     }

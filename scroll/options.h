@@ -64,7 +64,14 @@
 
 // The message-type buttons, in the dialog's order; "Post" stands last: it
 // is pressed for any value the others do not have.
-#define VELTRAC_MESSAGE_TYPES(X) X(MESSAGE_SEND) X(MESSAGE_WHEEL) X(MESSAGE_POST)
+#define VELTRAC_MESSAGE_TYPES(X) X(MESSAGE_SEND) X(MESSAGE_WHEEL) X(MESSAGE_AUTO) X(MESSAGE_POST)
+
+// The types that scroll by the wheel and so keep the triggers from programs
+// while they drag: "Mouse wheel" and "Automatic".
+inline int IsWheelLikeType(int nMessageType)
+{
+    return nMessageType == MESSAGE_WHEEL || nMessageType == MESSAGE_AUTO;
+}
 
 // For the makers of the tables: a parenthesized argument list handed on.
 #define OPTION_ARGS(...) __VA_ARGS__

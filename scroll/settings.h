@@ -72,6 +72,7 @@ struct SETTINGS {
     // 0 until read), vertically and horizontally.
     int nWheelLineDelta;
     int nWheelCharDelta;
+    unsigned nWheelLines, nWheelChars;  // the settings themselves (0xFFFFFFFF: a page)
     int bTimerRunning;
     UINT_PTR idRepeatTimer;
     int bInTray;

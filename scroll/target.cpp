@@ -8,6 +8,7 @@
 #include "scroll/foreground_win.h"
 #include "scroll/messages.h"
 #include "scroll/settings.h"
+#include "scroll/smooth_win.h"
 #include "scroll/target.h"
 #include "scroll/text_match.h"
 #include <stdlib.h>
@@ -109,5 +110,12 @@ HWND FindTargetWindow(void)
 
 HWND FindTargetWindowForPress(void)
 {
-    return TargetOf(CurrentForeground(TRUE));
+    HWND target = TargetOf(CurrentForeground(TRUE));
+    // Automatic: a combo box, a spin box, a slider or a ribbon under the
+    // pointer is never scrolled, so a press there stays the program's.
+    POINT pt;
+    if (target && Settings.nMessageType == MESSAGE_AUTO && GetCursorPos(&pt) &&
+        NeverScrolledAt(target, pt))
+        return NULL;
+    return target;
 }
