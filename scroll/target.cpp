@@ -11,6 +11,7 @@
 #include "scroll/smooth_win.h"
 #include "scroll/target.h"
 #include "scroll/text_match.h"
+#include "scroll/tick_budget.h"
 #include <stdlib.h>
 #include <string.h>
 
@@ -44,6 +45,9 @@ static int TitleListMatch(HWND hwnd, BOOL bExclude, const char *title, const cha
     if (cache.bValid && cache.hwnd == hwnd && cache.bExclude == bExclude &&
         strcmp(cache.title, title) == 0 && strcmp(cache.list, list) == 0)
         return cache.bMatch;
+    // A title or a list of 100,000 characters takes real time to match: it
+    // counts against the event's budget like the delivery after it.
+    StartTickClock();
     int bMatch = ListMatchesTitle(list, title);
     cache.bValid = Remember(&cache.title, &cache.nTitleCap, title, nTitle) &&
                    Remember(&cache.list, &cache.nListCap, list, nList);
