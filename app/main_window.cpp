@@ -215,6 +215,9 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     case WM_FOREGROUNDCHANGED:
         RefreshForeground();
         return 0;
+    case WM_LEARNPROCESS:
+        LearnProcess((DWORD)wParam);
+        return 0;
     case WM_HOOKACTIVITY:
         StopGlide();
         return 0;

@@ -21,7 +21,12 @@ BOOL HoldPointer(BOOL bWatch, BOOL bDragging)
         return FALSE;
     HWND front = GetForegroundWindow();
     if (!bHolding) {
-        if (!FindTargetWindow()) {
+        // Where the drag's window would not be scrolled, nothing holds it.
+        POINT pt;
+        HWND target = !Settings.bUnderPointer ? FindTargetWindow()
+                      : GetCursorPos(&pt)     ? FindPointerTarget(pt, NULL)
+                                              : NULL;
+        if (!target) {
             bDeclined = TRUE;
             return FALSE;
         }

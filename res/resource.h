@@ -64,6 +64,7 @@
 #define IDC_DRAGBUTTON         1741   // drop-down list: the button 1734 drags with
 #define IDC_DRAGBUTTONLABEL    1742
 #define IDC_STARTWITHWINDOWS   1743   // the Startup folder's shortcut, not a settings line
+#define IDC_UNDERPOINTER       1744   // a drag scrolls the window under the pointer
 
 // Windows dialog.
 #define IDC_EXCLUDE            1629

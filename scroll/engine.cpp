@@ -26,6 +26,10 @@ static struct {
     int nDragSumX, nDragSumY; // "Mouse wheel" type: distance dragged since the last step
     int nGlideDirection;      // the direction of the drag's last step
     SMOOTHDRAG smooth;        // "Automatic" type: the drag's moves as distance
+    // The window under the pointer that the drag scrolls, with the option.
+    HWND hDragTarget;
+    RECT rcDragTarget;
+    BOOL bDragTargetFound;
     // The window in front when the lock began: the lock ends when another
     // comes to the front, as a browser's autoscroll ends when focus leaves it.
     HWND hLockFront;
@@ -86,6 +90,23 @@ static int LastDirection(const TICKPLAN *drag, long long dx, long long dy)
     return s.anDirection[bHorizontal == bHorizontalFirst ? 0 : 1];
 }
 
+// The window a drag scrolls with "Scroll the Window Under the Pointer": the
+// one under the pointer where it began, found again when the pointer
+// crosses into another top-level window (held still, it never does). Its
+// rectangle tells the crossing without asking the window manager per move.
+static HWND DragTarget(void)
+{
+    POINT pt = {Settings.nMouseX, Settings.nMouseY};
+    if (engine.bDragTargetFound && PtInRect(&engine.rcDragTarget, pt))
+        return engine.hDragTarget;
+    engine.hDragTarget = FindPointerTarget(pt, NULL);
+    engine.bDragTargetFound = TRUE;
+    // Over nothing to scroll, the next move looks again.
+    if (!engine.hDragTarget || !GetWindowRect(engine.hDragTarget, &engine.rcDragTarget))
+        SetRectEmpty(&engine.rcDragTarget);
+    return engine.hDragTarget;
+}
+
 // One tick, the drag at (dragX, dragY) in the classic types (the cursor, or
 // with the pointer held still the point an event would have taken it to).
 static void Tick(int dragX, int dragY)
@@ -138,19 +159,26 @@ static void Tick(int dragX, int dragY)
         if (drag.nSegments > 0)
             nDirection = LastDirection(&drag, dx, dy);
     }
-    AppendPlan(&plan, &drag);
+    // The drag's steps go where the drag goes: with the option, the window
+    // under the pointer; the edge steps stay with the window in front.
+    HWND dragTarget = NULL;
+    BOOL bApart = Settings.bUnderPointer && (drag.nSegments > 0 || bDragged);
+    if (!bApart)
+        AppendPlan(&plan, &drag);
     // Behind a give-back still waiting, a step would reach programs before
     // it (a wheel message ahead of a Control release would arrive with
     // Control down): nothing moves, so the wheel type's distance waits for
     // the next report, and the classic types' step is dropped.
     if ((plan.nSegments == 0 && !bDragged) || ProgramInputOwed())
         return;
-    HWND target = FindTargetWindow();
-    if (!target)
+    HWND target = plan.nSegments > 0 || !bApart ? FindTargetWindow() : NULL;
+    if (bApart)
+        dragTarget = DragTarget();
+    if (!target && !dragTarget)
         return;
     // Nor may a wheel message reach a program that has Control, Shift or Alt
     // down: the distance waits.
-    if (WheelType() && !WheelMayDeliver(target))
+    if (WheelType() && !WheelMayDeliver(dragTarget ? dragTarget : target))
         return;
     Settings.nLastX = lastX;
     Settings.nLastY = lastY;
@@ -164,9 +192,12 @@ static void Tick(int dragX, int dragY)
     // that a drag is under way.
     if (bDragged)
         engine.nDragTicks++;
-    DeliverSteps(target, plan.aSegments, plan.nSegments);
-    if (smoothX || smoothY)
-        DeliverDistance(target, smoothX, smoothY);
+    if (target)
+        DeliverSteps(target, plan.aSegments, plan.nSegments);
+    if (dragTarget)
+        DeliverSteps(dragTarget, drag.aSegments, drag.nSegments);
+    if ((smoothX || smoothY) && (bApart ? dragTarget : target))
+        DeliverDistance(bApart ? dragTarget : target, smoothX, smoothY);
 }
 
 void ScrollTick(void)
@@ -262,6 +293,7 @@ static void DragChanged(bool bWas)
         return;
     engine.nDragSumX = engine.nDragSumY = 0;
     engine.smooth = SMOOTHDRAG{};
+    engine.bDragTargetFound = FALSE;     // a new drag finds its window anew
     StopGlide();
     if (bNow)
         ForgetGlideMoves();
@@ -321,7 +353,8 @@ BOOL OnTriggerReport(int what, int bClean)
     // A flick: the trigger let go while the hand still moved, nothing else
     // pressed meanwhile, and no drag going on after it.
     if (what == TRIGGER_DRAGGED && bClean && !DragHeld())
-        GlideAfterDrag(engine.nGlideDirection);
+        GlideAfterDrag(engine.nGlideDirection,
+                       Settings.bUnderPointer ? engine.hDragTarget : FindTargetWindow());
     return engine.bDragLocked != bWas;
 }
 

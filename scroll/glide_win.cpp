@@ -36,7 +36,9 @@ int IsGliding(void)
 
 static void CALLBACK GlideTimerProc(HWND, UINT, UINT_PTR, DWORD)
 {
-    HWND target = FindTargetWindow();
+    // The window it glides in must still be there, and, where drags scroll
+    // the window in front, still be in front.
+    HWND target = Settings.bUnderPointer ? (IsWindow(hTarget) ? hTarget : NULL) : FindTargetWindow();
     if (!Settings.bScrolling || !target || target != hTarget) {
         StopGlide();
         return;
@@ -61,7 +63,7 @@ static void CALLBACK GlideTimerProc(HWND, UINT, UINT_PTR, DWORD)
         StopGlide();
 }
 
-void GlideAfterDrag(int nDirection)
+void GlideAfterDrag(int nDirection, HWND hDragged)
 {
     StopGlide();
     if (!Settings.bGlide || !Settings.bScrolling || !history.nCount)
@@ -76,7 +78,7 @@ void GlideAfterDrag(int nDirection)
         nSign = -nSign;
     double dSpeed = DragSpeed(&history, GetTickCount(), bHorizontal, nSign);
     ForgetDragMoves(&history);
-    hTarget = FindTargetWindow();
+    hTarget = hDragged;
     if (!hTarget || !StartGlide(&glide, dSpeed))
         return;
     nGlideDirection = d;

@@ -60,7 +60,8 @@
     X(bPauseFullScreen, 0, 25, NEWER, 0, CHECK, (IDC_PAUSEFULLSCREEN))                         \
     X(bKeepPointerStill, 0, 26, NEWER, 0, CHECK, (IDC_KEEPPOINTERSTILL))                       \
     X(bGlide, 0, 27, NEWER, 0, CHECK, (IDC_GLIDE))                                             \
-    X(nDragButton, DRAG_BUTTON_MIDDLE, 28, NEWER, 3, LIST, (IDC_DRAGBUTTON, aszDragButtons))
+    X(nDragButton, DRAG_BUTTON_MIDDLE, 28, NEWER, 3, LIST, (IDC_DRAGBUTTON, aszDragButtons))     \
+    X(bUnderPointer, 0, 29, NEWER, 0, CHECK, (IDC_UNDERPOINTER))
 
 // The message-type buttons, in the dialog's order; "Post" stands last: it
 // is pressed for any value the others do not have.

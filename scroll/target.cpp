@@ -7,6 +7,7 @@
 // unchanged; checking that costs one comparison of each text.
 #include "scroll/foreground_win.h"
 #include "scroll/messages.h"
+#include "scroll/pointer_window_win.h"
 #include "scroll/settings.h"
 #include "scroll/smooth_win.h"
 #include "scroll/target.h"
@@ -57,42 +58,54 @@ static int TitleListMatch(HWND hwnd, BOOL bExclude, const char *title, const cha
     return bMatch;
 }
 
-// The title lists' verdict on the foreground window: it, or NULL.
-static HWND PassTitleLists(HWND hForeground)
+// A window's title as the lists see it: read once per call; a title that
+// cannot be read matches nothing. Returns whether the list matches it.
+static int ListMatchesWindow(HWND hwnd, BOOL bExclude, const char *list)
+{
+    int nTitle = GetWindowTextLengthA(hwnd);
+    char *title = (char *)malloc((size_t)(nTitle > 0 ? nTitle : 0) + 1);
+    if (!title)
+        return 0;
+    title[0] = '\0';
+    if (nTitle > 0)
+        GetWindowTextA(hwnd, title, nTitle + 1);
+    int bMatch = TitleListMatch(hwnd, bExclude, title, list);
+    free(title);
+    return bMatch;
+}
+
+// The title lists' verdict on a top-level window: it, or NULL. With
+// bOwnerToo the title of the window's owner counts as well: an owned dialog
+// or popup carries the program's name only on its owner, so an exclude
+// entry blocks if either title matches and an include entry passes if either
+// does.
+static HWND PassTitleLists(HWND hwnd, BOOL bOwnerToo)
 {
     if (!Settings.bExcludeList && !Settings.bIncludeList)
-        return hForeground;
+        return hwnd;
 
     // The exclude list governs whenever it is on, whatever the include flag.
     BOOL bExclude = Settings.bExcludeList != 0;
     char *list = bExclude ? Settings.szExcludeList : Settings.szIncludeList;
-    HWND hNoMatch = bExclude ? hForeground : NULL;
-    HWND hMatch = bExclude ? NULL : hForeground;
+    HWND hNoMatch = bExclude ? hwnd : NULL;
+    HWND hMatch = bExclude ? NULL : hwnd;
 
     if (list[0] == '\n')
         list[0] = '\0';
     if (list[0] == '\0')
         return hNoMatch;
-
-    // The title is read once per call; reading it again for every entry would
-    // give the same outcome. A title that cannot be read matches nothing.
-    int nTitle = GetWindowTextLengthA(hForeground);
-    char *title = (char *)malloc((size_t)(nTitle > 0 ? nTitle : 0) + 1);
-    if (!title)
-        return hNoMatch;
-    title[0] = '\0';
-    if (nTitle > 0)
-        GetWindowTextA(hForeground, title, nTitle + 1);
-    int bMatch = TitleListMatch(hForeground, bExclude, title, list);
-    free(title);
+    int bMatch = ListMatchesWindow(hwnd, bExclude, list);
+    HWND hOwner = bOwnerToo ? GetAncestor(hwnd, GA_ROOTOWNER) : NULL;
+    if (!bMatch && hOwner && hOwner != hwnd)
+        bMatch = ListMatchesWindow(hOwner, bExclude, list);
     return bMatch ? hMatch : hNoMatch;
 }
 
 // Title lists first: a window the user keeps out of scrolling is never worth
 // a notice. A full-screen program next: no balloon over a game.
-static HWND TargetOf(const FOREGROUND *fg)
+static HWND TargetOf(const FOREGROUND *fg, BOOL bOwnerToo)
 {
-    if (!fg->hwnd || !PassTitleLists(fg->hwnd))
+    if (!fg->hwnd || !PassTitleLists(fg->hwnd, bOwnerToo))
         return NULL;
     if (Settings.bPauseFullScreen && fg->bFullScreen)
         return NULL;
@@ -109,15 +122,30 @@ static HWND TargetOf(const FOREGROUND *fg)
 
 HWND FindTargetWindow(void)
 {
-    return TargetOf(CurrentForeground(FALSE));
+    return TargetOf(CurrentForeground(FALSE), FALSE);
+}
+
+HWND FindPointerTarget(POINT pt, BOOL *pbRefused)
+{
+    BOOL bRefused = FALSE;
+    HWND root = RootUnderPointer(pt, &bRefused);
+    if (pbRefused)
+        *pbRefused = bRefused;
+    return root ? TargetOf(WindowFacts(root), TRUE) : NULL;
 }
 
 HWND FindTargetWindowForPress(void)
 {
-    HWND target = TargetOf(CurrentForeground(TRUE));
+    // With the option, a drag scrolls the window under the pointer: a press
+    // is judged there.
+    POINT pt;
+    HWND target = NULL;
+    if (Settings.bUnderPointer)
+        target = GetCursorPos(&pt) ? FindPointerTarget(pt, NULL) : NULL;
+    else
+        target = TargetOf(CurrentForeground(TRUE), FALSE);
     // Automatic: a combo box, a spin box, a slider or a ribbon under the
     // pointer is never scrolled, so a press there stays the program's.
-    POINT pt;
     if (target && Settings.nMessageType == MESSAGE_AUTO && GetCursorPos(&pt) &&
         NeverScrolledAt(target, pt))
         return NULL;

@@ -134,7 +134,7 @@ const DWORD DIALOG = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALF
 
 }  // namespace
 
-TEST_CASE("OPTIONSDLG holds its 44 controls in tab order")
+TEST_CASE("OPTIONSDLG holds its 45 controls in tab order")
 {
     TEMPLATE t = LoadTemplate("OPTIONSDLG");
     CHECK(t.style == DIALOG);
@@ -144,7 +144,7 @@ TEST_CASE("OPTIONSDLG holds its 44 controls in tab order")
     CHECK(t.pointSize == 8);
     CHECK(t.menu.empty());
     CHECK(t.cls.empty());
-    CHECK((t.x == 0 && t.y == 0 && t.cx == 233 && t.cy == 303));
+    CHECK((t.x == 0 && t.y == 0 && t.cx == 233 && t.cy == 319));
 
     const ROW rows[] = {
         {IDOK, "button", "OK", 172, 6, 50, 14, PUSH},
@@ -194,6 +194,7 @@ TEST_CASE("OPTIONSDLG holds its 44 controls in tab order")
         {1739, "button", "Keep Pointer Still While Dragging", 4, 271, 126, 12, CHECKBOX},
         {1740, "button", "Glide After Release", 134, 271, 94, 12, CHECKBOX},
         {1743, "button", "Start With Windows", 4, 287, 224, 12, CHECKBOX},
+        {1744, "button", "Scroll the Window Under the Pointer", 4, 303, 224, 12, CHECKBOX},
     };
     CheckItems(t, rows, sizeof rows / sizeof rows[0]);
 }
