@@ -63,7 +63,7 @@ static BOOL IntegrityOf(DWORD dwPid, DWORD *pdwLevel)
 }
 
 // Its creation time tells a process from an earlier one with the same id.
-static ULONGLONG StartedAt(DWORD dwPid)
+ULONGLONG StartedAt(DWORD dwPid)
 {
     if (pfnStartLookup)
         return pfnStartLookup(dwPid);

@@ -50,6 +50,10 @@ void LearnProcess(DWORD dwPid);
 // administrator is told about once per program per run.
 BOOL FirstNoticeFor(const FOREGROUND *fg);
 
+// A process's creation time (0 when it cannot be read): with its id, it
+// names one process, whatever id a later process takes over.
+ULONGLONG StartedAt(DWORD dwPid);
+
 // Forgets the record and what is known of every process (tests start clean).
 void ForgetForeground(void);
 

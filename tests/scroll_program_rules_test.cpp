@@ -1,6 +1,7 @@
 // programs.txt as text: every key, quotes, wildcards, "-name", comments,
 // unreadable lines kept as they stand; and the merge of matching rules.
 #include <doctest.h>
+#include "scroll/program.h"
 #include "scroll/program_rules.h"
 #include <string>
 
@@ -140,4 +141,19 @@ TEST_CASE("every matching rule applies in file order, the later value winning")
     CHECK(ProgramMatches("n*.exe", "notepad.exe"));
     CHECK_FALSE(ProgramMatches("note", "notepad.exe"));
     CHECK_FALSE(ProgramMatches("notepad.exe", "notepad2.exe"));
+}
+
+TEST_CASE("a UWP app's frame belongs to the program of its content")
+{
+    struct { unsigned long pid; const char *program; unsigned long children[3]; int n; unsigned long owner; } rows[] = {
+        {10, "notepad.exe", {11, 12}, 2, 10},                 // any other program: its own
+        {10, "ApplicationFrameHost.exe", {10, 42, 43}, 3, 42}, // the first child of another process
+        {10, "applicationframehost.EXE", {42}, 1, 42},
+        {10, "ApplicationFrameHost.exe", {10, 10}, 2, 10},     // all its own: the frame host
+        {10, "ApplicationFrameHost.exe", {}, 0, 10},
+    };
+    for (auto &r : rows) {
+        CAPTURE(std::string(r.program));
+        CHECK(ProgramProcess(r.pid, r.program, r.children, r.n) == r.owner);
+    }
 }
