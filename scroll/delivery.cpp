@@ -7,6 +7,7 @@
 // change nor free it, and every tick, nested or not, stops when the shared
 // deadline of the tick budget has passed.
 #include "scroll/delivery.h"
+#include "scroll/rules_win.h"
 #include "scroll/settings.h"
 #include "scroll/smooth_win.h"
 #include "scroll/text_match.h"
@@ -186,7 +187,7 @@ void DeliverSteps(HWND target, const STEPSEGMENT *segments, int nSegments)
     for (int s = 0; s < nSegments; s++)
         if (segments[s].nRepeat > 0 && segments[s].nDirections > 0)
             bAny = TRUE;
-    int nType = Settings.nMessageType;
+    int nType = OptionsNow()->nMessageType;
     // Nothing overtakes input the hooks still owe programs.
     if (!bAny || programs.bOwed ||
         (nType != MESSAGE_POST && nType != MESSAGE_SEND && !IsWheelLikeType(nType)))
@@ -209,7 +210,7 @@ void DeliverSteps(HWND target, const STEPSEGMENT *segments, int nSegments)
 
 void DeliverDistance(HWND target, int dx, int dy)
 {
-    if (programs.bOwed || Settings.nMessageType != MESSAGE_AUTO)
+    if (programs.bOwed || OptionsNow()->nMessageType != MESSAGE_AUTO)
         return;
     TICKBUDGET budget;
     BeginTickBudget(&budget);

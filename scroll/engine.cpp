@@ -12,6 +12,7 @@
 #include "scroll/messages.h"
 #include "scroll/settings.h"
 #include "scroll/target.h"
+#include "scroll/rules_win.h"
 #include "scroll/smooth.h"
 #include "scroll/tick_plan.h"
 #include "scroll/wheel_win.h"
@@ -52,7 +53,7 @@ int DragButtonDown(void)
 
 static int DragHeld(void)
 {
-    DRAGSTATE d = {IsWheelLikeType(Settings.nMessageType), Settings.bHoldKey,
+    DRAGSTATE d = {IsWheelLikeType(OptionsNow()->nMessageType), Settings.bHoldKey,
                    Settings.bMiddleButton, Settings.bKeyHeld, engine.bHoldKeyDown,
                    engine.bMiddleDown, engine.bDragLocked};
     return IsDragHeld(&d);
@@ -62,12 +63,12 @@ static int DragHeld(void)
 // the distance moved, so a slow drag scrolls too.
 static bool WheelType(void)
 {
-    return IsWheelLikeType(Settings.nMessageType) != 0;
+    return IsWheelLikeType(OptionsNow()->nMessageType) != 0;
 }
 
 static bool AutoType(void)
 {
-    return Settings.nMessageType == MESSAGE_AUTO;
+    return OptionsNow()->nMessageType == MESSAGE_AUTO;
 }
 
 // The direction of a smooth drag's distance, for a glide after it.
@@ -101,6 +102,8 @@ static HWND DragTarget(void)
         return engine.hDragTarget;
     engine.hDragTarget = FindPointerTarget(pt, NULL);
     engine.bDragTargetFound = TRUE;
+    // A rule of programs.txt for the window crossed into applies from here.
+    UseOptionsOf(engine.hDragTarget, engine.hDragTarget ? WindowFromPoint(pt) : NULL);
     // Over nothing to scroll, the next move looks again.
     if (!engine.hDragTarget || !GetWindowRect(engine.hDragTarget, &engine.rcDragTarget))
         SetRectEmpty(&engine.rcDragTarget);
@@ -113,10 +116,14 @@ static void Tick(int dragX, int dragY)
 {
     if (!Settings.bScrolling)
         return;
+    // Without a drag the window in front is scrolled, with its options.
+    const RULESET *rules = ProgramRules();
+    if (rules && !rules->lines.empty() && !DragHeld())
+        UseOptionsOf(GetForegroundWindow(), NULL);
     TICKPLAN plan = {};
     if (Settings.bEdgeScroll == 1)
         PlanEdgeSteps(&plan, CursorEdgeSides(Settings.nMouseX, Settings.nMouseY),
-                      Settings.nScrollTimes);
+                      AtSpeed(Settings.nScrollTimes));
     // The drag references (and a one-axis drag's axis) move only when the
     // tick has a target to scroll. Drag steps are planned on their own, turned
     // as the drag options say, and then follow the edge steps.
@@ -129,8 +136,10 @@ static void Tick(int dragX, int dragY)
     SMOOTHDRAG smooth = engine.smooth;
     int smoothX = 0, smoothY = 0;
     if (DragHeld() && AutoType()) {
-        bDragged = PlanSmoothDrag(&smooth, Settings.nSensitivity, Settings.bOneAxis,
-                                  Settings.bReverse, &smoothX, &smoothY) != 0;
+        bDragged = PlanSmoothDrag(&smooth, SensitivityNow(), Settings.bOneAxis,
+                                  OptionsNow()->bReverse, &smoothX, &smoothY) != 0;
+        if (!OptionsNow()->bHorizontal)
+            smoothX = 0;
         if (bDragged)
             nDirection = SmoothDirection(smoothX, smoothY);
     } else if (DragHeld()) {
@@ -140,21 +149,21 @@ static void Tick(int dragX, int dragY)
             int refX = 0, refY = 0;
             dx = sumX;
             dy = sumY;
-            PlanDragSteps(&drag, sumX, sumY, &refX, &refY, Settings.nSensitivity,
+            PlanDragSteps(&drag, sumX, sumY, &refX, &refY, SensitivityNow(),
                           Settings.nScrollTimes);
             sumX -= refX;
             sumY -= refY;
         } else {
             dx = (long long)dragX - lastX;
             dy = (long long)dragY - lastY;
-            PlanDragSteps(&drag, dragX, dragY, &lastX, &lastY, Settings.nSensitivity,
+            PlanDragSteps(&drag, dragX, dragY, &lastX, &lastY, SensitivityNow(),
                           Settings.nScrollTimes);
         }
         // A drag is a drag even when one axis drops its steps: it is no tap.
         bDragged = drag.nSegments > 0;
         if (Settings.bOneAxis)
             KeepOneAxis(&drag, &axis, dx, dy);
-        if (Settings.bReverse)
+        if (OptionsNow()->bReverse)
             ReverseSteps(&drag);
         if (drag.nSegments > 0)
             nDirection = LastDirection(&drag, dx, dy);
@@ -162,7 +171,12 @@ static void Tick(int dragX, int dragY)
     // The drag's steps go where the drag goes: with the option, the window
     // under the pointer; the edge steps stay with the window in front.
     HWND dragTarget = NULL;
-    BOOL bApart = Settings.bUnderPointer && (drag.nSegments > 0 || bDragged);
+    // A program's rule may keep it from scrolling sideways at all.
+    if (!OptionsNow()->bHorizontal) {
+        KeepVertical(&plan);
+        KeepVertical(&drag);
+    }
+    BOOL bApart = OptionsNow()->bUnderPointer && (drag.nSegments > 0 || bDragged);
     if (!bApart)
         AppendPlan(&plan, &drag);
     // Behind a give-back still waiting, a step would reach programs before
@@ -316,8 +330,9 @@ void OnKeyReport(int vk, int pressed)
     if (Settings.bArrowKeys && direction >= 0) {
         // Press, every auto-repeat and the release all scroll.
         HWND target = FindTargetWindow();
-        if (target && Settings.nScrollTimes > 0) {
-            STEPSEGMENT steps = {{direction, direction}, 1, Settings.nScrollTimes};
+        if (target && Settings.nScrollTimes > 0 &&
+            (OptionsNow()->bHorizontal || direction == SCROLL_UP || direction == SCROLL_DOWN)) {
+            STEPSEGMENT steps = {{direction, direction}, 1, AtSpeed(Settings.nScrollTimes)};
             DeliverSteps(target, &steps, 1);
         }
         return;
@@ -354,7 +369,7 @@ BOOL OnTriggerReport(int what, int bClean)
     // pressed meanwhile, and no drag going on after it.
     if (what == TRIGGER_DRAGGED && bClean && !DragHeld())
         GlideAfterDrag(engine.nGlideDirection,
-                       Settings.bUnderPointer ? engine.hDragTarget : FindTargetWindow());
+                       OptionsNow()->bUnderPointer ? engine.hDragTarget : FindTargetWindow());
     return engine.bDragLocked != bWas;
 }
 

@@ -2,6 +2,7 @@
 #include "scroll/glide_win.h"
 #include "scroll/delivery.h"
 #include "scroll/glide.h"
+#include "scroll/rules_win.h"
 #include "scroll/settings.h"
 #include "scroll/target.h"
 
@@ -38,7 +39,8 @@ static void CALLBACK GlideTimerProc(HWND, UINT, UINT_PTR, DWORD)
 {
     // The window it glides in must still be there, and, where drags scroll
     // the window in front, still be in front.
-    HWND target = Settings.bUnderPointer ? (IsWindow(hTarget) ? hTarget : NULL) : FindTargetWindow();
+    HWND target = OptionsNow()->bUnderPointer ? (IsWindow(hTarget) ? hTarget : NULL)
+                                              : FindTargetWindow();
     if (!Settings.bScrolling || !target || target != hTarget) {
         StopGlide();
         return;
@@ -46,8 +48,8 @@ static void CALLBACK GlideTimerProc(HWND, UINT, UINT_PTR, DWORD)
     DWORD now = GetTickCount();
     int bEnded = 0;
     // Automatic glides smoothly: every pixel of the frame, not whole steps.
-    BOOL bSmooth = Settings.nMessageType == MESSAGE_AUTO;
-    int nSteps = AdvanceGlide(&glide, (double)(now - dwLastTick), bSmooth ? 1 : Settings.nSensitivity,
+    BOOL bSmooth = OptionsNow()->nMessageType == MESSAGE_AUTO;
+    int nSteps = AdvanceGlide(&glide, (double)(now - dwLastTick), bSmooth ? 1 : SensitivityNow(),
                               &bEnded);
     dwLastTick = now;
     if (nSteps > 0 && bSmooth) {
@@ -66,7 +68,7 @@ static void CALLBACK GlideTimerProc(HWND, UINT, UINT_PTR, DWORD)
 void GlideAfterDrag(int nDirection, HWND hDragged)
 {
     StopGlide();
-    if (!Settings.bGlide || !Settings.bScrolling || !history.nCount)
+    if (!OptionsNow()->bGlide || !Settings.bScrolling || !history.nCount)
         return;
     // The speed of the hand on the axis of the last step, in the direction
     // of the drag (a reversed drag scrolls the other way, but glides on as
@@ -74,7 +76,7 @@ void GlideAfterDrag(int nDirection, HWND hDragged)
     int d = nDirection;
     int bHorizontal = d == SCROLL_LEFT || d == SCROLL_RIGHT;
     int nSign = (d == SCROLL_RIGHT || d == SCROLL_DOWN) ? 1 : -1;
-    if (Settings.bReverse)
+    if (OptionsNow()->bReverse)
         nSign = -nSign;
     double dSpeed = DragSpeed(&history, GetTickCount(), bHorizontal, nSign);
     ForgetDragMoves(&history);

@@ -9,6 +9,7 @@
 #include "scroll/smooth_win.h"
 #include "scroll/delivery.h"
 #include "scroll/receiver_win.h"
+#include "scroll/rules_win.h"
 #include "scroll/settings.h"
 #include "scroll/smooth.h"
 #include "scroll/wheel.h"
@@ -155,6 +156,12 @@ static BOOL Aim(HWND target)
             SmoothForget(&smooth.aAxis[1]);
         }
         smooth.way = ReceiverWayOf(w.hReceiver, bOverRoot);
+        // A program's rule may choose one way for all of its windows.
+        int nForced = OptionsNow()->nForcedWay;
+        if (nForced != WAY_NONE && smooth.way.nVertical != WAY_NEVER) {
+            smooth.way.nVertical = smooth.way.nHorizontal = nForced;
+            smooth.way.bToRoot = 0;
+        }
         smooth.hReceiver = w.hReceiver;
         smooth.bOverRoot = bOverRoot;
     }
@@ -185,8 +192,8 @@ void DeliverSmoothDrag(HWND target, int dx, int dy)
     if (!Aim(target))
         return;
     // Down and right as the steps scroll: down turns the wheel backward.
-    Add(-DragDelta(dy, Settings.nScrollTimes, Settings.nWheelLines, Settings.nSensitivity),
-        DragDelta(dx, Settings.nScrollTimes, Settings.nWheelChars, Settings.nSensitivity));
+    Add(-DragDelta(dy, Settings.nScrollTimes, Settings.nWheelLines, SensitivityNow()),
+        DragDelta(dx, Settings.nScrollTimes, Settings.nWheelChars, SensitivityNow()));
 }
 
 void DeliverAutoSteps(HWND target, const STEPSEGMENT *segments, int nSegments)

@@ -8,6 +8,7 @@
 #include "scroll/foreground_win.h"
 #include "scroll/messages.h"
 #include "scroll/pointer_window_win.h"
+#include "scroll/rules_win.h"
 #include "scroll/settings.h"
 #include "scroll/smooth_win.h"
 #include "scroll/target.h"
@@ -107,6 +108,9 @@ static HWND TargetOf(const FOREGROUND *fg, BOOL bOwnerToo)
 {
     if (!fg->hwnd || !PassTitleLists(fg->hwnd, bOwnerToo))
         return NULL;
+    // Hands off, by a rule of programs.txt: as if it were excluded.
+    if (OptionsFor(fg->hwnd, NULL)->bOff)
+        return NULL;
     if (Settings.bPauseFullScreen && fg->bFullScreen)
         return NULL;
     if (fg->bAboveUs) {
@@ -134,19 +138,43 @@ HWND FindPointerTarget(POINT pt, BOOL *pbRefused)
     return root ? TargetOf(WindowFacts(root), TRUE) : NULL;
 }
 
+// The window a drag begun now would scroll, and the options in force there:
+// the window in front, or the one under the pointer where the option, or a
+// rule of programs.txt for either window, says so.
+static HWND ChooseDragTarget(BOOL bFresh)
+{
+    POINT pt;
+    BOOL bPoint = GetCursorPos(&pt);
+    HWND hPointer = bPoint ? WindowFromPoint(pt) : NULL;
+    const RULESET *rules = ProgramRules();
+    BOOL bRules = rules && !rules->lines.empty();
+    HWND front = TargetOf(CurrentForeground(bFresh), FALSE);
+    if (!Settings.bUnderPointer && !bRules) {
+        UseOptionsOf(front, NULL);
+        return front;
+    }
+    HWND under = bPoint ? FindPointerTarget(pt, NULL) : NULL;
+    if (under && OptionsFor(under, hPointer)->bUnderPointer) {
+        UseOptionsOf(under, hPointer);
+        return under;
+    }
+    if (!front || OptionsFor(front, under == front ? hPointer : NULL)->bUnderPointer) {
+        // The pointer's window, though nothing may scroll there.
+        UseOptionsOf(under, hPointer);
+        return under;
+    }
+    UseOptionsOf(front, under == front ? hPointer : NULL);
+    return front;
+}
+
 HWND FindTargetWindowForPress(void)
 {
-    // With the option, a drag scrolls the window under the pointer: a press
-    // is judged there.
+    // A press is judged where its drag would scroll.
     POINT pt;
-    HWND target = NULL;
-    if (Settings.bUnderPointer)
-        target = GetCursorPos(&pt) ? FindPointerTarget(pt, NULL) : NULL;
-    else
-        target = TargetOf(CurrentForeground(TRUE), FALSE);
+    HWND target = ChooseDragTarget(TRUE);
     // Automatic: a combo box, a spin box, a slider or a ribbon under the
     // pointer is never scrolled, so a press there stays the program's.
-    if (target && Settings.nMessageType == MESSAGE_AUTO && GetCursorPos(&pt) &&
+    if (target && OptionsNow()->nMessageType == MESSAGE_AUTO && GetCursorPos(&pt) &&
         NeverScrolledAt(target, pt))
         return NULL;
     return target;
