@@ -169,7 +169,7 @@ static const int anModifierVk[] = {VK_LSHIFT, VK_RSHIFT, VK_LCONTROL, VK_RCONTRO
 // Tells delivery what programs have: input still owed to them, and whether
 // a modifier is down for them (the record has what the hooks saw; the key
 // state, read when the hook came, what was down before).
-static void TellDelivery(void)
+void TellDelivery(void)
 {
     SetProgramInput(GiveBackOwes(&trigger.give),
                     GiveBackModifierDown(&trigger.give) || nModifiersBefore != 0);
