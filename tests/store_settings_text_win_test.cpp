@@ -95,7 +95,7 @@ TEST_CASE("settings.dat lines: short files, line 15, odd numbers, extra and long
     for (int line = 2; line <= 14; line++)
         to14 += std::to_string(line) + "\r\n";
     std::string after15 = "16\r\n17\r\n18\r\n19\r\n20\r\n21\r\n";
-    std::string after21 = "22\r\n23\r\n24\r\n25\r\n26\r\n27\r\n28\r\n";
+    std::string after21 = "22\r\n23\r\n24\r\n25\r\n26\r\n27\r\n28\r\n29\r\n";
     auto CrOnly = [](std::string bytes) {
         std::string out;
         for (char c : bytes)
@@ -126,14 +126,14 @@ TEST_CASE("settings.dat lines: short files, line 15, odd numbers, extra and long
          "kkkkkkkkkkkkkkkkkkkkkkkkkkkkkkk", 17},
         {"the drag options' lines 22 to 24", to14 + "F5\r\n" + after15 + "22\r\n23\r\n24\r\n", 23,
          "F5", 116},
-        {"lines 22 to 28", to14 + "F5\r\n" + after15 + after21, 27, "F5", 116},
-        {"lines after 28", to14 + "F5\r\n" + after15 + after21 + "99\r\ngarbage\r\n", 27,
+        {"lines 22 to 29", to14 + "F5\r\n" + after15 + after21, 28, "F5", 116},
+        {"lines after 29", to14 + "F5\r\n" + after15 + after21 + "99\r\ngarbage\r\n", 28,
          "F5", 116},
         // As some old editors save: every line ends with a lone CR.
-        {"CR-only line ends", CrOnly(to14 + "F5\r\n" + after15 + after21), 27, "F5", 116},
+        {"CR-only line ends", CrOnly(to14 + "F5\r\n" + after15 + after21), 28, "F5", 116},
         {"CR-only, short", CrOnly(to14), 13, nullptr, 0},
         {"mixed line ends", to14 + "F5\r" + "16\n17\r18\r\n19\n20\r21\r" + "22\n23\r24\r\n" +
-         "25\r26\n27\r28", 27, "F5", 116},
+         "25\r26\n27\r28\n29", 28, "F5", 116},
     };
     EnterScratchDir("store_lines");
     for (auto &r : rows) {
@@ -378,7 +378,7 @@ TEST_CASE("randomized records the dialogs can produce save and load back equal")
         std::string bytes = ReadBytes("settings.dat");
 
         SetSentinels();
-        // As at a start: lines 22 to 28 are missing when all seven are 0,
+        // As at a start: lines 22 to 29 are missing when all eight are 0,
         // and the fields keep their start-up 0.
         for (const SETTINGSLINE &row : aSettingsLines)
             if (row.bOptional)
