@@ -292,10 +292,22 @@ std::string InputNames(const std::vector<INPUTRECORD> &in)
 bool InputRecordsUpToMark(std::vector<INPUTRECORD> *pOut)
 {
     static const std::string mark = "kdCtl kdQ ch17^ kuQ kuCtl ";
-    KeyDown(VK_CONTROL);
-    PressKey('Q');
-    KeyUp(VK_CONTROL);
+    // Control is let go only once the letter's character has come, as a
+    // user's fingers would: Wine reads the key state for a character from the
+    // keyboard as it is when the character is made, not as it was at the key.
     pOut->clear();
+    KeyDown(VK_CONTROL);
+    KeyDown('Q');
+    WaitFor([&] {
+        std::vector<INPUTRECORD> more = TakeInputs();
+        pOut->insert(pOut->end(), more.begin(), more.end());
+        if (pOut->empty() || pOut->back().msg != WM_CHAR)
+            return false;
+        WPARAM ch = pOut->back().wParam;
+        return ch == 17 || ch == 'q' || ch == 'Q';
+    });
+    KeyUp('Q');
+    KeyUp(VK_CONTROL);
     std::string tail;
     bool done = WaitFor([&] {
         std::vector<INPUTRECORD> more = TakeInputs();
