@@ -12,9 +12,11 @@
 #include "scroll/foreground_win.h"
 #include "scroll/glide_win.h"
 #include "scroll/monitors.h"
+#include "scroll/rules_win.h"
 #include "scroll/wheel_win.h"
 #include "scroll/messages.h"
 #include "scroll/settings.h"
+#include "store/programs_file.h"
 #include "store/settings_store.h"
 #include <string.h>
 
@@ -152,6 +154,7 @@ static void OnCommand(HWND hwnd, UINT id)
     case IDM_ABOUT: OpenDialog(hwnd, &Settings.hAboutDlg, "ABOUTDLG", AboutDlgProc); break;
     case IDM_LOADSETTINGS:
         LoadSettings();
+        LoadProgramRules();
         SendMessageA(hwnd, WM_OPTIONSCHANGED, 0, 0);
         break;
     case IDM_SAVESETTINGS: SaveSettings(); break;
@@ -215,6 +218,9 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     case WM_FOREGROUNDCHANGED:
         RefreshForeground();
         return 0;
+    case WM_LEARNPROCESS:
+        LearnProcess((DWORD)wParam);
+        return 0;
     case WM_HOOKACTIVITY:
         StopGlide();
         return 0;
@@ -230,6 +236,7 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         ShowDragLock(hwnd);
         return 0;
     case WM_OPTIONSCHANGED:
+        UseGlobalOptions();             // matched anew with the new options
         SyncHeldTriggers();
         if (EndUnusableDragLock())
             ShowDragLock(hwnd);
@@ -246,6 +253,7 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
             CheckHookHealth();
             CheckDragLockFront();       // a desktop at rest has no moves to ask it
             CurrentForeground(FALSE);   // a new window in front, or one gone full-screen
+            CheckProgramRulesFile();    // changed by an editor
             return 0;
         }
         break;

@@ -15,6 +15,7 @@
 #include "scroll/settings.h"
 #include "scroll/text_match.h"
 #include "scroll/wheel_win.h"
+#include "store/programs_file.h"
 #include "store/settings_store.h"
 #include <commctrl.h>
 
@@ -109,6 +110,7 @@ BOOL StartUp(HINSTANCE hInstance, const char *cmd, int nCmdShow, HACCEL *phAccel
     if (!LoadResources(hInstance, phAccel) || !RegisterMainClass(hInstance))
         return FALSE;
     LoadSettings();
+    LoadProgramRules();
     if (!CreateMainWindow(hInstance, cmd))
         return FALSE;
     HWND hwnd = Settings.hMainWnd;

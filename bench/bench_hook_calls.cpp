@@ -14,6 +14,7 @@
 #include "input/hooks.h"
 #include "input/raw_keys.h"
 #include "scroll/settings.h"
+#include "testkit/kit_windows.h"
 #include <stdio.h>
 
 #define CALLS_PER_BATCH 50        // even: each batch leaves the moves where it found them
@@ -106,11 +107,10 @@ static bool IsOn(void)
 
 static bool BringUp(void)
 {
-    BENCHSETTINGS wheel;
-    wheel.nMessageType = MESSAGE_WHEEL;
     char dir[MAX_PATH];
     GetCurrentDirectoryA(sizeof szOldDir, szOldDir);
-    if (!MakeScratch("hooks", wheel, dir) || !SetCurrentDirectoryA(dir))
+    if (!MakeScratch("hooks", [] { Settings.nMessageType = MESSAGE_WHEEL; }, dir) ||
+        !SetCurrentDirectoryA(dir))
         return false;
     SetDefaultSettings();
     HACCEL hAccel;

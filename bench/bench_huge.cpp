@@ -6,10 +6,12 @@
 // reports both an edge move and a drag button. The first and the last have
 // goals.
 #include "bench/bench_huge.h"
-#include "bench/bench_input.h"
 #include "bench/bench_procs.h"
 #include "bench/bench_stats.h"
 #include "bench/bench_target.h"
+#include "scroll/settings.h"
+#include "testkit/kit_input.h"
+#include "testkit/kit_windows.h"
 #include <limits.h>
 #include <stdio.h>
 
@@ -51,24 +53,24 @@ static void TimeCaseEvent(const CASESETUP &s, int i, HUGECASE *c)
         c->events.push_back(TimedMove(0, 150 + (i * 4) % 450));
         break;
     case EVENT_EDGE_PRESS:
-        c->events.push_back(TimedMiddleButton(true));
-        c->releases.push_back(TimedMiddleButton(false));
+        c->events.push_back(TimedInput(MouseInput(MOUSEEVENTF_MIDDLEDOWN)));
+        c->releases.push_back(TimedInput(MouseInput(MOUSEEVENTF_MIDDLEUP)));
         break;
     }
 }
 
 static void RunCase(const CASESETUP &s, const char *dir, HWND target, HUGECASE *c)
 {
-    BENCHPROC p;
+    CHILDPROC p;
     TimedMove(400, 300);   // away from the edges before Veltrac sees a move
     if (!StartVeltracIn(dir, true, &p))
         return;
     MakeForeground(target);
-    c->bAnsweredBefore = ProcAnswers(&p, ANSWER_MS);
+    c->bAnsweredBefore = Answers(p.hwnd, ANSWER_MS);
     if (c->bAnsweredBefore) {
         if (s.nEvent == EVENT_DRAG_MOVE) {
             double t0 = NowMs();
-            InjectKey(VK_CONTROL, true);
+            KeyDown(VK_CONTROL);
             c->dKeyMs = NowMs() - t0;
         }
         if (s.nEvent == EVENT_EDGE_PRESS)
@@ -76,11 +78,11 @@ static void RunCase(const CASESETUP &s, const char *dir, HWND target, HUGECASE *
         for (int i = 1; i <= HUGE_EVENTS; i++)
             TimeCaseEvent(s, i, c);
         if (s.nEvent == EVENT_DRAG_MOVE)
-            InjectKey(VK_CONTROL, false);
+            KeyUp(VK_CONTROL);
         TimedMove(400, 300);   // off the edge: the repeat timer may stop
-        c->bAnsweredAfter = ProcAnswers(&p, ANSWER_MS);
+        c->bAnsweredAfter = Answers(p.hwnd, ANSWER_MS);
     }
-    c->bEndedWhenAsked = StopProc(&p);
+    c->bEndedWhenAsked = StopChild(&p);
     fprintf(stderr, "huge steps, %s: max %.0f ms, WM_NULL answered before %s, after %s, %s\n",
             s.szName, Summarize(c->events).dMax, c->bAnsweredBefore ? "yes" : "no",
             c->bAnsweredAfter ? "yes" : "no", c->bEndedWhenAsked ? "ended when asked" : "terminated");
@@ -92,18 +94,18 @@ bool RunHugeBench(HUGERESULTS *r)
         const CASESETUP &s = aSetups[i];
         HUGECASE *c = &r->aCases[i];
         c->dKeyMs = -1;
-        BENCHSETTINGS choice;
-        choice.nMessageType = s.nMessageType;
-        choice.nScrollTimes = s.nScrollTimes;
-        choice.nSensitivity = s.nSensitivity;
-        choice.bMiddleButton = s.bMiddleButton;
         char dir[MAX_PATH];
-        BENCHPROC target;
-        if (!MakeScratch(s.szFolder, choice, dir) ||
+        CHILDPROC target;
+        if (!MakeScratch(s.szFolder, [&] {
+                Settings.nMessageType = s.nMessageType;
+                Settings.nScrollTimes = s.nScrollTimes;
+                Settings.nSensitivity = s.nSensitivity;
+                Settings.bMiddleButton = s.bMiddleButton;
+            }, dir) ||
             !StartChildrenTarget(BENCH_PASS_CLASS, BENCH_FEW_CHILDREN, &target))
             return false;
         RunCase(s, dir, target.hwnd, c);
-        StopProc(&target);   // after Veltrac, so it never sends to a vanished window
+        StopChild(&target);   // after Veltrac, so it never sends to a vanished window
     }
     TimedMove(400, 300);
     return true;

@@ -4,10 +4,11 @@
 // than the 5 s after which the system itself calls a thread hung, so both
 // the timed-out sends and the immediate "hung" answers are covered.
 #include "bench/bench_hung.h"
-#include "bench/bench_input.h"
 #include "bench/bench_procs.h"
 #include "bench/bench_stats.h"
 #include "bench/bench_target.h"
+#include "testkit/kit_input.h"
+#include "testkit/kit_windows.h"
 
 #define EDGE_RESPONSIVE_MOVES 100
 #define HUNG_SECONDS 7
@@ -23,7 +24,7 @@ static double NextEdgeMove(void)
 
 bool RunHungBench(HUNGRESULTS *r)
 {
-    BENCHPROC p;
+    CHILDPROC p;
     if (!StartVeltracIn(Paths.szSendDir, true, &p))
         return false;
     MakeForeground(Targets.hHung);
@@ -33,7 +34,6 @@ bool RunHungBench(HUNGRESULTS *r)
         r->responsive.push_back(NextEdgeMove());
 
     HangChild();
-    Sleep(20);
     ResetScrollCount();
     double until = NowMs() + HUNG_SECONDS * 1000;
     while (NowMs() < until && (int)r->hung.size() < HUNG_MAX_MOVES)
@@ -42,7 +42,7 @@ bool RunHungBench(HUNGRESULTS *r)
 
     TimedMove(400, 300);   // off the edge: the repeat timer stops
     Sleep(100);
-    StopProc(&p);
+    StopChild(&p);
     ReleaseHungChild();
     return true;
 }

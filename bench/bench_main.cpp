@@ -17,6 +17,7 @@
 #include "bench/bench_stats.h"
 #include "bench/bench_target.h"
 #include "bench/bench_tick.h"
+#include "testkit/kit_files.h"
 #include <fcntl.h>
 #include <io.h>
 #include <stdio.h>
@@ -325,7 +326,7 @@ int main(int argc, char **argv)
     if (Wanted(o, "hooks"))
         MeasureHookCalls(o);
     StopTargets();
-    RemoveScratch();
+    RemoveScratchDirs();
 
     PrintTable(stdout);
     printf("\n");

@@ -11,10 +11,11 @@
 // post and send mode over the 200-child target, a walk of the 200 children
 // and a message to each.
 #include "bench/bench_moves.h"
-#include "bench/bench_input.h"
 #include "bench/bench_procs.h"
 #include "bench/bench_stats.h"
 #include "bench/bench_target.h"
+#include "testkit/kit_input.h"
+#include "testkit/kit_windows.h"
 #include <stdio.h>
 
 #define MOVE_X 400
@@ -97,7 +98,7 @@ static void PlacePointer(int sc)
 
 double CheckHooksWait(std::vector<double> *samples)
 {
-    BENCHPROC p;
+    CHILDPROC p;
     if (!StartBareHook(HOOK_SLEEP_MS, &p))
         return -1;
     MakeForeground(Targets.hScroll);
@@ -105,11 +106,11 @@ double CheckHooksWait(std::vector<double> *samples)
         NextMove(SC_BARE);
     for (int i = 0; i < 40; i++)
         samples->push_back(NextMove(SC_BARE));
-    StopProc(&p);
+    StopChild(&p);
     return Median(*samples);
 }
 
-static bool StartScenario(int sc, BENCHPROC *p)
+static bool StartScenario(int sc, CHILDPROC *p)
 {
     switch (sc) {
     case SC_BARE: return StartBareHook(0, p);
@@ -137,13 +138,13 @@ static void CheckHeld(MOVERESULTS *r)
 // One scenario of one round: nMoves timed moves appended to *samples.
 static bool RunScenario(int sc, int nMoves, std::vector<double> *samples, MOVERESULTS *r)
 {
-    BENCHPROC p = {};
+    CHILDPROC p = {};
     if (!StartScenario(sc, &p))
         return false;
     MakeForeground(ScenarioTarget(sc));
     if (IsDrag(sc)) {
         PlacePointer(sc);
-        InjectKey(VK_CONTROL, true);
+        KeyDown(VK_CONTROL);
     }
     for (int i = 0; i < WARMUP_MOVES; i++)
         NextMove(sc);
@@ -155,13 +156,13 @@ static bool RunScenario(int sc, int nMoves, std::vector<double> *samples, MOVERE
     if (sc == SC_ON_STILL)
         CheckHeld(r);
     if (IsDrag(sc))
-        InjectKey(VK_CONTROL, false);
+        KeyUp(VK_CONTROL);
     long nExpected = IsDrag(sc) ? (long)nMoves * (IsWheelDrag(sc) ? 1 : BENCH_CHILDREN) : 0;
     r->anDelivered[sc] += DeliveredCount(sc, nExpected, 5000);
     r->anExpected[sc] += nExpected;
     if (sc == SC_ON_REAL_WHEEL)
         r->nRealUntagged += UntaggedRealWheels();
-    StopProc(&p);
+    StopChild(&p);
     return true;
 }
 

@@ -10,10 +10,10 @@
 
 static bool LaunchOnce(bool bVeltrac, std::vector<double> *out)
 {
-    BENCHPROC p;
+    CHILDPROC p;
     double ms = bVeltrac ? LaunchToFirstPaint(Paths.szVeltrac, MAIN_CLASS_NAME, &p)
                          : LaunchToFirstPaint(Paths.szTrivial, TRIVIAL_CLASS, &p);
-    StopProc(&p);
+    StopChild(&p);
     if (ms < 0) {
         fprintf(stderr, "bench: %s did not paint its window\n", bVeltrac ? "Veltrac" : "trivial");
         return false;

@@ -1,11 +1,11 @@
-// The foreground targets the driver owns, on a thread of their own so the
-// thread that injects input is never the one that must answer Veltrac: a
-// window with 200 children of a class the default filter passes, which
-// count the scroll messages they get; an ordinary window with a few such
-// children; a window with no children that counts the wheel messages it
-// gets; the same of the class a XAML program's window has, which Veltrac
-// gives real wheel input to; and a small window with a few such children and
-// one more that belongs to a thread that can be made to hang.
+// The foreground targets the driver owns, each the kit's counting target on
+// a thread of its own, so the thread that injects input is never the one
+// that must answer Veltrac: a window with 200 children of a class the
+// default filter passes; an ordinary window with a few such children; a
+// window with no children that counts the wheel messages it gets; the same
+// of the class a XAML program's window has, which Veltrac gives real wheel
+// input to; and a small window with a few such children and one more that
+// belongs to a thread that can be made to hang.
 #pragma once
 #include <windows.h>
 
@@ -46,9 +46,6 @@ long DrainedWheelCount(int ms);
 long AwaitRealWheels(long nAtLeast, int ms);
 long UntaggedRealWheels(void);
 
-// The hung child's thread stops handling messages / starts again and ends.
+// The hung child's thread stops handling messages / starts again.
 void HangChild(void);
 void ReleaseHungChild(void);
-
-// SetForegroundWindow, then waits (bounded) until it took effect.
-bool MakeForeground(HWND hwnd);

@@ -7,26 +7,23 @@
 #include "scroll/engine.h"
 #include "scroll/settings.h"
 #include "scroll/delivery.h"
+#include "testkit/kit_files.h"
+#include "testkit/kit_windows.h"
 #include <stdio.h>
 
 #define FILTERED_CLASS "BenchPane"   // no "Edit", "Afx:" or "channel" in it
 
+// The start-up values (edge scrolling, the default class filter) with the
+// changes of a tick that only edges start: no hold key, three steps a side,
+// posted, every window a target, the cursor in the top left corner.
 static void SetCornerTick(void)
 {
+    ResetRecord();
     Settings.bScrolling = 1;
-    Settings.bEdgeScroll = 1;
     Settings.bHoldKey = 0;
-    Settings.bMiddleButton = 0;
-    Settings.bKeyHeld = 0;
     Settings.nScrollTimes = 3;
-    Settings.nEdgeMargin = 0;
     Settings.nMessageType = MESSAGE_POST;
     Settings.bExcludeList = 0;
-    Settings.bIncludeList = 0;
-    Settings.bClassEdit = 1;
-    Settings.bClassAfx = 1;
-    Settings.bClassChannel = 1;
-    Settings.bClassOther = 0;
     Settings.nScreenMaxX = GetSystemMetrics(SM_CXSCREEN) - 1;
     Settings.nScreenMaxY = GetSystemMetrics(SM_CYSCREEN) - 1;
     Settings.nMouseX = Settings.nLastX = 0;
@@ -85,7 +82,7 @@ bool RunTickBench(int nRuns, TICKRESULTS *r)
     r->dSanityMs = NowMs() - t0;
     r->nSanityScrolls = SettledScrollCount(5000);
 
-    BENCHPROC p;
+    CHILDPROC p;
     if (!StartChildrenTarget(FILTERED_CLASS, BENCH_CHILDREN, &p))
         return false;
     MakeForeground(p.hwnd);
@@ -107,7 +104,7 @@ bool RunTickBench(int nRuns, TICKRESULTS *r)
         if (i % 4 == 0)
             r->stepwise.push_back(TimeStepwise(p.hwnd));
     }
-    StopProc(&p);
+    StopChild(&p);
     Settings.bScrolling = 0;
     return true;
 }

@@ -71,7 +71,8 @@ static const int aEdgeControls[] = {
 static const int aRepeatControls[] = {
     IDC_REPEATLABEL, IDC_REPEATMS, IDC_MSLABEL,
 };
-// The class filter does not apply to wheel messages.
+// The class filter does not apply to wheel messages, nor to Automatic,
+// which has a table of its own.
 static const int aClassControls[] = {
     IDC_CLASSLABEL, IDC_CLASSEDIT, IDC_CLASSAFX, IDC_CLASSCHANNEL, IDC_CLASSOTHER,
 };
@@ -91,7 +92,7 @@ static int IsChecked(HWND dialog, int id)
 
 static void EnableClassControls(HWND dialog)
 {
-    BOOL bOn = !IsChecked(dialog, MESSAGE_WHEEL);
+    BOOL bOn = !IsChecked(dialog, MESSAGE_WHEEL) && !IsChecked(dialog, MESSAGE_AUTO);
     for (int id : aClassControls)
         EnableWindow(GetDlgItem(dialog, id), bOn);
 }

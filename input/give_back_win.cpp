@@ -54,7 +54,7 @@ void GiveBackHeldInput(void)
             (copy.nCode == 16 || copy.nCode == 17 || copy.nCode == 18))
             NoteModifierReleased();
     }
-    SetProgramInput(0, GiveBackModifierDown(g));
+    TellDelivery();
 }
 
 // Called by delivery, the one call from scroll/ up into input/: a real wheel

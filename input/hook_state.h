@@ -6,6 +6,10 @@
 
 TRIGGER *HookTrigger(void);
 
+// Tells delivery what programs have now: input owed, a modifier down
+// (scroll/delivery.h SetProgramInput).
+void TellDelivery(void);
+
 // Where the pointer is as the mouse hook last saw it (a move it kept leaves
 // it where it was). Under Wine GetCursorPos can lag behind the events the
 // hooks have already passed, while input goes where they put the pointer.

@@ -21,6 +21,7 @@
 #include "scroll/delivery.h"
 #include "scroll/engine.h"
 #include "scroll/messages.h"
+#include "scroll/rules_win.h"
 #include "scroll/settings.h"
 #include "scroll/target.h"
 #include "scroll/tick_budget.h"
@@ -155,7 +156,7 @@ static TRIGGERCONFIG TriggerConfig(void)
 {
     TRIGGERCONFIG c;
     c.bWatch = Settings.bScrolling != 0;
-    c.bKeepKey = Settings.bScrolling && Settings.nMessageType == MESSAGE_WHEEL;
+    c.bKeepKey = Settings.bScrolling && IsWheelLikeType(OptionsNow()->nMessageType);
     c.nHoldVk = Settings.bHoldKey ? Settings.nScrollVk : 0;
     // The chosen button drags only when its option is on.
     c.nButton = Settings.bMiddleButton ? DragButtonCode() : 0;
@@ -174,7 +175,7 @@ static const int anModifierVk[] = {VK_LSHIFT, VK_RSHIFT, VK_LCONTROL, VK_RCONTRO
 // Tells delivery what programs have: input still owed to them, and whether
 // a modifier is down for them (the record has what the hooks saw; the key
 // state, read when the hook came, what was down before).
-static void TellDelivery(void)
+void TellDelivery(void)
 {
     SetProgramInput(GiveBackOwes(&trigger.give),
                     GiveBackModifierDown(&trigger.give) || nModifiersBefore != 0);
@@ -339,6 +340,10 @@ LRESULT CALLBACK MouseHookProc(int code, WPARAM wParam, LPARAM lParam)
     BOOL bButton = wParam != WM_MOUSEMOVE && MouseEvent(wParam, event, &e, &nAsyncVk);
     BOOL bStill = FALSE;
     POINT delta = {0, 0};
+    if (bButton && TriggerIsNewPress(&trigger, &e, &c)) {
+        FindTargetWindowForPress();     // the options where its drag scrolls
+        c = TriggerConfig();
+    }
     if (bButton) {
         a = Decide(hMouseTarget, &e, &c, nAsyncVk);
     } else if (wParam == WM_MOUSEMOVE) {
@@ -410,6 +415,10 @@ LRESULT CALLBACK KeyboardHookProc(int code, WPARAM wParam, LPARAM lParam)
     if (!pressed)
         anHookReleases[e.nCode & 0xFF]++;
     ForgetMissedReleases();
+    if (TriggerIsNewPress(&trigger, &e, &c)) {
+        FindTargetWindowForPress();     // the options where its drag scrolls
+        c = TriggerConfig();
+    }
     // A key press is measured from where the pointer really is: another
     // program may have moved it, and at start no mouse event has told yet.
     // (While a drag holds it, the trigger follows the hand instead.)

@@ -4,6 +4,7 @@
 // that begins where nothing is scrolled holds nothing), and looked at again
 // with every move: another window in front frees it at once.
 #include "input/still_pointer.h"
+#include "scroll/rules_win.h"
 #include "scroll/settings.h"
 #include "scroll/target.h"
 
@@ -13,7 +14,7 @@ static HWND hFront;             // the window in front where holding began
 
 BOOL HoldPointer(BOOL bWatch, BOOL bDragging)
 {
-    if (!Settings.bKeepPointerStill || !bWatch || !bDragging) {
+    if (!OptionsNow()->bKeepPointerStill || !bWatch || !bDragging) {
         bHolding = bDeclined = FALSE;   // the common case: nothing more per move
         return FALSE;
     }
@@ -21,7 +22,12 @@ BOOL HoldPointer(BOOL bWatch, BOOL bDragging)
         return FALSE;
     HWND front = GetForegroundWindow();
     if (!bHolding) {
-        if (!FindTargetWindow()) {
+        // Where the drag's window would not be scrolled, nothing holds it.
+        POINT pt;
+        HWND target = !OptionsNow()->bUnderPointer ? FindTargetWindow()
+                      : GetCursorPos(&pt)     ? FindPointerTarget(pt, NULL)
+                                              : NULL;
+        if (!target) {
             bDeclined = TRUE;
             return FALSE;
         }

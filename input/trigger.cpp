@@ -297,6 +297,19 @@ static bool Drags(const TRIGGERPRESS *p, int bKeep)
     return (p->nState == TRIGGER_DOWN || p->nState == TRIGGER_CHORD) && (!bKeep || p->bKept);
 }
 
+int TriggerIsNewPress(const TRIGGER *t, const TRIGGEREVENT *e, const TRIGGERCONFIG *c)
+{
+    if (!e->bDown || !c->bWatch)
+        return 0;
+    if (e->nKind == TRIG_KEY && c->nHoldVk && e->nCode == c->nHoldVk) {
+        for (const TRIGGERPRESS &k : t->aKey)
+            if (Active(&k) && k.down.nRawVk == e->nRawVk)
+                return 0;
+        return 1;
+    }
+    return e->nKind == TRIG_BUTTON && c->nButton && e->nCode == c->nButton && !Active(&t->button);
+}
+
 int TriggerKeyDrags(const TRIGGER *t, const TRIGGERCONFIG *c)
 {
     int bDrags = 0;

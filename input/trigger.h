@@ -78,6 +78,10 @@ TRIGGERANSWER TriggerOnEvent(TRIGGER *t, const TRIGGEREVENT *e, const TRIGGERCON
 // A pointer move (they are never kept, and make no chord).
 void TriggerOnMove(TRIGGER *t, int x, int y);
 
+// Whether the event is a new press of a trigger (not an auto-repeat): where
+// its drag would scroll is chosen then.
+int TriggerIsNewPress(const TRIGGER *t, const TRIGGEREVENT *e, const TRIGGERCONFIG *c);
+
 // Whether the hold key, and the drag button, drag now: pressed where
 // scrolling happens, and, where triggers are kept back, not given to
 // programs by a chord (every wheel message would then carry Control).

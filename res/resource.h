@@ -43,6 +43,7 @@
 #define MESSAGE_POST           1545   // radio ids double as nMessageType values
 #define MESSAGE_SEND           1546
 #define MESSAGE_WHEEL          1547   // wheel messages to the window under the point
+#define MESSAGE_AUTO           1548   // each window the way it wants (scroll/receiver.h)
 #define IDC_HOLDKEY            1624
 #define IDC_KEYLIST            1625
 #define IDC_ARROWKEYS          1626
@@ -63,6 +64,7 @@
 #define IDC_DRAGBUTTON         1741   // drop-down list: the button 1734 drags with
 #define IDC_DRAGBUTTONLABEL    1742
 #define IDC_STARTWITHWINDOWS   1743   // the Startup folder's shortcut, not a settings line
+#define IDC_UNDERPOINTER       1744   // a drag scrolls the window under the pointer
 
 // Windows dialog.
 #define IDC_EXCLUDE            1629

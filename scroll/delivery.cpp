@@ -7,7 +7,9 @@
 // change nor free it, and every tick, nested or not, stops when the shared
 // deadline of the tick budget has passed.
 #include "scroll/delivery.h"
+#include "scroll/rules_win.h"
 #include "scroll/settings.h"
+#include "scroll/smooth_win.h"
 #include "scroll/text_match.h"
 #include "scroll/tick_budget.h"
 #include "scroll/wheel_win.h"
@@ -185,21 +187,34 @@ void DeliverSteps(HWND target, const STEPSEGMENT *segments, int nSegments)
     for (int s = 0; s < nSegments; s++)
         if (segments[s].nRepeat > 0 && segments[s].nDirections > 0)
             bAny = TRUE;
-    int nType = Settings.nMessageType;
+    int nType = OptionsNow()->nMessageType;
     // Nothing overtakes input the hooks still owe programs.
-    if (!bAny || programs.bOwed || (nType != MESSAGE_POST && nType != MESSAGE_SEND && nType != MESSAGE_WHEEL))
+    if (!bAny || programs.bOwed ||
+        (nType != MESSAGE_POST && nType != MESSAGE_SEND && !IsWheelLikeType(nType)))
         return;
 
     TICKBUDGET budget;
     BeginTickBudget(&budget);
     if (nType == MESSAGE_WHEEL) {
         DeliverWheelSteps(target, segments, nSegments);
+    } else if (nType == MESSAGE_AUTO) {
+        DeliverAutoSteps(target, segments, nSegments);
     } else {
         DELIVERY d;
         d.nMessageType = nType;
         d.nChildren = d.nSkipped = d.nPosted = 0;
         DeliverClassic(&d, target, segments, nSegments);
     }
+    EndTickBudget(&budget);
+}
+
+void DeliverDistance(HWND target, int dx, int dy)
+{
+    if (programs.bOwed || OptionsNow()->nMessageType != MESSAGE_AUTO)
+        return;
+    TICKBUDGET budget;
+    BeginTickBudget(&budget);
+    DeliverSmoothDrag(target, dx, dy);
     EndTickBudget(&budget);
 }
 

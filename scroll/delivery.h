@@ -1,7 +1,8 @@
 // The one door through which scroll steps leave the program, within the
 // tick's time budget: line-scroll messages to the target's descendants that
-// pass the class filter, sent or posted, or, in the "Mouse wheel" type, wheel
-// messages posted to the one window under the point.
+// pass the class filter, sent or posted; in the "Mouse wheel" type, wheel
+// messages posted to the one window under the point; in "Automatic", what
+// that window wants (scroll/smooth_win.h).
 #pragma once
 #include <windows.h>
 #include "scroll/steps.h"
@@ -30,6 +31,10 @@ BOOL IsScrollableChild(HWND child);
 // the descendants per step, but the descendants are walked once, and the
 // steps that do not fit in the tick's budget are dropped.
 void DeliverSteps(HWND target, const STEPSEGMENT *segments, int nSegments);
+
+// The "Automatic" type's drag: a distance in pixels, down and right
+// positive, delivered smoothly (scroll/smooth_win.h).
+void DeliverDistance(HWND target, int dx, int dy);
 
 // One step: one message of the direction to every qualifying descendant.
 void ScrollChildren(HWND target, int direction);

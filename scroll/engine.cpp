@@ -12,6 +12,8 @@
 #include "scroll/messages.h"
 #include "scroll/settings.h"
 #include "scroll/target.h"
+#include "scroll/rules_win.h"
+#include "scroll/smooth.h"
 #include "scroll/tick_plan.h"
 #include "scroll/wheel_win.h"
 
@@ -24,6 +26,11 @@ static struct {
     int nDragAxis;            // the axis a one-axis drag keeps (DRAG_AXIS_*), 0 none yet
     int nDragSumX, nDragSumY; // "Mouse wheel" type: distance dragged since the last step
     int nGlideDirection;      // the direction of the drag's last step
+    SMOOTHDRAG smooth;        // "Automatic" type: the drag's moves as distance
+    // The window under the pointer that the drag scrolls, with the option.
+    HWND hDragTarget;
+    RECT rcDragTarget;
+    BOOL bDragTargetFound;
     // The window in front when the lock began: the lock ends when another
     // comes to the front, as a browser's autoscroll ends when focus leaves it.
     HWND hLockFront;
@@ -46,15 +53,30 @@ int DragButtonDown(void)
 
 static int DragHeld(void)
 {
-    DRAGSTATE d = {Settings.nMessageType == MESSAGE_WHEEL, Settings.bHoldKey,
+    DRAGSTATE d = {IsWheelLikeType(OptionsNow()->nMessageType), Settings.bHoldKey,
                    Settings.bMiddleButton, Settings.bKeyHeld, engine.bHoldKeyDown,
                    engine.bMiddleDown, engine.bDragLocked};
     return IsDragHeld(&d);
 }
 
+// "Mouse wheel" and "Automatic": the triggers are kept, and a drag goes by
+// the distance moved, so a slow drag scrolls too.
 static bool WheelType(void)
 {
-    return Settings.nMessageType == MESSAGE_WHEEL;
+    return IsWheelLikeType(OptionsNow()->nMessageType) != 0;
+}
+
+static bool AutoType(void)
+{
+    return OptionsNow()->nMessageType == MESSAGE_AUTO;
+}
+
+// The direction of a smooth drag's distance, for a glide after it.
+static int SmoothDirection(int dx, int dy)
+{
+    if ((dx < 0 ? -dx : dx) > (dy < 0 ? -dy : dy))
+        return dx > 0 ? SCROLL_RIGHT : SCROLL_LEFT;
+    return dy > 0 ? SCROLL_DOWN : SCROLL_UP;
 }
 
 // The direction a glide would take after this drag step: of a pass with
@@ -69,16 +91,39 @@ static int LastDirection(const TICKPLAN *drag, long long dx, long long dy)
     return s.anDirection[bHorizontal == bHorizontalFirst ? 0 : 1];
 }
 
+// The window a drag scrolls with "Scroll the Window Under the Pointer": the
+// one under the pointer where it began, found again when the pointer
+// crosses into another top-level window (held still, it never does). Its
+// rectangle tells the crossing without asking the window manager per move.
+static HWND DragTarget(void)
+{
+    POINT pt = {Settings.nMouseX, Settings.nMouseY};
+    if (engine.bDragTargetFound && PtInRect(&engine.rcDragTarget, pt))
+        return engine.hDragTarget;
+    engine.hDragTarget = FindPointerTarget(pt, NULL);
+    engine.bDragTargetFound = TRUE;
+    // A rule of programs.txt for the window crossed into applies from here.
+    UseOptionsOf(engine.hDragTarget, engine.hDragTarget ? WindowFromPoint(pt) : NULL);
+    // Over nothing to scroll, the next move looks again.
+    if (!engine.hDragTarget || !GetWindowRect(engine.hDragTarget, &engine.rcDragTarget))
+        SetRectEmpty(&engine.rcDragTarget);
+    return engine.hDragTarget;
+}
+
 // One tick, the drag at (dragX, dragY) in the classic types (the cursor, or
 // with the pointer held still the point an event would have taken it to).
 static void Tick(int dragX, int dragY)
 {
     if (!Settings.bScrolling)
         return;
+    // Without a drag the window in front is scrolled, with its options.
+    const RULESET *rules = ProgramRules();
+    if (rules && !rules->lines.empty() && !DragHeld())
+        UseOptionsOf(GetForegroundWindow(), NULL);
     TICKPLAN plan = {};
     if (Settings.bEdgeScroll == 1)
         PlanEdgeSteps(&plan, CursorEdgeSides(Settings.nMouseX, Settings.nMouseY),
-                      Settings.nScrollTimes);
+                      AtSpeed(Settings.nScrollTimes));
     // The drag references (and a one-axis drag's axis) move only when the
     // tick has a target to scroll. Drag steps are planned on their own, turned
     // as the drag options say, and then follow the edge steps.
@@ -87,58 +132,86 @@ static void Tick(int dragX, int dragY)
     TICKPLAN drag = {};
     bool bDragged = false;
     int nDirection = -1;
-    if (DragHeld()) {
+    // Automatic: the drag is a distance, not steps (scroll/smooth.h).
+    SMOOTHDRAG smooth = engine.smooth;
+    int smoothX = 0, smoothY = 0;
+    if (DragHeld() && AutoType()) {
+        bDragged = PlanSmoothDrag(&smooth, SensitivityNow(), Settings.bOneAxis,
+                                  OptionsNow()->bReverse, &smoothX, &smoothY) != 0;
+        if (!OptionsNow()->bHorizontal)
+            smoothX = 0;
+        if (bDragged)
+            nDirection = SmoothDirection(smoothX, smoothY);
+    } else if (DragHeld()) {
         long long dx, dy;
         if (WheelType()) {
             // The sums are measured from 0; a step starts its axis again.
             int refX = 0, refY = 0;
             dx = sumX;
             dy = sumY;
-            PlanDragSteps(&drag, sumX, sumY, &refX, &refY, Settings.nSensitivity,
+            PlanDragSteps(&drag, sumX, sumY, &refX, &refY, SensitivityNow(),
                           Settings.nScrollTimes);
             sumX -= refX;
             sumY -= refY;
         } else {
             dx = (long long)dragX - lastX;
             dy = (long long)dragY - lastY;
-            PlanDragSteps(&drag, dragX, dragY, &lastX, &lastY, Settings.nSensitivity,
+            PlanDragSteps(&drag, dragX, dragY, &lastX, &lastY, SensitivityNow(),
                           Settings.nScrollTimes);
         }
         // A drag is a drag even when one axis drops its steps: it is no tap.
         bDragged = drag.nSegments > 0;
         if (Settings.bOneAxis)
             KeepOneAxis(&drag, &axis, dx, dy);
-        if (Settings.bReverse)
+        if (OptionsNow()->bReverse)
             ReverseSteps(&drag);
         if (drag.nSegments > 0)
             nDirection = LastDirection(&drag, dx, dy);
     }
-    AppendPlan(&plan, &drag);
+    // The drag's steps go where the drag goes: with the option, the window
+    // under the pointer; the edge steps stay with the window in front.
+    HWND dragTarget = NULL;
+    // A program's rule may keep it from scrolling sideways at all.
+    if (!OptionsNow()->bHorizontal) {
+        KeepVertical(&plan);
+        KeepVertical(&drag);
+    }
+    BOOL bApart = OptionsNow()->bUnderPointer && (drag.nSegments > 0 || bDragged);
+    if (!bApart)
+        AppendPlan(&plan, &drag);
     // Behind a give-back still waiting, a step would reach programs before
     // it (a wheel message ahead of a Control release would arrive with
     // Control down): nothing moves, so the wheel type's distance waits for
     // the next report, and the classic types' step is dropped.
     if ((plan.nSegments == 0 && !bDragged) || ProgramInputOwed())
         return;
-    HWND target = FindTargetWindow();
-    if (!target)
+    HWND target = plan.nSegments > 0 || !bApart ? FindTargetWindow() : NULL;
+    if (bApart)
+        dragTarget = DragTarget();
+    if (!target && !dragTarget)
         return;
     // Nor may a wheel message reach a program that has Control, Shift or Alt
     // down: the distance waits.
-    if (WheelType() && !WheelMayDeliver(target))
+    if (WheelType() && !WheelMayDeliver(dragTarget ? dragTarget : target))
         return;
     Settings.nLastX = lastX;
     Settings.nLastY = lastY;
     engine.nDragSumX = sumX;
     engine.nDragSumY = sumY;
     engine.nDragAxis = axis;
+    engine.smooth = smooth;
     if (nDirection >= 0)
         engine.nGlideDirection = nDirection;
     // Counted before delivery: a tick nested in this one's delivery must see
     // that a drag is under way.
     if (bDragged)
         engine.nDragTicks++;
-    DeliverSteps(target, plan.aSegments, plan.nSegments);
+    if (target)
+        DeliverSteps(target, plan.aSegments, plan.nSegments);
+    if (dragTarget)
+        DeliverSteps(dragTarget, drag.aSegments, drag.nSegments);
+    if ((smoothX || smoothY) && (bApart ? dragTarget : target))
+        DeliverDistance(bApart ? dragTarget : target, smoothX, smoothY);
 }
 
 void ScrollTick(void)
@@ -150,7 +223,9 @@ void ScrollTick(void)
 // moves a glide reads its speed from.
 static void NoteDragMove(int dx, int dy)
 {
-    if (WheelType()) {
+    if (AutoType()) {
+        AddSmoothMove(&engine.smooth, dx, dy);
+    } else if (WheelType()) {
         AddDragDistance(&engine.nDragSumX, dx);
         AddDragDistance(&engine.nDragSumY, dy);
     }
@@ -231,6 +306,8 @@ static void DragChanged(bool bWas)
     if (bNow == bWas)
         return;
     engine.nDragSumX = engine.nDragSumY = 0;
+    engine.smooth = SMOOTHDRAG{};
+    engine.bDragTargetFound = FALSE;     // a new drag finds its window anew
     StopGlide();
     if (bNow)
         ForgetGlideMoves();
@@ -253,8 +330,9 @@ void OnKeyReport(int vk, int pressed)
     if (Settings.bArrowKeys && direction >= 0) {
         // Press, every auto-repeat and the release all scroll.
         HWND target = FindTargetWindow();
-        if (target && Settings.nScrollTimes > 0) {
-            STEPSEGMENT steps = {{direction, direction}, 1, Settings.nScrollTimes};
+        if (target && Settings.nScrollTimes > 0 &&
+            (OptionsNow()->bHorizontal || direction == SCROLL_UP || direction == SCROLL_DOWN)) {
+            STEPSEGMENT steps = {{direction, direction}, 1, AtSpeed(Settings.nScrollTimes)};
             DeliverSteps(target, &steps, 1);
         }
         return;
@@ -290,7 +368,8 @@ BOOL OnTriggerReport(int what, int bClean)
     // A flick: the trigger let go while the hand still moved, nothing else
     // pressed meanwhile, and no drag going on after it.
     if (what == TRIGGER_DRAGGED && bClean && !DragHeld())
-        GlideAfterDrag(engine.nGlideDirection);
+        GlideAfterDrag(engine.nGlideDirection,
+                       OptionsNow()->bUnderPointer ? engine.hDragTarget : FindTargetWindow());
     return engine.bDragLocked != bWas;
 }
 
@@ -300,6 +379,7 @@ void EndDragLock(void)
     engine.hLockFront = NULL;
     engine.nDragAxis = 0;
     engine.nDragSumX = engine.nDragSumY = 0;
+    engine.smooth = SMOOTHDRAG{};
     StopGlide();
 }
 

@@ -63,7 +63,7 @@ static BOOL IntegrityOf(DWORD dwPid, DWORD *pdwLevel)
 }
 
 // Its creation time tells a process from an earlier one with the same id.
-static ULONGLONG StartedAt(DWORD dwPid)
+ULONGLONG StartedAt(DWORD dwPid)
 {
     if (pfnStartLookup)
         return pfnStartLookup(dwPid);
@@ -229,6 +229,39 @@ const FOREGROUND *CurrentForeground(BOOL bFresh)
          GetTickCount() - record.dwFullScreenAt >= FULLSCREEN_RECHECK_MS))
         RefreshForeground();
     return &record;
+}
+
+const FOREGROUND *WindowFacts(HWND hwnd)
+{
+    if (hwnd == GetForegroundWindow())
+        return CurrentForeground(FALSE);
+    static FOREGROUND other;
+    memset(&other, 0, sizeof other);
+    other.hwnd = hwnd;
+    other.nKnown = -1;
+    GetWindowThreadProcessId(hwnd, &other.dwPid);
+    if (other.dwPid && !InsideInputEvent()) {
+        other.nKnown = Learn(other.dwPid);
+    } else if (other.dwPid) {
+        // Known by id alone while an input event waits; the main thread
+        // learns the rest of a process met for the first time.
+        for (int i = 0; i < KNOWN_PROCESSES && other.nKnown < 0; i++)
+            if (aKnown[i].dwPid == other.dwPid)
+                other.nKnown = i;
+        if (other.nKnown < 0 && Settings.hMainWnd)
+            PostMessageA(Settings.hMainWnd, WM_LEARNPROCESS, (WPARAM)other.dwPid, 0);
+    }
+    if (other.nKnown >= 0)
+        other.bAboveUs = aKnown[other.nKnown].bAboveUs;
+    if (Settings.bPauseFullScreen)
+        other.bFullScreen = WindowFullScreen(hwnd);
+    return &other;
+}
+
+void LearnProcess(DWORD dwPid)
+{
+    if (dwPid)
+        Learn(dwPid);
 }
 
 static void CALLBACK OnForegroundEvent(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, DWORD)

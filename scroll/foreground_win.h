@@ -42,9 +42,20 @@ void RefreshForeground(void);
 // system sends it (Wine does not: there the first input event asks).
 void WatchForeground(void);
 
+// The same facts for any top-level window (the window under the pointer):
+// the foreground's record when it is that window, else read now, or, while
+// an input event waits, from what is known of its process by id (the main
+// thread is asked to learn a new one: WM_LEARNPROCESS).
+const FOREGROUND *WindowFacts(HWND hwnd);
+void LearnProcess(DWORD dwPid);
+
 // TRUE the first time it is asked for the window's process: a program run as
 // administrator is told about once per program per run.
 BOOL FirstNoticeFor(const FOREGROUND *fg);
+
+// A process's creation time (0 when it cannot be read): with its id, it
+// names one process, whatever id a later process takes over.
+ULONGLONG StartedAt(DWORD dwPid);
 
 // Forgets the record and what is known of every process (tests start clean).
 void ForgetForeground(void);

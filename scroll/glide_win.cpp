@@ -2,6 +2,7 @@
 #include "scroll/glide_win.h"
 #include "scroll/delivery.h"
 #include "scroll/glide.h"
+#include "scroll/rules_win.h"
 #include "scroll/settings.h"
 #include "scroll/target.h"
 
@@ -36,16 +37,27 @@ int IsGliding(void)
 
 static void CALLBACK GlideTimerProc(HWND, UINT, UINT_PTR, DWORD)
 {
-    HWND target = FindTargetWindow();
+    // The window it glides in must still be there, and, where drags scroll
+    // the window in front, still be in front.
+    HWND target = OptionsNow()->bUnderPointer ? (IsWindow(hTarget) ? hTarget : NULL)
+                                              : FindTargetWindow();
     if (!Settings.bScrolling || !target || target != hTarget) {
         StopGlide();
         return;
     }
     DWORD now = GetTickCount();
     int bEnded = 0;
-    int nSteps = AdvanceGlide(&glide, (double)(now - dwLastTick), Settings.nSensitivity, &bEnded);
+    // Automatic glides smoothly: every pixel of the frame, not whole steps.
+    BOOL bSmooth = OptionsNow()->nMessageType == MESSAGE_AUTO;
+    int nSteps = AdvanceGlide(&glide, (double)(now - dwLastTick), bSmooth ? 1 : SensitivityNow(),
+                              &bEnded);
     dwLastTick = now;
-    if (nSteps > 0) {
+    if (nSteps > 0 && bSmooth) {
+        int d = nGlideDirection;
+        int nSign = d == SCROLL_DOWN || d == SCROLL_RIGHT ? 1 : -1;
+        BOOL bHorizontal = d == SCROLL_LEFT || d == SCROLL_RIGHT;
+        DeliverDistance(target, bHorizontal ? nSign * nSteps : 0, bHorizontal ? 0 : nSign * nSteps);
+    } else if (nSteps > 0) {
         STEPSEGMENT steps = {{nGlideDirection, nGlideDirection}, 1, nSteps};
         DeliverSteps(target, &steps, 1);
     }
@@ -53,10 +65,10 @@ static void CALLBACK GlideTimerProc(HWND, UINT, UINT_PTR, DWORD)
         StopGlide();
 }
 
-void GlideAfterDrag(int nDirection)
+void GlideAfterDrag(int nDirection, HWND hDragged)
 {
     StopGlide();
-    if (!Settings.bGlide || !Settings.bScrolling || !history.nCount)
+    if (!OptionsNow()->bGlide || !Settings.bScrolling || !history.nCount)
         return;
     // The speed of the hand on the axis of the last step, in the direction
     // of the drag (a reversed drag scrolls the other way, but glides on as
@@ -64,11 +76,11 @@ void GlideAfterDrag(int nDirection)
     int d = nDirection;
     int bHorizontal = d == SCROLL_LEFT || d == SCROLL_RIGHT;
     int nSign = (d == SCROLL_RIGHT || d == SCROLL_DOWN) ? 1 : -1;
-    if (Settings.bReverse)
+    if (OptionsNow()->bReverse)
         nSign = -nSign;
     double dSpeed = DragSpeed(&history, GetTickCount(), bHorizontal, nSign);
     ForgetDragMoves(&history);
-    hTarget = FindTargetWindow();
+    hTarget = hDragged;
     if (!hTarget || !StartGlide(&glide, dSpeed))
         return;
     nGlideDirection = d;

@@ -60,11 +60,19 @@
     X(bPauseFullScreen, 0, 25, NEWER, 0, CHECK, (IDC_PAUSEFULLSCREEN))                         \
     X(bKeepPointerStill, 0, 26, NEWER, 0, CHECK, (IDC_KEEPPOINTERSTILL))                       \
     X(bGlide, 0, 27, NEWER, 0, CHECK, (IDC_GLIDE))                                             \
-    X(nDragButton, DRAG_BUTTON_MIDDLE, 28, NEWER, 3, LIST, (IDC_DRAGBUTTON, aszDragButtons))
+    X(nDragButton, DRAG_BUTTON_MIDDLE, 28, NEWER, 3, LIST, (IDC_DRAGBUTTON, aszDragButtons))     \
+    X(bUnderPointer, 0, 29, NEWER, 0, CHECK, (IDC_UNDERPOINTER))
 
 // The message-type buttons, in the dialog's order; "Post" stands last: it
 // is pressed for any value the others do not have.
-#define VELTRAC_MESSAGE_TYPES(X) X(MESSAGE_SEND) X(MESSAGE_WHEEL) X(MESSAGE_POST)
+#define VELTRAC_MESSAGE_TYPES(X) X(MESSAGE_SEND) X(MESSAGE_WHEEL) X(MESSAGE_AUTO) X(MESSAGE_POST)
+
+// The types that scroll by the wheel and so keep the triggers from programs
+// while they drag: "Mouse wheel" and "Automatic".
+inline int IsWheelLikeType(int nMessageType)
+{
+    return nMessageType == MESSAGE_WHEEL || nMessageType == MESSAGE_AUTO;
+}
 
 // For the makers of the tables: a parenthesized argument list handed on.
 #define OPTION_ARGS(...) __VA_ARGS__

@@ -51,6 +51,7 @@ struct SETTINGS {
     int bKeepPointerStill;    // a drag holds the pointer where it was pressed
     int bGlide;               // a drag released while moving glides on and slows down
     int nDragButton;          // the button that drags: DRAG_BUTTON_*
+    int bUnderPointer;        // a drag scrolls the window under the pointer, not the one in front
 
     // Title lists: fragments each followed by '\n', zero-terminated.
     char szExcludeList[LIST_TEXT_SIZE];
@@ -72,6 +73,7 @@ struct SETTINGS {
     // 0 until read), vertically and horizontally.
     int nWheelLineDelta;
     int nWheelCharDelta;
+    unsigned nWheelLines, nWheelChars;  // the settings themselves (0xFFFFFFFF: a page)
     int bTimerRunning;
     UINT_PTR idRepeatTimer;
     int bInTray;

@@ -7,9 +7,13 @@
 // unchanged; checking that costs one comparison of each text.
 #include "scroll/foreground_win.h"
 #include "scroll/messages.h"
+#include "scroll/pointer_window_win.h"
+#include "scroll/rules_win.h"
 #include "scroll/settings.h"
+#include "scroll/smooth_win.h"
 #include "scroll/target.h"
 #include "scroll/text_match.h"
+#include "scroll/tick_budget.h"
 #include <stdlib.h>
 #include <string.h>
 
@@ -43,6 +47,9 @@ static int TitleListMatch(HWND hwnd, BOOL bExclude, const char *title, const cha
     if (cache.bValid && cache.hwnd == hwnd && cache.bExclude == bExclude &&
         strcmp(cache.title, title) == 0 && strcmp(cache.list, list) == 0)
         return cache.bMatch;
+    // A title or a list of 100,000 characters takes real time to match: it
+    // counts against the event's budget like the delivery after it.
+    StartTickClock();
     int bMatch = ListMatchesTitle(list, title);
     cache.bValid = Remember(&cache.title, &cache.nTitleCap, title, nTitle) &&
                    Remember(&cache.list, &cache.nListCap, list, nList);
@@ -52,42 +59,57 @@ static int TitleListMatch(HWND hwnd, BOOL bExclude, const char *title, const cha
     return bMatch;
 }
 
-// The title lists' verdict on the foreground window: it, or NULL.
-static HWND PassTitleLists(HWND hForeground)
+// A window's title as the lists see it: read once per call; a title that
+// cannot be read matches nothing. Returns whether the list matches it.
+static int ListMatchesWindow(HWND hwnd, BOOL bExclude, const char *list)
+{
+    int nTitle = GetWindowTextLengthA(hwnd);
+    char *title = (char *)malloc((size_t)(nTitle > 0 ? nTitle : 0) + 1);
+    if (!title)
+        return 0;
+    title[0] = '\0';
+    if (nTitle > 0)
+        GetWindowTextA(hwnd, title, nTitle + 1);
+    int bMatch = TitleListMatch(hwnd, bExclude, title, list);
+    free(title);
+    return bMatch;
+}
+
+// The title lists' verdict on a top-level window: it, or NULL. With
+// bOwnerToo the title of the window's owner counts as well: an owned dialog
+// or popup carries the program's name only on its owner, so an exclude
+// entry blocks if either title matches and an include entry passes if either
+// does.
+static HWND PassTitleLists(HWND hwnd, BOOL bOwnerToo)
 {
     if (!Settings.bExcludeList && !Settings.bIncludeList)
-        return hForeground;
+        return hwnd;
 
     // The exclude list governs whenever it is on, whatever the include flag.
     BOOL bExclude = Settings.bExcludeList != 0;
     char *list = bExclude ? Settings.szExcludeList : Settings.szIncludeList;
-    HWND hNoMatch = bExclude ? hForeground : NULL;
-    HWND hMatch = bExclude ? NULL : hForeground;
+    HWND hNoMatch = bExclude ? hwnd : NULL;
+    HWND hMatch = bExclude ? NULL : hwnd;
 
     if (list[0] == '\n')
         list[0] = '\0';
     if (list[0] == '\0')
         return hNoMatch;
-
-    // The title is read once per call; reading it again for every entry would
-    // give the same outcome. A title that cannot be read matches nothing.
-    int nTitle = GetWindowTextLengthA(hForeground);
-    char *title = (char *)malloc((size_t)(nTitle > 0 ? nTitle : 0) + 1);
-    if (!title)
-        return hNoMatch;
-    title[0] = '\0';
-    if (nTitle > 0)
-        GetWindowTextA(hForeground, title, nTitle + 1);
-    int bMatch = TitleListMatch(hForeground, bExclude, title, list);
-    free(title);
+    int bMatch = ListMatchesWindow(hwnd, bExclude, list);
+    HWND hOwner = bOwnerToo ? GetAncestor(hwnd, GA_ROOTOWNER) : NULL;
+    if (!bMatch && hOwner && hOwner != hwnd)
+        bMatch = ListMatchesWindow(hOwner, bExclude, list);
     return bMatch ? hMatch : hNoMatch;
 }
 
 // Title lists first: a window the user keeps out of scrolling is never worth
 // a notice. A full-screen program next: no balloon over a game.
-static HWND TargetOf(const FOREGROUND *fg)
+static HWND TargetOf(const FOREGROUND *fg, BOOL bOwnerToo)
 {
-    if (!fg->hwnd || !PassTitleLists(fg->hwnd))
+    if (!fg->hwnd || !PassTitleLists(fg->hwnd, bOwnerToo))
+        return NULL;
+    // Hands off, by a rule of programs.txt: as if it were excluded.
+    if (OptionsFor(fg->hwnd, NULL)->bOff)
         return NULL;
     if (Settings.bPauseFullScreen && fg->bFullScreen)
         return NULL;
@@ -104,10 +126,56 @@ static HWND TargetOf(const FOREGROUND *fg)
 
 HWND FindTargetWindow(void)
 {
-    return TargetOf(CurrentForeground(FALSE));
+    return TargetOf(CurrentForeground(FALSE), FALSE);
+}
+
+HWND FindPointerTarget(POINT pt, BOOL *pbRefused)
+{
+    BOOL bRefused = FALSE;
+    HWND root = RootUnderPointer(pt, &bRefused);
+    if (pbRefused)
+        *pbRefused = bRefused;
+    return root ? TargetOf(WindowFacts(root), TRUE) : NULL;
+}
+
+// The window a drag begun now would scroll, and the options in force there:
+// the window in front, or the one under the pointer where the option, or a
+// rule of programs.txt for either window, says so.
+static HWND ChooseDragTarget(BOOL bFresh)
+{
+    POINT pt;
+    BOOL bPoint = GetCursorPos(&pt);
+    HWND hPointer = bPoint ? WindowFromPoint(pt) : NULL;
+    const RULESET *rules = ProgramRules();
+    BOOL bRules = rules && !rules->lines.empty();
+    HWND front = TargetOf(CurrentForeground(bFresh), FALSE);
+    if (!Settings.bUnderPointer && !bRules) {
+        UseOptionsOf(front, NULL);
+        return front;
+    }
+    HWND under = bPoint ? FindPointerTarget(pt, NULL) : NULL;
+    if (under && OptionsFor(under, hPointer)->bUnderPointer) {
+        UseOptionsOf(under, hPointer);
+        return under;
+    }
+    if (!front || OptionsFor(front, under == front ? hPointer : NULL)->bUnderPointer) {
+        // The pointer's window, though nothing may scroll there.
+        UseOptionsOf(under, hPointer);
+        return under;
+    }
+    UseOptionsOf(front, under == front ? hPointer : NULL);
+    return front;
 }
 
 HWND FindTargetWindowForPress(void)
 {
-    return TargetOf(CurrentForeground(TRUE));
+    // A press is judged where its drag would scroll.
+    POINT pt;
+    HWND target = ChooseDragTarget(TRUE);
+    // Automatic: a combo box, a spin box, a slider or a ribbon under the
+    // pointer is never scrolled, so a press there stays the program's.
+    if (target && OptionsNow()->nMessageType == MESSAGE_AUTO && GetCursorPos(&pt) &&
+        NeverScrolledAt(target, pt))
+        return NULL;
+    return target;
 }

@@ -14,3 +14,9 @@ HWND FindTargetWindow(void);
 // front would be scrolled now (its target) or not (NULL), so that a press
 // there can pass untouched. Safe inside a hook: it only posts.
 HWND FindTargetWindowForPress(void);
+
+// The option "Scroll the Window Under the Pointer": the top-level window
+// under the point, as scroll/pointer_window.h finds it, when the lists, the
+// full-screen pause and its program's level let it be scrolled; else NULL
+// (*pbRefused, if asked: it is the shell's own).
+HWND FindPointerTarget(POINT pt, BOOL *pbRefused);

@@ -25,13 +25,12 @@ void BeginTickBudget(TICKBUDGET *budget)
         llFrequency = f.QuadPart > 0 ? f.QuadPart : 1000;
     }
     budget->bOutermost = nDepth == 0;
-    // The clock starts with the outermost budget: the hooks open it as an
-    // event arrives, so everything the event causes counts, the trigger's
-    // questions and the title match included, not only the delivery.
+    // The clock starts at the first question, or where target selection
+    // starts it: the many moves that plan nothing never read it, and a
+    // thread the system set aside before any work began loses nothing.
     if (budget->bOutermost) {
         llDeadline = 0;
         bEvent = FALSE;
-        Deadline();
     }
     nDepth++;
 }
@@ -62,6 +61,12 @@ static LONGLONG Deadline(void)
         nTickClocks++;
     }
     return llDeadline;
+}
+
+void StartTickClock(void)
+{
+    if (nDepth > 0)
+        Deadline();
 }
 
 BOOL TickTimeLeft(void)

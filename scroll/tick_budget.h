@@ -17,7 +17,8 @@
 // while another is under way works within what is left of it. A hook call
 // opens one budget for everything its input event causes (input/
 // report_queue.h), so the bound holds per input event, not per tick; the
-// clock starts when the outermost budget begins.
+// clock starts at the first question, or when target selection starts it
+// (StartTickClock), so that the title match and the foreground record count.
 struct TICKBUDGET {
     BOOL bOutermost;
 };
@@ -33,6 +34,10 @@ BOOL InsideInputEvent(void);
 // Budgets whose clock has started: each is one bound on the input events
 // and timer ticks it covers.
 extern unsigned nTickClocks;
+
+// Starts the clock of the budget under way, if it has not started: before
+// work whose time must count (the foreground record, the title match).
+void StartTickClock(void);
 
 // Whether a message may still be started.
 BOOL TickTimeLeft(void);

@@ -121,6 +121,20 @@ void AddDragDistance(int *pSum, int d)
     *pSum = (int)(sum > limit ? limit : sum < -limit ? -limit : sum);
 }
 
+void KeepVertical(TICKPLAN *plan)
+{
+    TICKPLAN kept = {};
+    for (int s = 0; s < plan->nSegments; s++) {
+        STEPSEGMENT seg = plan->aSegments[s];
+        int n = 0;
+        for (int k = 0; k < seg.nDirections; k++)
+            if (!IsHorizontal(seg.anDirection[k]))
+                seg.anDirection[n++] = seg.anDirection[k];
+        AddSegment(&kept, seg.anDirection, n, seg.nRepeat);
+    }
+    *plan = kept;
+}
+
 void ReverseSteps(TICKPLAN *plan)
 {
     static const int aOpposite[4] = {SCROLL_DOWN, SCROLL_UP, SCROLL_RIGHT, SCROLL_LEFT};

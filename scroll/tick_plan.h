@@ -43,6 +43,9 @@ void KeepOneAxis(TICKPLAN *drag, int *pAxis, long long dx, long long dy);
 // against 0 then gives the steps.
 void AddDragDistance(int *pSum, int d);
 
+// The horizontal steps dropped: a window that is never scrolled sideways.
+void KeepVertical(TICKPLAN *plan);
+
 // The steps the other way round: Down for Up, Left for Right.
 void ReverseSteps(TICKPLAN *plan);
 

@@ -23,6 +23,13 @@ void WheelPoint(int cursorX, int cursorY, const SCREENRECT &window, const SCREEN
     *pY = (int)(((long long)client.top + client.bottom) / 2);
 }
 
+int NearestInside(int v, int lo, int hi)
+{
+    if (hi <= lo)
+        return lo;
+    return v < lo ? lo : v >= hi ? hi - 1 : v;
+}
+
 unsigned int WheelMessage(int direction)
 {
     return direction == SCROLL_LEFT || direction == SCROLL_RIGHT ? 0x020Eu    // WM_MOUSEHWHEEL

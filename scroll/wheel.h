@@ -18,6 +18,10 @@ int WheelStepDelta(unsigned int nPerNotch);
 void WheelPoint(int cursorX, int cursorY, const SCREENRECT &window, const SCREENRECT &client,
                 int *pX, int *pY);
 
+// v itself when lo <= v < hi, else the nearest of them: the point of a
+// message kept inside a rectangle (hi exclusive, as RECT has it).
+int NearestInside(int v, int lo, int hi);
+
 // WM_MOUSEWHEEL for Up and Down, WM_MOUSEHWHEEL for Left and Right.
 unsigned int WheelMessage(int direction);
 // The signed turn of one step: Up and Right turn forward (positive).

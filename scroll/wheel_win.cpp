@@ -28,6 +28,7 @@ static struct {
     HWND hReceiver;                // a window without children under the point, or NULL
     SCREENRECT receiver;
     bool bReal;                    // it reads only real input, and the pointer is over it
+    bool bUnder;                   // the system's own window under the point
     DWORD dwWhen;
 } place;
 
@@ -47,6 +48,8 @@ void RefreshWheelSettings(void)
         chars = 3;
     Settings.nWheelLineDelta = WheelStepDelta(lines);
     Settings.nWheelCharDelta = WheelStepDelta(chars);
+    Settings.nWheelLines = lines;
+    Settings.nWheelChars = chars;
 }
 
 static SCREENRECT ScreenRect(const RECT &rc)
@@ -108,11 +111,8 @@ int WheelMayDeliver(HWND target)
            (nWay == WHEEL_WAY_REAL_ONLY && pfnQueueRealTurn && PointerOverTarget(target));
 }
 
-void DeliverWheelSteps(HWND target, const STEPSEGMENT *segments, int nSegments)
+BOOL FindWheelPlace(HWND target, WHEELPLACE *w)
 {
-    int nWay = WheelWayNow();
-    if (nWay == WHEEL_WAY_NONE)
-        return;
     if (!Settings.nWheelLineDelta)
         RefreshWheelSettings();
     DWORD now = GetTickCount();
@@ -122,7 +122,7 @@ void DeliverWheelSteps(HWND target, const STEPSEGMENT *segments, int nSegments)
         wi.cbSize = sizeof wi;
         if (!GetWindowInfo(target, &wi)) {
             place.hTarget = NULL;
-            return;
+            return FALSE;
         }
         place.hTarget = target;
         place.window = ScreenRect(wi.rcWindow);
@@ -130,27 +130,47 @@ void DeliverWheelSteps(HWND target, const STEPSEGMENT *segments, int nSegments)
         place.hReceiver = NULL;
         place.dwWhen = now;
     }
-    int x, y;
-    WheelPoint(Settings.nMouseX, Settings.nMouseY, place.window, place.client, &x, &y);
-    bool bAtCursor = Contains(place.window, Settings.nMouseX, Settings.nMouseY);
-    HWND receiver = place.hReceiver;
-    bool bReal = place.bReal;
-    if (!receiver || !Contains(place.receiver, x, y)) {
+    WheelPoint(Settings.nMouseX, Settings.nMouseY, place.window, place.client, &w->x, &w->y);
+    w->bAtCursor = Contains(place.window, Settings.nMouseX, Settings.nMouseY);
+    w->hReceiver = place.hReceiver;
+    w->bReal = place.bReal;
+    w->bUnder = place.bUnder;
+    if (!w->hReceiver || !Contains(place.receiver, w->x, w->y)) {
         bool bUnder;
-        receiver = WheelReceiver(target, POINT{x, y}, &bUnder);
-        bReal = bAtCursor && bUnder && pfnQueueRealTurn && ReadsOnlyRealInput(receiver, target);
+        w->hReceiver = WheelReceiver(target, POINT{w->x, w->y}, &bUnder);
+        w->bUnder = bUnder;
+        w->bReal = w->bAtCursor && bUnder && pfnQueueRealTurn &&
+                   ReadsOnlyRealInput(w->hReceiver, target);
         RECT rc;
-        bool bLeaf = !GetWindow(receiver, GW_CHILD) && GetWindowRect(receiver, &rc);
-        place.hReceiver = bLeaf ? receiver : NULL;
-        place.bReal = bReal;
+        bool bLeaf = !GetWindow(w->hReceiver, GW_CHILD) && GetWindowRect(w->hReceiver, &rc);
+        place.hReceiver = bLeaf ? w->hReceiver : NULL;
+        place.bReal = w->bReal;
+        place.bUnder = w->bUnder;
         if (bLeaf)
             place.receiver = ScreenRect(rc);
     }
+    return TRUE;
+}
+
+void ForgetWheelPlace(void)
+{
+    place.hTarget = NULL;
+}
+
+void DeliverWheelSteps(HWND target, const STEPSEGMENT *segments, int nSegments)
+{
+    int nWay = WheelWayNow();
+    if (nWay == WHEEL_WAY_NONE)
+        return;
+    WHEELPLACE w;
+    if (!FindWheelPlace(target, &w))
+        return;
+    HWND receiver = w.hReceiver;
+    bool bReal = w.bReal, bAtCursor = w.bAtCursor;
+    int x = w.x, y = w.y;
     // Right after a modifier's release only real input keeps its order.
     if (nWay == WHEEL_WAY_REAL_ONLY) {
-        bool bUnder;
-        receiver = WheelReceiver(target, POINT{x, y}, &bUnder);
-        if (!bAtCursor || !bUnder || !pfnQueueRealTurn)
+        if (!bAtCursor || !w.bUnder || !pfnQueueRealTurn)
             return;
         bReal = true;
     }

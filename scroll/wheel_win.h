@@ -20,6 +20,22 @@ extern int (*pfnQueueRealTurn)(int nDelta, int bHorizontal, HWND hReceiver);
 // right after one was let go only where the pointer is over it.
 int WheelMayDeliver(HWND target);
 
+// Where a tick's wheel turns go: the receiver (the deepest visible, enabled
+// window of the target under the point), the point the messages carry (the
+// cursor when it lies in the target's window, else the middle of its client
+// area), whether the cursor is in the target's window, whether the receiver
+// is the system's own window under the point, and whether it reads only real
+// input. Kept for a moment while the point stays on the receiver. FALSE
+// when the target is gone.
+struct WHEELPLACE {
+    HWND hReceiver;
+    int x, y;
+    bool bAtCursor, bUnder, bReal;
+};
+BOOL FindWheelPlace(HWND target, WHEELPLACE *w);
+// The receiver went away or refused a message: look again next time.
+void ForgetWheelPlace(void);
+
 // Posts one wheel message per step to the deepest visible, enabled window
 // of the target under the point (see scroll/wheel.h); stops when the tick's
 // budget is spent. A receiver that reads only real input, with the pointer

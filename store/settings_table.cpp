@@ -1,8 +1,8 @@
 // The lines of settings.dat after the header, in file order. bMiddleButton
 // lives beside the class flags in the record but stands on line 18, after
 // the two list flags: the file order is this table's order, not the record's.
-// Lines 22 to 28 are newer than the file format: older copies of the program
-// read 21 lines and ignore the rest, and the seven are written only when one
+// Lines 22 to 29 are newer than the file format: older copies of the program
+// read 21 lines and ignore the rest, and the eight are written only when one
 // of them is not 0, so a file with them all off stays the 21-line file. A
 // file that ends before them leaves their fields as they were.
 #include "store/settings_table.h"

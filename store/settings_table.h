@@ -5,7 +5,7 @@
 
 #define SETTINGS_HEADER "settings 1"
 #define SETTINGS_LINE_COUNT 21          // the header and the lines every version reads
-#define SETTINGS_LINE_MAX 28            // and the newer options after them (22..28)
+#define SETTINGS_LINE_MAX 29            // and the newer options after them (22..29)
 
 enum LINEKIND {
     LINE_NUMBER,                        // an int written with "%d"
@@ -13,7 +13,7 @@ enum LINEKIND {
 };
 
 struct SETTINGSLINE {
-    int nLine;                          // line of settings.dat, 2..28
+    int nLine;                          // line of settings.dat, 2..29
     LINEKIND nKind;
     void *pField;                       // int* for LINE_NUMBER, char* for LINE_TEXT
     int cbField;                        // bytes of the field, terminator included

@@ -6,7 +6,7 @@
 #include "scroll/foreground_win.h"
 #include "scroll/target.h"
 #include "res/resource.h"
-#include "input_coords.h"
+#include "testkit/kit_input.h"
 #include "scroll/messages.h"
 #include "scroll/settings.h"
 #include "test_support.h"
@@ -235,8 +235,7 @@ TEST_CASE("a hook removed behind the program's back is installed again and scrol
     CHECK(Settings.nMouseX == 300);       // the move went unseen
     // A new place each time, so that the samples find the cursor moved.
     CHECK(InjectUntilReplaced(&Settings.hMouseHook, dead, [](int i) {
-        INPUT in = AbsoluteMove(340 + i % 97, 350);
-        SendInput(1, &in, sizeof in);
+        SendOne(AbsoluteMove(340 + i % 97, 350));
     }));
     CHECK(Settings.hMouseHook != dead);
     ResetCounts();

@@ -4,18 +4,11 @@
 // readme.txt present).
 #include "dialogs_harness.h"
 #include "res/resource.h"
+#include "testkit/kit_procs.h"
 #include <stdio.h>
 #include <string.h>
 
 using namespace harness;
-
-static HWND OpenAbout()
-{
-    CloseIfOpen(&Settings.hAboutDlg);
-    HWND box = Command(IDM_ABOUT, &Settings.hAboutDlg);
-    REQUIRE(box != NULL);
-    return box;
-}
 
 static std::vector<std::string> SplitCrLf(const std::string &text)
 {
@@ -152,31 +145,16 @@ TEST_CASE("Yes with readme.txt opens it in Notepad, maximized")
 {
     ResetSettings();
     EnterScratchDir("help_yes");
-    FILE *f = fopen("readme.txt", "w");
-    REQUIRE(f != NULL);
-    fputs("Veltrac help\n", f);
-    fclose(f);
+    REQUIRE(WriteBytes("readme.txt", "Veltrac help\r\n"));
 
     UINT_PTR timer = ExpectBoxes({{"Help With Veltrac v2.5", IDYES, "", false}});
     SendMessageA(Owner(), WM_COMMAND, IDM_HELP, 0);
     StopAnswering(timer);
     REQUIRE(Steps()[0].seen);
 
-    HWND notepad = NULL;
-    CHECK(WaitFor([&] { return (notepad = FindWindowA("Notepad", NULL)) != NULL; }, 20000));
+    HWND notepad = WaitReadmeNotepad();
     REQUIRE(notepad != NULL);
-    // Notepad names the file in its title once it has read it.
-    std::string title;
-    CHECK(WaitFor([&] { return (title = Text(notepad)).find("readme") != std::string::npos; }));
-    CHECK(title.find("readme") != std::string::npos);
     CHECK(IsZoomed(notepad));
-    DWORD pid = 0;
-    GetWindowThreadProcessId(notepad, &pid);
-    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, pid);
-    PostMessageA(notepad, WM_CLOSE, 0, 0);
-    if (process) {
-        CHECK(WaitForSingleObject(process, 10000) == WAIT_OBJECT_0);
-        CloseHandle(process);
-    }
+    CHECK(CloseWindowProcess(notepad, 10000));
     LeaveScratchDir();
 }

@@ -7,14 +7,6 @@
 
 using namespace harness;
 
-static HWND OpenOptions()
-{
-    CloseIfOpen(&Settings.hOptionsDlg);
-    HWND dialog = Command(IDM_OPTIONS, &Settings.hOptionsDlg);
-    REQUIRE(dialog != NULL);
-    return dialog;
-}
-
 struct BOX {
     int id;
     const char *text;

@@ -83,6 +83,18 @@ inline HWND Command(UINT idm, HWND *phDialog)
     return *phDialog;
 }
 
+// Opens the dialog afresh with its command (closing it first if open).
+inline HWND Open(UINT idm, HWND *phDialog)
+{
+    CloseIfOpen(phDialog);
+    HWND dialog = Command(idm, phDialog);
+    REQUIRE(dialog != NULL);
+    return dialog;
+}
+inline HWND OpenOptions() { return Open(IDM_OPTIONS, &Settings.hOptionsDlg); }
+inline HWND OpenWindows() { return Open(IDM_WINDOWS, &Settings.hWindowsDlg); }
+inline HWND OpenAbout() { return Open(IDM_ABOUT, &Settings.hAboutDlg); }
+
 // A user cannot click a disabled control; BM_CLICK under Wine would.
 inline void Click(HWND dialog, int id)
 {

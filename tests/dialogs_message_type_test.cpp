@@ -1,20 +1,13 @@
-// The Options dialog's three message types: what each stored value opens
+// The Options dialog's four message types: what each stored value opens
 // with, what OK and Apply store, and the class check boxes, which do not
-// apply to wheel messages and are disabled while "Mouse wheel" is pressed.
+// apply to wheel messages and are disabled while "Mouse wheel" or
+// "Automatic" is pressed.
 #include "dialogs_harness.h"
 #include "res/resource.h"
 
 using namespace harness;
 
 static const int aClassBoxes[] = {IDC_CLASSEDIT, IDC_CLASSAFX, IDC_CLASSCHANNEL, IDC_CLASSOTHER};
-
-static HWND OpenOptions()
-{
-    CloseIfOpen(&Settings.hOptionsDlg);
-    HWND dialog = Command(IDM_OPTIONS, &Settings.hOptionsDlg);
-    REQUIRE(dialog != NULL);
-    return dialog;
-}
 
 static void CheckClassBoxes(HWND dialog, bool bEnabled)
 {
@@ -31,19 +24,20 @@ TEST_CASE("each stored type opens with its button pressed and is stored back unc
         {MESSAGE_SEND, MESSAGE_SEND, MESSAGE_SEND},
         {MESSAGE_POST, MESSAGE_POST, MESSAGE_POST},
         {MESSAGE_WHEEL, MESSAGE_WHEEL, MESSAGE_WHEEL},
+        {MESSAGE_AUTO, MESSAGE_AUTO, MESSAGE_AUTO},
         {7, MESSAGE_POST, MESSAGE_POST},         // a value from an edited file
-        {1548, MESSAGE_POST, MESSAGE_POST},
+        {1549, MESSAGE_POST, MESSAGE_POST},
     };
     for (auto &r : rows) {
         CAPTURE(r.stored);
         ResetSettings();
         Settings.nMessageType = r.stored;
         HWND dialog = OpenOptions();
-        for (int id : {MESSAGE_SEND, MESSAGE_POST, MESSAGE_WHEEL}) {
+        for (int id : {MESSAGE_SEND, MESSAGE_POST, MESSAGE_WHEEL, MESSAGE_AUTO}) {
             CAPTURE(id);
             CHECK(Checked(dialog, id) == (id == r.pressed ? BST_CHECKED : BST_UNCHECKED));
         }
-        CheckClassBoxes(dialog, r.pressed != MESSAGE_WHEEL);
+        CheckClassBoxes(dialog, r.pressed != MESSAGE_WHEEL && r.pressed != MESSAGE_AUTO);
         CHECK_FALSE(Enabled(dialog, IDC_APPLY));
         Click(dialog, IDOK);
         CHECK(Settings.nMessageType == r.after);
@@ -69,6 +63,8 @@ TEST_CASE("pressing Mouse wheel disables the class boxes, another type enables t
 
     Click(dialog, MESSAGE_POST);
     CheckClassBoxes(dialog, true);
+    Click(dialog, MESSAGE_AUTO);
+    CheckClassBoxes(dialog, false);
     Click(dialog, MESSAGE_WHEEL);
     Click(dialog, MESSAGE_SEND);
     CheckClassBoxes(dialog, true);

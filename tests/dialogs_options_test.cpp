@@ -10,14 +10,6 @@ using namespace harness;
 static const int aEdgeSeven[] = {IDC_EDGEREPEAT, IDC_EDGELABEL, IDC_EDGETHICKNESS,
                                  IDC_PIXELSLABEL, IDC_REPEATLABEL, IDC_REPEATMS, IDC_MSLABEL};
 
-static HWND OpenOptions()
-{
-    CloseIfOpen(&Settings.hOptionsDlg);
-    HWND dialog = Command(IDM_OPTIONS, &Settings.hOptionsDlg);
-    REQUIRE(dialog != NULL);
-    return dialog;
-}
-
 static std::string SelectedKey(HWND dialog)
 {
     HWND list = GetDlgItem(dialog, IDC_KEYLIST);

@@ -10,14 +10,6 @@ using namespace harness;
 static const int aExcludeGroup[] = {IDC_EXCLUDE, IDC_EXCLUDELIST, IDC_EXCLUDEADD, IDC_EXCLUDEDELETE};
 static const int aIncludeGroup[] = {IDC_INCLUDE, IDC_INCLUDELIST, IDC_INCLUDEADD, IDC_INCLUDEDELETE};
 
-static HWND OpenWindows()
-{
-    CloseIfOpen(&Settings.hWindowsDlg);
-    HWND dialog = Command(IDM_WINDOWS, &Settings.hWindowsDlg);
-    REQUIRE(dialog != NULL);
-    return dialog;
-}
-
 // The items of a combo box in its own order, each followed by a newline:
 // the list text OK is expected to write. Read as UTF-16, since Wine's ANSI
 // CB_GETLBTEXT fails on items longer than 512 characters.

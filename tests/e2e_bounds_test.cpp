@@ -4,33 +4,14 @@
 // must keep answering, and it must end promptly when closed.
 #include <doctest.h>
 #include "e2e_support.h"
-#include "e2e_support_settings.h"
 #include "res/resource.h"
 #include "scroll/settings.h"
-#include "input_coords.h"
+#include "testkit/kit_input.h"
 #include "test_support.h"
-#include "test_thread_target.h"
 
 // Windows removes a low-level hook that keeps an event for 1 s (Wine caps a
 // hook call at 2 s); a bounded tick takes well under 100 ms.
 static const double INPUT_BOUND_MS = 1000;
-
-static bool Responds(HWND hwnd, UINT ms)
-{
-    DWORD_PTR r;
-    return SendMessageTimeoutA(hwnd, WM_NULL, 0, 0, SMTO_NORMAL, ms, &r) != 0;
-}
-
-// Milliseconds SendInput took for one event.
-static double TimedInput(INPUT in)
-{
-    LARGE_INTEGER f, t0, t1;
-    QueryPerformanceFrequency(&f);
-    QueryPerformanceCounter(&t0);
-    SendInput(1, &in, sizeof in);
-    QueryPerformanceCounter(&t1);
-    return (double)(t1.QuadPart - t0.QuadPart) * 1000.0 / (double)f.QuadPart;
-}
 
 struct HUGEROW {
     const char *name;
@@ -59,8 +40,8 @@ TEST_CASE("huge settings: input never waits long, the program answers and ends a
         }));
         CHILDPROC app = StartVeltrac("-start");
         REQUIRE(app.hwnd);
-        CHECK(WaitFor([&] { return WindowText(app.hwnd) == "Veltrac --- ON"; }, 10000));
-        THREADTARGET *t = StartThreadTarget({"Huge Target", "ThrdEdit", 4, 0, NULL, NULL});
+        CHECK(WaitTitle(app.hwnd, TITLE_ON));
+        THREADTARGET *t = StartThreadTarget("Huge Target", "ThrdEdit", 4);
         REQUIRE(t);
 
         double worst = 0;
@@ -72,13 +53,13 @@ TEST_CASE("huge settings: input never waits long, the program answers and ends a
                                    : AbsoluteMove(300 + 10 * i, 0);
             double ms = TimedInput(move);
             worst = ms > worst ? ms : worst;
-            answered = answered && Responds(app.hwnd, 1000);
+            answered = answered && Answers(app.hwnd, 1000);
         }
         if (row.bDrag)
             TimedInput(KeyInput(VK_CONTROL, true));
         // Resting at the edge, the repeat timer ticks on: still answering.
         for (int i = 0; i < 10; i++)
-            answered = answered && Responds(app.hwnd, 1000);
+            answered = answered && Answers(app.hwnd, 1000);
         MESSAGE("longest wait in SendInput: ", worst, " ms");
         CHECK(worst < INPUT_BOUND_MS);
         CHECK(answered);
@@ -86,8 +67,7 @@ TEST_CASE("huge settings: input never waits long, the program answers and ends a
 
         PostMessageA(app.hwnd, WM_CLOSE, 0, 0);
         CHECK(WaitExit(&app, 2000) == 0);
-        INPUT away = AbsoluteMove(500, 300);
-        SendInput(1, &away, sizeof away);
+        MoveMouseTo(500, 300);                     // away from the edge
         CloseChild(&app);
         StopThreadTarget(t);
         LeaveScratchDir();

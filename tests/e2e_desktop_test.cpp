@@ -4,29 +4,22 @@
 #include <doctest.h>
 #include "e2e_support.h"
 #include "e2e_support_screen.h"
-#include "e2e_support_settings.h"
 #include "res/resource.h"
 #include "scroll/messages.h"
 #include "scroll/settings.h"
 #include "test_support.h"
-#include "test_thread_target.h"
 #include <string>
-
-static bool WaitTitle(HWND hwnd, const char *title)
-{
-    return WaitFor([&] { return WindowText(hwnd) == title; }, 10000);
-}
 
 // Start from the tray icon's menu, as a user picks it: Veltrac, Start.
 static bool StartFromTrayMenu(const CHILDPROC &app)
 {
     DWORD pid = app.pi.dwProcessId;
     PostMessageA(app.hwnd, WM_TRAYNOTIFY, 1, WM_LBUTTONDOWN);
-    HWND popup = NULL;
-    if (!WaitFor([&] { return (popup = FindVisiblePopup(pid, NULL)) != NULL; }))
+    HWND popup = WaitPopup(pid, NULL);
+    if (!popup)
         return false;
     PressKey('V');
-    if (!WaitFor([&] { return FindVisiblePopup(pid, popup) != NULL; }))
+    if (!WaitPopup(pid, popup))
         return false;
     PressKey('S');
     return true;
@@ -71,7 +64,7 @@ TEST_CASE("keys that arrive while Start runs still scroll once ON: from the wind
         Settings.bEdgeRepeat = 0;
         Settings.bSaveOnExit = 0;
     }));
-    THREADTARGET *t = StartThreadTarget({"Start Keys Target", "ThrdEdit", 2, 0, NULL, NULL});
+    THREADTARGET *t = StartThreadTarget("Start Keys Target", "ThrdEdit", 2);
     REQUIRE(t);
     for (bool bTray : {false, true}) {
         CAPTURE(bTray);
@@ -87,13 +80,13 @@ TEST_CASE("keys that arrive while Start runs still scroll once ON: from the wind
                 CHECK(StartFromTrayMenu(app));
             else
                 PostMessageA(app.hwnd, WM_COMMAND, IDM_START, 0);
-            CHECK(WaitTitle(app.hwnd, "Veltrac --- ON"));
+            CHECK(WaitTitle(app.hwnd, TITLE_ON));
             bFlooding = 0;
             WaitForSingleObject(flood, 10000);
             CloseHandle(flood);
             CheckKeysScroll(ThreadTargetWindow(t), t);
             PostMessageA(app.hwnd, WM_COMMAND, IDM_STOP, 0);
-            CHECK(WaitTitle(app.hwnd, "Veltrac --- OFF"));
+            CHECK(WaitTitle(app.hwnd, TITLE_OFF));
         }
         CHECK(EndVeltrac(&app) == 0);
         CloseChild(&app);

@@ -27,14 +27,6 @@ static bool SeeAndClose(const CHILDPROC &app, const char *title, WORD closeKey)
     return WaitFor([&] { return !IsWindow(box); }, 10000);
 }
 
-// Waits for a popup menu of the process other than except.
-static HWND WaitPopup(const CHILDPROC &app, HWND except)
-{
-    HWND popup = NULL;
-    WaitFor([&] { return (popup = FindVisiblePopup(app.pi.dwProcessId, except)) != NULL; });
-    return popup;
-}
-
 // Opens a menu bar popup with Alt and its letter, then picks an item by its
 // letter once the popup shows.
 static bool PickFromMenuBar(const CHILDPROC &app, WORD popupKey, WORD itemKey)
@@ -44,7 +36,7 @@ static bool PickFromMenuBar(const CHILDPROC &app, WORD popupKey, WORD itemKey)
     KeyDown(VK_MENU);
     PressKey(popupKey);
     KeyUp(VK_MENU);
-    if (!WaitPopup(app, NULL))
+    if (!WaitPopup(app.pi.dwProcessId, NULL))
         return false;
     PressKey(itemKey);
     return true;
@@ -82,10 +74,10 @@ TEST_CASE("keys, menu bar and tray menu open the dialogs and Help in the real pr
     // Veltrac, Options from the tray menu, which a left click on the icon
     // opens at the cursor.
     PostMessageA(app.hwnd, WM_TRAYNOTIFY, 1, WM_LBUTTONDOWN);
-    HWND menu = WaitPopup(app, NULL);
+    HWND menu = WaitPopup(app.pi.dwProcessId, NULL);
     CHECK(menu != NULL);
     PressKey('V');
-    CHECK(WaitPopup(app, menu) != NULL);
+    CHECK(WaitPopup(app.pi.dwProcessId, menu) != NULL);
     PressKey('O');
     CHECK(SeeAndClose(app, "Options", VK_ESCAPE));
 

@@ -3,7 +3,6 @@
 // the same pixels, so its right and bottom bands sit at the real edges.
 #include <doctest.h>
 #include "e2e_support.h"
-#include "e2e_support_settings.h"
 #include "res/resource.h"
 #include "scroll/settings.h"
 #include "test_support.h"
@@ -66,7 +65,7 @@ TEST_CASE("at 144 DPI the right and bottom edge bands are the screen's last pixe
     REQUIRE(veltrac.hwnd);
     // The caption and menu bar grow with the scaling: proof that it is on.
     CHECK(WindowHeight(veltrac.hwnd) > nPlainHeight);
-    REQUIRE(WaitFor([&] { return WindowText(veltrac.hwnd) == "Veltrac --- ON"; }));
+    REQUIRE(WaitTitle(veltrac.hwnd, TITLE_ON));
 
     const char *classes[] = {"TestEdit"};
     HWND top = CreateTestTarget("DPI Target", classes, 1);

@@ -9,7 +9,6 @@
 // box while the new one ends unseen.
 #include <doctest.h>
 #include "e2e_support.h"
-#include "e2e_support_settings.h"
 #include "res/resource.h"
 #include "scroll/messages.h"
 #include "scroll/settings.h"
@@ -19,7 +18,6 @@
 #include <shellapi.h>
 #include <stdio.h>
 #include <stdlib.h>
-#include <tlhelp32.h>
 #include <vector>
 
 // Notepad on a file of its own, its process closed to every query: Veltrac
@@ -27,9 +25,7 @@
 static CHILDPROC StartClosedNotepad(const char *file)
 {
     CHILDPROC proc = {};
-    FILE *f = fopen(file, "w");
-    if (f)
-        fclose(f);
+    WriteBytes(file, "");
     SECURITY_ATTRIBUTES sa = {sizeof sa, NULL, FALSE};
     if (!ConvertStringSecurityDescriptorToSecurityDescriptorA(
             "D:(D;;0x1400;;;WD)(A;;0x1FFFFF;;;WD)", SDDL_REVISION_1, &sa.lpSecurityDescriptor, NULL))
@@ -87,30 +83,11 @@ TEST_CASE("the notice comes once per program run as administrator")
         return BalloonShows(Notice(second.hwnd));
     }));
     CHECK_FALSE(bAgain);
-    for (CHILDPROC *p : {&first, &second}) {
-        PostMessageA(p->hwnd, WM_CLOSE, 0, 0);
-        WaitExit(p, 10000);
-        CloseChild(p);
-    }
+    StopChild(&first);
+    StopChild(&second);
     CHECK(EndVeltrac(&app) == 0);
     CloseChild(&app);
     LeaveScratchDir();
-}
-
-// The copies of Veltrac.exe that this process started and that still run.
-static std::vector<DWORD> ChildCopies(DWORD parent)
-{
-    std::vector<DWORD> pids;
-    HANDLE snap = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snap == INVALID_HANDLE_VALUE)
-        return pids;
-    PROCESSENTRY32 pe = {};
-    pe.dwSize = sizeof pe;
-    for (BOOL ok = Process32First(snap, &pe); ok; ok = Process32Next(snap, &pe))
-        if (pe.th32ParentProcessID == parent && _stricmp(pe.szExeFile, "Veltrac.exe") == 0)
-            pids.push_back(pe.th32ProcessID);
-    CloseHandle(snap);
-    return pids;
 }
 
 // settings.dat's line 2, the sensitivity: tells which file was written last.
@@ -182,7 +159,7 @@ TEST_CASE("the balloon's click restarts Veltrac: saved once started, as the exit
             CHECK_BYTES(ReadBytes("list2.txt"), r.bSaveOnExit ? "Calc\r\n" : "marker 2\r\n");
             CHILDPROC next = {};
             CHECK(WaitFor([&] {
-                next.hwnd = FindWindowA(VELTRAC_CLASS, NULL);
+                next.hwnd = FindWindowA(MAIN_CLASS_NAME, NULL);
                 return next.hwnd && WindowText(next.hwnd) == "Veltrac --- ON" && IsIconic(next.hwnd);
             }));
             REQUIRE(next.hwnd != NULL);
@@ -216,8 +193,8 @@ TEST_CASE("the balloon's click restarts Veltrac: saved once started, as the exit
                 CHECK(std::string(text).find("Unable to write: settings.dat") == 0);
             }
             // The new copy, if one was started, ends without a window.
-            CHECK(WaitFor([&] { return ChildCopies(app.pi.dwProcessId).empty(); }));
-            CHECK(CountWindowsOfClass(VELTRAC_CLASS) == 1);
+            CHECK(WaitFor([&] { return Processes("Veltrac.exe", app.pi.dwProcessId).empty(); }));
+            CHECK(CountWindowsOfClass(MAIN_CLASS_NAME) == 1);
             CHECK(WaitForSingleObject(app.pi.hProcess, 0) == WAIT_TIMEOUT);
             CHECK(SavedSensitivity() == "22");
             CHECK_BYTES(ReadBytes("list1.txt"), "marker 1\r\n");

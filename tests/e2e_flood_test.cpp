@@ -3,8 +3,7 @@
 // and private memory stay flat from one flood to the next.
 #include <doctest.h>
 #include "e2e_support.h"
-#include "e2e_support_settings.h"
-#include "input_coords.h"
+#include "testkit/kit_input.h"
 #include "res/resource.h"
 #include "scroll/settings.h"
 #include "test_support.h"
@@ -100,29 +99,17 @@ static USAGE Usage(HANDLE process)
 // is neither the scroll key nor an arrow.
 static void Flood(void)
 {
-    INPUT in[2] = {};
     for (int i = 0; i < FLOOD_MOVES; i++) {
-        in[0] = AbsoluteMove((i & 1) ? 720 : 700, 0);
-        SendInput(1, in, sizeof(INPUT));
+        SendOne(AbsoluteMove((i & 1) ? 720 : 700, 0));
         if (i % 200 == 199)
             PumpPosted();   // the posted scroll messages, before the queue fills
     }
-    in[0] = in[1] = INPUT{};
     for (int i = 0; i < FLOOD_KEYS; i += 2) {
-        in[0].type = in[1].type = INPUT_KEYBOARD;
-        in[0].ki.wVk = in[1].ki.wVk = VK_F8;
-        in[0].ki.dwFlags = 0;
-        in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        INPUT in[2] = {KeyInput(VK_F8, false), KeyInput(VK_F8, true)};
         SendInput(2, in, sizeof(INPUT));
         if (i % 400 == 398)
             PumpPosted();
     }
-}
-
-static bool Responds(HWND hwnd)
-{
-    DWORD_PTR r;
-    return SendMessageTimeoutA(hwnd, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, WAIT_MS, &r) != 0;
 }
 
 TEST_CASE("floods of moves and keys, OFF and ON, twice")
@@ -145,17 +132,17 @@ TEST_CASE("floods of moves and keys, OFF and ON, twice")
         // Each SendInput returned after the program's hook had run, and a
         // scroll posted from there would be ahead of the marker.
         CHECK(PumpPosted());
-        CHECK(Responds(veltrac.hwnd));
+        CHECK(Answers(veltrac.hwnd));
         CHECK(TotalScrolls(edit) == 0);
 
         PostMessageA(veltrac.hwnd, WM_COMMAND, IDM_START, 0);
-        REQUIRE(WaitFor([&] { return WindowText(veltrac.hwnd) == "Veltrac --- ON"; }));
+        REQUIRE(WaitTitle(veltrac.hwnd, TITLE_ON));
         MoveMouseTo(500, 300);                      // leave the edge, away from windows
         CHECK(PumpPosted());
         ResetCounts();
         Flood();                                    // ON
         CHECK(PumpPosted(30000));                   // every scroll message is in now
-        CHECK(Responds(veltrac.hwnd));
+        CHECK(Answers(veltrac.hwnd));
         CHECK(ChildCount(edit).nUp == FLOOD_MOVES);  // one Up per report at the edge
         CHECK(ChildCount(edit).nDown + ChildCount(edit).nLeft + ChildCount(edit).nRight == 0);
         CHECK(ChildCount(edit).nBadLParam == 0);
@@ -163,8 +150,8 @@ TEST_CASE("floods of moves and keys, OFF and ON, twice")
                 GetTickCount() - start, " ms");
 
         PostMessageA(veltrac.hwnd, WM_COMMAND, IDM_STOP, 0);
-        REQUIRE(WaitFor([&] { return WindowText(veltrac.hwnd) == "Veltrac --- OFF"; }));
-        CHECK(Responds(veltrac.hwnd));
+        REQUIRE(WaitTitle(veltrac.hwnd, TITLE_OFF));
+        CHECK(Answers(veltrac.hwnd));
         after[round] = Usage(veltrac.pi.hProcess);
         MESSAGE("GDI objects ", after[round].gdi, ", USER objects ", after[round].user,
                 ", private bytes ", (unsigned long long)after[round].privateBytes);

@@ -5,15 +5,8 @@
 #include "e2e_support.h"
 #include "e2e_support_screen.h"
 #include "res/resource.h"
+#include "scroll/settings.h"
 #include "test_support.h"
-
-#define TITLE_OFF "Veltrac --- OFF"
-#define TITLE_ON "Veltrac --- ON"
-
-static bool WaitTitle(HWND hwnd, const char *title)
-{
-    return WaitFor([&] { return WindowText(hwnd) == title; }, 10000);
-}
 
 // The fixed frame: 170 wide, caption + menu bar + 70 high, with or without
 // "-ontop".
@@ -38,10 +31,9 @@ static bool ReadStartStop(const CHILDPROC &app, bool grayed[2])
     KeyDown(VK_MENU);
     PressKey('V');
     KeyUp(VK_MENU);
-    HWND popup = NULL;
     DWORD pid = app.pi.dwProcessId;
-    bool ok = WaitFor([&] { return (popup = FindVisiblePopup(pid, NULL)) != NULL; }) &&
-              ReadGrayedItems(popup, 2, grayed);
+    HWND popup = WaitPopup(pid, NULL);
+    bool ok = popup && ReadGrayedItems(popup, 2, grayed);
     // The flag the end of the loop is told by is up while the menu shows.
     CHECK(InMenuMode(app));
     PressKey(VK_ESCAPE);   // closes the popup
@@ -132,7 +124,7 @@ TEST_CASE("single instance: a second start ends with 1, -letmeopen2 opens a seco
             CHECK(WaitExit(&second, 20000) == 1);
             CloseChild(&second);
             // The first instance is left as it was: still OFF, shown, alone.
-            CHECK(CountWindowsOfClass(VELTRAC_CLASS) == 1);
+            CHECK(CountWindowsOfClass(MAIN_CLASS_NAME) == 1);
             CHECK(WindowText(first.hwnd) == TITLE_OFF);
             CHECK(IsWindowVisible(first.hwnd));
         }
@@ -141,7 +133,7 @@ TEST_CASE("single instance: a second start ends with 1, -letmeopen2 opens a seco
         CHILDPROC other = StartVeltrac("x-LetMeOpen2x -START");
         CHECK(other.hwnd != NULL);
         CHECK(other.hwnd != first.hwnd);
-        CHECK(CountWindowsOfClass(VELTRAC_CLASS) == 2);
+        CHECK(CountWindowsOfClass(MAIN_CLASS_NAME) == 2);
         if (other.hwnd) {
             CHECK(WaitTitle(other.hwnd, TITLE_ON));
             CHECK(WindowText(first.hwnd) == TITLE_OFF);
@@ -149,7 +141,7 @@ TEST_CASE("single instance: a second start ends with 1, -letmeopen2 opens a seco
             CHECK(EndVeltrac(&other, WM_CLOSE) == 0);
         }
         CloseChild(&other);
-        CHECK(CountWindowsOfClass(VELTRAC_CLASS) == 1);
+        CHECK(CountWindowsOfClass(MAIN_CLASS_NAME) == 1);
         CHECK(EndVeltrac(&first) == 0);
     }
     CloseChild(&first);

@@ -2,7 +2,6 @@
 // writes them, the test thread takes them.
 #include "e2e_support_recorder.h"
 #include "e2e_support.h"
-#include "e2e_support_settings.h"
 #include "res/resource.h"
 #include "scroll/settings.h"
 
@@ -95,15 +94,7 @@ static LRESULT CALLBACK RecorderProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
 
 static HWND Make(const char *cls, HWND parent, int x, int y, int w, int h)
 {
-    WNDCLASSA wc = {};
-    if (!GetClassInfoA(GetModuleHandleA(NULL), cls, &wc)) {
-        wc.lpfnWndProc = RecorderProc;
-        wc.hInstance = GetModuleHandleA(NULL);
-        wc.lpszClassName = cls;
-        wc.hCursor = LoadCursorA(NULL, (LPCSTR)IDC_ARROW);
-        wc.hbrBackground = (HBRUSH)GetStockObject(WHITE_BRUSH);
-        RegisterClassA(&wc);
-    }
+    RegisterClassOnce(cls, RecorderProc);
     DWORD style = parent ? WS_CHILD | WS_VISIBLE | WS_BORDER : WS_OVERLAPPEDWINDOW | WS_VISIBLE;
     return CreateWindowExA(0, cls, cls, style, x, y, w, h, parent, NULL, GetModuleHandleA(NULL),
                            NULL);
@@ -249,60 +240,6 @@ bool RecorderForeground(HWND hwnd)
     });
 }
 
-void MiddleButton(bool bDown)
-{
-    INPUT in = {};
-    in.type = INPUT_MOUSE;
-    in.mi.dwFlags = bDown ? MOUSEEVENTF_MIDDLEDOWN : MOUSEEVENTF_MIDDLEUP;
-    SendInput(1, &in, sizeof in);
-}
-
-static void SideButton(DWORD which, bool bDown)
-{
-    INPUT in = {};
-    in.type = INPUT_MOUSE;
-    in.mi.dwFlags = bDown ? MOUSEEVENTF_XDOWN : MOUSEEVENTF_XUP;
-    in.mi.mouseData = which;
-    SendInput(1, &in, sizeof in);
-}
-
-void BackButton(bool bDown) { SideButton(XBUTTON1, bDown); }
-void ForwardButton(bool bDown) { SideButton(XBUTTON2, bDown); }
-
-void DragButtonInput(int nDragButton, bool bDown)
-{
-    switch (nDragButton) {
-    case DRAG_BUTTON_X1: BackButton(bDown); break;
-    case DRAG_BUTTON_X2: ForwardButton(bDown); break;
-    default: MiddleButton(bDown); break;
-    }
-}
-
-void WheelTurn(int turn)
-{
-    INPUT in = {};
-    in.type = INPUT_MOUSE;
-    in.mi.dwFlags = MOUSEEVENTF_WHEEL;
-    in.mi.mouseData = (DWORD)turn;
-    in.mi.dwExtraInfo = USER_WHEEL_TAG;
-    SendInput(1, &in, sizeof in);
-}
-
-void Rest(int x, int y)
-{
-    MoveMouseTo(x, y + 1);
-    MoveMouseTo(x, y);
-}
-
-bool AnyDown(void)
-{
-    for (int vk : {VK_CONTROL, VK_LCONTROL, VK_RCONTROL, VK_SHIFT, VK_MENU, (int)'C', VK_MBUTTON,
-                   VK_LBUTTON, VK_XBUTTON1, VK_XBUTTON2})
-        if (GetAsyncKeyState(vk) < 0)
-            return true;
-    return false;
-}
-
 static std::string KeyName(WPARAM vk)
 {
     switch (vk) {
@@ -355,10 +292,22 @@ std::string InputNames(const std::vector<INPUTRECORD> &in)
 bool InputRecordsUpToMark(std::vector<INPUTRECORD> *pOut)
 {
     static const std::string mark = "kdCtl kdQ ch17^ kuQ kuCtl ";
-    KeyDown(VK_CONTROL);
-    PressKey('Q');
-    KeyUp(VK_CONTROL);
+    // Control is let go only once the letter's character has come, as a
+    // user's fingers would: Wine reads the key state for a character from the
+    // keyboard as it is when the character is made, not as it was at the key.
     pOut->clear();
+    KeyDown(VK_CONTROL);
+    KeyDown('Q');
+    WaitFor([&] {
+        std::vector<INPUTRECORD> more = TakeInputs();
+        pOut->insert(pOut->end(), more.begin(), more.end());
+        if (pOut->empty() || pOut->back().msg != WM_CHAR)
+            return false;
+        WPARAM ch = pOut->back().wParam;
+        return ch == 17 || ch == 'q' || ch == 'Q';
+    });
+    KeyUp('Q');
+    KeyUp(VK_CONTROL);
     std::string tail;
     bool done = WaitFor([&] {
         std::vector<INPUTRECORD> more = TakeInputs();
@@ -377,28 +326,4 @@ std::string InputsUpToMark(void)
     std::vector<INPUTRECORD> in;
     bool done = InputRecordsUpToMark(&in);
     return (done ? "" : "(no mark) ") + InputNames(in);
-}
-
-WHEELSESSION::WHEELSESSION(const std::function<void()> &edit)
-{
-    EnterScratchDir("e2e_session");
-    bool bWritten = WriteSettingsDat([&] {
-        Settings.bSaveOnExit = 0;
-        edit();
-    });
-    bool bStarted = bWritten && StartRecorder(&rec);
-    app = StartVeltrac("-start");
-    if (!bStarted || !app.hwnd ||
-        !WaitFor([&] { return WindowText(app.hwnd) == "Veltrac --- ON"; }, 10000))
-        app.hwnd = NULL;                 // the test's REQUIRE(s.app.hwnd) stops it
-    TakeWheels();
-    TakeInputs();
-}
-
-WHEELSESSION::~WHEELSESSION()
-{
-    EndVeltrac(&app);
-    CloseChild(&app);
-    StopRecorder();
-    LeaveScratchDir();
 }

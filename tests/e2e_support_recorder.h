@@ -25,10 +25,6 @@ struct WHEELRECORD {
                         // scrolls sideways in a browser, Alt+wheel does its own thing)
 };
 
-// The tag of the test's own wheel turns (WheelTurn): the user's wheel, which
-// may come with Control (a zoom), unlike the program's wheel messages.
-#define USER_WHEEL_TAG ((ULONG_PTR)0x55534552)
-
 struct INPUTRECORD {
     UINT msg;           // WM_KEYDOWN, WM_KEYUP, WM_CHAR, WM_MBUTTONDOWN, ...
     WPARAM wParam;
@@ -91,24 +87,3 @@ std::string InputNames(const std::vector<INPUTRECORD> &in);
 // no mark came).
 std::string InputsUpToMark(void);
 bool InputRecordsUpToMark(std::vector<INPUTRECORD> *pOut);
-
-// Input as a user gives it.
-void MiddleButton(bool bDown);
-void BackButton(bool bDown);                     // X1
-void ForwardButton(bool bDown);                  // X2
-void DragButtonInput(int nDragButton, bool bDown);  // the DRAG_BUTTON_* one
-void WheelTurn(int turn);                        // tagged USER_WHEEL_TAG
-// Moves the cursor to (x, y) so that the last two reports are close: a key
-// press compares them.
-void Rest(int x, int y);
-// Whether Control, Shift, Alt, C or a button is down for the system.
-bool AnyDown(void);
-
-// The real program ON with the defaults, the test's changes to them
-// (edit(), as WriteSettingsDat takes it), and the stand-ins up.
-struct WHEELSESSION {
-    CHILDPROC app;
-    RECORDER rec;
-    explicit WHEELSESSION(const std::function<void()> &edit);
-    ~WHEELSESSION();
-};

@@ -112,6 +112,13 @@ HWND FindVisiblePopup(DWORD pid, HWND except)
     return q.hFound;
 }
 
+HWND WaitPopup(DWORD pid, HWND except)
+{
+    HWND popup = NULL;
+    WaitFor([&] { return (popup = FindVisiblePopup(pid, except)) != NULL; });
+    return popup;
+}
+
 // The rows above the first separator hold the items, all of one height. The
 // separator is the first row (below the border) mostly in the border colour.
 static bool AnalysePopup(const std::vector<DWORD> &px, int w, int h, int nItems, bool *grayed)

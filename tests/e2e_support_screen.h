@@ -13,8 +13,10 @@ bool CaptureScreen(const RECT &rc, std::vector<DWORD> *pixels);
 // the same resources as Veltrac.exe) appears in the middle of the window.
 bool WindowShowsPicture(HWND hwnd, const char *bitmapName);
 
-// A visible popup menu window of the process, other than except.
+// A visible popup menu window of the process, other than except; the same,
+// waited for (NULL when none came).
 HWND FindVisiblePopup(DWORD pid, HWND except);
+HWND WaitPopup(DWORD pid, HWND except);
 // For the first nItems items of a popup menu (those above its first
 // separator): whether each is drawn in the gray text colour.
 bool ReadGrayedItems(HWND popup, int nItems, bool *grayed);

@@ -8,6 +8,7 @@
 #include "e2e_support.h"
 #include "e2e_support_screen.h"
 #include "res/resource.h"
+#include "scroll/settings.h"
 #include "test_support.h"
 
 #define WINE_TRAY_CLASS "__winex11_standalone_tray"
@@ -60,13 +61,6 @@ static POINT PressTrayIcon(HWND main)
     return pt;
 }
 
-static HWND WaitPopup(DWORD pid, HWND except)
-{
-    HWND popup = NULL;
-    WaitFor([&] { return (popup = FindVisiblePopup(pid, except)) != NULL; });
-    return popup;
-}
-
 TEST_CASE("-tosystemtray -start: hidden in the tray, ON, and back through the icon's menu")
 {
     EnterScratchDir("e2e_tray");
@@ -80,7 +74,7 @@ TEST_CASE("-tosystemtray -start: hidden in the tray, ON, and back through the ic
     DWORD pid = app.pi.dwProcessId;
     HWND box = WaitTrayOutcome(app);
     // Posted after the tray command, Start runs once that is done.
-    CHECK(WaitFor([&] { return WindowText(app.hwnd) == "Veltrac --- ON"; }, 10000));
+    CHECK(WaitTitle(app.hwnd, TITLE_ON));
     CHECK(!IsWindowVisible(app.hwnd));
 
     if (box) {

@@ -5,12 +5,12 @@
 // them, and reach them whole whenever they are not used for scrolling.
 #include <doctest.h>
 #include "e2e_support.h"
-#include "e2e_support_recorder.h"
-#include "e2e_support_settings.h"
+#include "e2e_support_session.h"
 #include "input/inject.h"
 #include "res/resource.h"
 #include "scroll/settings.h"
 #include "test_support.h"
+#include "testkit/kit_gesture.h"
 #include <functional>
 #include <random>
 #include <stdio.h>
@@ -23,28 +23,13 @@ static int LineTurn(UINT spi)
     return n == 0 || n == 0xFFFFFFFFu ? 120 : (120 / n ? (int)(120 / n) : 1);
 }
 
-// The program ON in the wheel type, with the middle button scrolling too, no
-// repeat timer (every wheel message then comes from one event), and the
-// stand-ins up.
-static void WheelType(void)
-{
-    Settings.nMessageType = MESSAGE_WHEEL;
-    Settings.bMiddleButton = 1;
-    Settings.bEdgeRepeat = 0;
-}
-
 TEST_CASE("Control+drag scrolls wheel-only windows; Control never reaches them")
 {
-    WHEELSESSION s(WheelType);
+    SESSION s(WheelType);
     REQUIRE(s.app.hwnd);
     int line = LineTurn(SPI_GETWHEELSCROLLLINES), chars = LineTurn(SPI_GETWHEELSCROLLCHARS);
-    REQUIRE(RecorderForeground(s.rec.hPlain));
-    Rest(200, 250);
-    for (int i = 1; i <= 6; i++) {
-        KeyDown(VK_CONTROL);                       // as auto-repeat sends it
-        MoveMouseTo(200, 250 + 12 * i);
-    }
-    KeyUp(VK_CONTROL);
+    // Control goes down before every move, as auto-repeat sends it.
+    REQUIRE(PlayGesture("C+ v C+ v C+ v C+ v C+ v C+ v C-", 200, 250));
     std::vector<WHEELRECORD> w = TakeWheels();
     REQUIRE(w.size() == 6);
     for (int i = 0; i < 6; i++) {
@@ -69,12 +54,7 @@ TEST_CASE("Control+drag scrolls wheel-only windows; Control never reaches them")
     RECT rc;
     GetWindowRect(s.rec.hContent, &rc);
     int x = rc.left + 40, y = (rc.top + rc.bottom) / 2;
-    Rest(x, y);
-    for (int i = 1; i <= 3; i++) {
-        KeyDown(VK_CONTROL);
-        MoveMouseTo(x + 12 * i, y);
-    }
-    KeyUp(VK_CONTROL);
+    REQUIRE(PlayGesture("C+ > C+ > C+ > C-", x, y));
     w = TakeWheels();
     REQUIRE(w.size() == 3);
     for (const WHEELRECORD &r : w) {
@@ -88,7 +68,7 @@ TEST_CASE("Control+drag scrolls wheel-only windows; Control never reaches them")
 
 TEST_CASE("edge scrolling with the cursor outside the target scrolls it")
 {
-    WHEELSESSION s(WheelType);
+    SESSION s(WheelType);
     REQUIRE(s.app.hwnd);
     int line = LineTurn(SPI_GETWHEELSCROLLLINES);
     REQUIRE(RecorderForeground(s.rec.hFramed));
@@ -113,92 +93,29 @@ TEST_CASE("edge scrolling with the cursor outside the target scrolls it")
     MoveMouseTo(700, 300);
 }
 
-TEST_CASE("a Control tap, Control+C and Control+click reach the program whole")
-{
-    WHEELSESSION s(WheelType);
-    REQUIRE(s.app.hwnd);
-    REQUIRE(RecorderForeground(s.rec.hPlain));
-    Rest(200, 250);
-    PressKey(VK_CONTROL);
-    CHECK(InputsUpToMark() == "kdCtl kuCtl ");
-
-    KeyDown(VK_CONTROL);
-    PressKey('C');
-    KeyUp(VK_CONTROL);
-    CHECK(InputsUpToMark() == "kdCtl kdC ch3^ kuC kuCtl ");
-
-    KeyDown(VK_CONTROL);
-    ClickAt(200, 250);
-    KeyUp(VK_CONTROL);
-    CHECK(InputsUpToMark() == "kdCtl ld^ lu^ kuCtl ");
-
-    // Control+wheel is the program's own zoom, and must stay one.
-    KeyDown(VK_CONTROL);
-    WheelTurn(120);
-    KeyUp(VK_CONTROL);
-    CHECK(InputsUpToMark() == "kdCtl kuCtl ");
-    std::vector<WHEELRECORD> w = TakeWheels();
-    REQUIRE(w.size() == 1);
-    CHECK(w[0].bControl);
-    CHECK(PlainZooms() == 1);
-    CHECK_FALSE(AnyDown());
-    CHECK_FALSE(RecorderKeyDown(VK_CONTROL));
-}
-
-TEST_CASE("a middle click arrives as a click, a middle drag as wheel messages only")
-{
-    WHEELSESSION s(WheelType);
-    REQUIRE(s.app.hwnd);
-    REQUIRE(RecorderForeground(s.rec.hPlain));
-    Rest(200, 250);
-    MiddleButton(true);
-    MiddleButton(false);
-    CHECK(InputsUpToMark() == "md mu ");
-    CHECK(TakeWheels().empty());
-
-    MiddleButton(true);
-    for (int i = 1; i <= 4; i++)
-        MoveMouseTo(200, 250 - 12 * i);
-    MiddleButton(false);
-    CHECK(InputsUpToMark() == "");
-    std::vector<WHEELRECORD> w = TakeWheels();
-    CHECK(w.size() == 4);
-    for (const WHEELRECORD &r : w)
-        CHECK(r.turn > 0);
-    CHECK_FALSE(AnyDown());
-    CHECK_FALSE(RecorderKeyDown(VK_MBUTTON));
-}
-
 TEST_CASE("nothing is left pressed when scrolling goes OFF, or the program ends, mid-drag")
 {
-    WHEELSESSION s(WheelType);
+    SESSION s(WheelType);
     REQUIRE(s.app.hwnd);
-    REQUIRE(RecorderForeground(s.rec.hPlain));
     for (int round = 0; round < 3; round++) {
         CAPTURE(round);
         bool bExit = round == 2;
         bool bMiddle = round == 1;
         if (round > 0) {
             PostMessageA(s.app.hwnd, WM_COMMAND, IDM_START, 0);
-            REQUIRE(WaitFor([&] { return WindowText(s.app.hwnd) == "Veltrac --- ON"; }, 10000));
+            REQUIRE(WaitTitle(s.app.hwnd, TITLE_ON));
             // The last round's release came while OFF, unseen by the program,
             // which still counts the key as held (as it always has): a tap
             // tells it otherwise.
             InputsUpToMark();
         }
-        Rest(200, 250);
-        if (bMiddle)
-            MiddleButton(true);
-        else
-            KeyDown(VK_CONTROL);
-        for (int i = 1; i <= 3; i++)
-            MoveMouseTo(200, 250 + 12 * i);
+        REQUIRE(PlayGesture(bMiddle ? "M+ v v v" : "C+ v v v", 200, 250));
         CHECK(TakeWheels().size() == 3);
         if (bExit) {
             CHECK(EndVeltrac(&s.app) == 0);
         } else {
             PostMessageA(s.app.hwnd, WM_COMMAND, IDM_STOP, 0);
-            REQUIRE(WaitFor([&] { return WindowText(s.app.hwnd) == "Veltrac --- OFF"; }, 10000));
+            REQUIRE(WaitTitle(s.app.hwnd, TITLE_OFF));
         }
         // Programs never saw the press, and nothing released it for them.
         CHECK(InputsUpToMark() == "");
@@ -270,7 +187,7 @@ static bool ProgramWheel(const WHEELRECORD &w)
 //  - nothing is left pressed.
 struct RANDOMRUN {
     const RANDOMROUND &r;
-    WHEELSESSION &s;
+    SESSION &s;
     std::mt19937 random;
     std::vector<GAVE> gave;         // every input of the round
     std::vector<WHEELRECORD> wheels;
@@ -284,7 +201,7 @@ struct RANDOMRUN {
     bool bHeldAcross;               // a trigger was down as it came to the front
     bool bPointerFailed, bLockFailed;    // reported once: each costs a deadline
 
-    RANDOMRUN(const RANDOMROUND &round, WHEELSESSION &session, unsigned seed)
+    RANDOMRUN(const RANDOMROUND &round, SESSION &session, unsigned seed)
         : r(round), s(session), random(seed), ctl(false), shift(false), alt(false), c(false),
           left(false), other(false), button(false), bCtlSpoilt(false), bButtonSpoilt(false),
           bButtonPressed(false), bButtonMoved(false), nTravel(0), bExcluded(false),
@@ -346,10 +263,8 @@ struct RANDOMRUN {
     {
         if (bDown)
             Spoil(false);
-        INPUT in = {};
-        in.type = INPUT_MOUSE;
-        in.mi.dwFlags = bDown ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-        Give(GAVE_OTHER, bDown ? "left+" : "left-", [&] { SendInput(1, &in, sizeof in); });
+        INPUT in = MouseInput(bDown ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP);
+        Give(GAVE_OTHER, bDown ? "left+" : "left-", [&] { SendOne(in); });
         left = bDown;
     }
     // A button that does not drag: the middle one where a side button drags.
@@ -648,7 +563,7 @@ TEST_CASE("a seeded random run of keys, buttons, wheels and moves leaves nothing
     for (size_t round = 0; round < sizeof randomRounds / sizeof randomRounds[0]; round++) {
         const RANDOMROUND &r = randomRounds[round];
         SUBCASE(r.szName) {
-            WHEELSESSION s([&] {
+            SESSION s([&] {
                 Settings.nMessageType = r.nType;
                 Settings.bMiddleButton = r.bMiddleBox;
                 Settings.nDragButton = r.nDragButton;
@@ -656,14 +571,9 @@ TEST_CASE("a seeded random run of keys, buttons, wheels and moves leaves nothing
                 Settings.bGlide = r.bGlide;
                 Settings.bDragLock = r.bLock;
                 Settings.bEdgeRepeat = 0;
-                FILE *f = fopen("list1.txt", "wb");
-                if (f) {
-                    fputs(EXCLUDED_TITLE "\r\n", f);
-                    fclose(f);
-                }
+                WriteBytes("list1.txt", EXCLUDED_TITLE "\r\n");
             });
             REQUIRE(s.app.hwnd);
-            REQUIRE(RecorderForeground(s.rec.hPlain));
             RANDOMRUN run(r, s, 20261207 + (unsigned)round);
             for (int i = 0; i < 8; i++) {
                 CAPTURE(i);
@@ -681,13 +591,7 @@ TEST_CASE("a seeded random run of keys, buttons, wheels and moves leaves nothing
 
 TEST_CASE("Wine's notepad scrolls in the wheel type too")
 {
-    std::string dir = EnterScratchDir("e2e_wheel_notepad");
-    std::string file = dir + "\\long.txt";
-    FILE *f = fopen(file.c_str(), "w");
-    REQUIRE(f);
-    for (int i = 1; i <= 500; i++)
-        fprintf(f, "Line %03d of a long file for wheel scrolling.\n", i);
-    fclose(f);
+    EnterScratchDir("e2e_wheel_notepad");
     REQUIRE(WriteSettingsDat([] {
         Settings.nMessageType = MESSAGE_WHEEL;
         Settings.bEdgeRepeat = 0;
@@ -695,30 +599,21 @@ TEST_CASE("Wine's notepad scrolls in the wheel type too")
     }));
     CHILDPROC app = StartVeltrac("-start");
     HWND edit = NULL;
-    CHILDPROC notepad = StartNotepad(file.c_str(), &edit);
+    CHILDPROC notepad = StartNotepad(&edit);
     REQUIRE(app.hwnd);
     REQUIRE(edit);
-    CHECK(WaitFor([&] { return WindowText(app.hwnd) == "Veltrac --- ON"; }, 10000));
-    // Away from the middle of the screen, where Wine's X pointer rests.
-    SetWindowPos(notepad.hwnd, NULL, 0, 120, 440, 260, SWP_NOZORDER | SWP_NOACTIVATE);
+    CHECK(WaitTitle(app.hwnd, TITLE_ON));
     CHECK(MakeForeground(notepad.hwnd));
     RECT rc;
     GetWindowRect(edit, &rc);
     int x = (rc.left + rc.right) / 2, y = rc.top + 20;
-    Rest(x, y);
     int before = FirstVisibleLine(edit);
-    for (int i = 1; i <= 5; i++) {
-        KeyDown(VK_CONTROL);
-        MoveMouseTo(x, y + 12 * i);
-    }
-    KeyUp(VK_CONTROL);
+    REQUIRE(PlayGesture("C+ v C+ v C+ v C+ v C+ v C-", x, y));
     // One wheel line per step, however notepad adds them up.
     CHECK(WaitFor([&] { return FirstVisibleLine(edit) - before == 5; }));
     CHECK_FALSE(AnyDown());
     CHECK(EndVeltrac(&app) == 0);
-    PostMessageA(notepad.hwnd, WM_CLOSE, 0, 0);
-    WaitExit(&notepad, 10000);
-    CloseChild(&notepad);
+    StopChild(&notepad);
     CloseChild(&app);
     LeaveScratchDir();
 }

@@ -4,8 +4,9 @@
 // and OFF giving back what is queued before the hooks change.
 #include <doctest.h>
 #include "input/hook_state.h"
+#include "input/inject.h"
 #include "input/report_queue.h"
-#include "input_coords.h"
+#include "testkit/kit_input.h"
 #include "res/resource.h"
 #include "scroll/delivery.h"
 #include "scroll/engine.h"
@@ -13,7 +14,6 @@
 #include "scroll/settings.h"
 #include "scroll/tick_budget.h"
 #include "test_support.h"
-#include "test_thread_target.h"
 
 static HWND MainWindow(void)
 {
@@ -25,19 +25,6 @@ static HWND MainWindow(void)
 static void Command(UINT id)
 {
     SendMessageA(MainWindow(), WM_COMMAND, id, 0);
-}
-
-static INPUT Button(DWORD flags)
-{
-    INPUT in = {};
-    in.type = INPUT_MOUSE;
-    in.mi.dwFlags = flags;
-    return in;
-}
-
-static void Send(INPUT in)
-{
-    SendInput(1, &in, sizeof in);
 }
 
 // Pumps as the program's loop does, but keeps the give-back back: the
@@ -52,7 +39,7 @@ static bool PumpHoldingGiveBack(const std::function<bool()> &cond)
 // while that send waits.
 static void ReleaseMiddle(void *)
 {
-    Send(Button(MOUSEEVENTF_MIDDLEUP));
+    SendOne(MouseInput(MOUSEEVENTF_MIDDLEUP));
 }
 
 // Installed after the program's hook, so called first: it measures what the
@@ -79,15 +66,15 @@ TEST_CASE("a release that comes inside its own press's tick is handled after the
         Settings.bEdgeScroll = 1;
         Settings.bEdgeRepeat = 0;
         Settings.bMiddleButton = 1;
-        Send(AbsoluteMove(400, 0));               // at the top edge while OFF: no tick yet
+        SendOne(AbsoluteMove(400, 0));               // at the top edge while OFF: no tick yet
         PumpUntil([] { return Settings.nMouseY == 0; });
-        THREADTARGET *t = StartThreadTarget({"Order Target", "ThrdEdit", 1, 5, ReleaseMiddle, NULL});
+        THREADTARGET *t = StartThreadTarget("Order Target", "ThrdEdit", 1, 5, ReleaseMiddle);
         REQUIRE(t);
         Command(IDM_START);
         unsigned nDeferred = nReportsDeferred;
         nPressClocks = -1;
         hMeasure = SetWindowsHookExA(WH_MOUSE_LL, MeasureProc, GetModuleHandleA(NULL), 0);
-        Send(Button(MOUSEEVENTF_MIDDLEDOWN));
+        SendOne(MouseInput(MOUSEEVENTF_MIDDLEDOWN));
         CHECK(PumpUntil([&] { return ThreadTargetScrolls(t) > 0 && !DragButtonDown(); }));
         PumpPosted();
         CHECK(DragButtonDown() == 0);         // the press was not recorded after its release
@@ -96,7 +83,7 @@ TEST_CASE("a release that comes inside its own press's tick is handled after the
         bNested = nReportsDeferred > nDeferred;
         // A go in which the release never came must not leave the button down.
         if (GetAsyncKeyState(VK_MBUTTON) < 0)
-            Send(Button(MOUSEEVENTF_MIDDLEUP));
+            SendOne(MouseInput(MOUSEEVENTF_MIDDLEUP));
         // The press's move report, its button report and the release that
         // came in meanwhile all share one bound.
         if (bNested)
@@ -105,7 +92,7 @@ TEST_CASE("a release that comes inside its own press's tick is handled after the
     }
     CHECK(bNested);                               // the scenario did happen
     Command(IDM_STOP);
-    Send(AbsoluteMove(400, 400));
+    SendOne(AbsoluteMove(400, 400));
     PumpPosted();
 }
 
@@ -124,35 +111,35 @@ static LRESULT CALLBACK ClickProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
 TEST_CASE("a given-back click lands where it was pressed, though the pointer moved on")
 {
     MainWindow();
-    EnsureTestClass("ClickTarget", ClickProc);
+    RegisterClassOnce("ClickTarget", ClickProc);
     HWND target = CreateWindowExA(WS_EX_TOPMOST, "ClickTarget", "Click Target", WS_POPUP | WS_VISIBLE,
                                   100, 100, 400, 300, NULL, NULL, GetModuleHandleA(NULL), NULL);
     SetForegroundWindow(target);
     Command(IDM_START);
     Settings.nMessageType = MESSAGE_WHEEL;
-    Send(AbsoluteMove(200, 150));
+    SendOne(AbsoluteMove(200, 150));
     PumpUntil([] { return Settings.nMouseX == 200; });
     nClicks = 0;
-    Send(KeyInput(VK_LCONTROL, false));           // kept: it may yet drag
-    Send(Button(MOUSEEVENTF_LEFTDOWN));           // Control+click: both queued
-    Send(Button(MOUSEEVENTF_LEFTUP));
+    SendOne(KeyInput(VK_LCONTROL, false));           // kept: it may yet drag
+    SendOne(MouseInput(MOUSEEVENTF_LEFTDOWN));           // Control+click: both queued
+    SendOne(MouseInput(MOUSEEVENTF_LEFTUP));
     CHECK(PumpHoldingGiveBack([] { return ProgramInputOwed() != 0; }));
     // Where the click happened, as its events reported it (Wine may have
     // put the pointer back where its X pointer is in between).
     POINT pressed = {Settings.nMouseX, Settings.nMouseY};
-    Send(AbsoluteMove(330, 310));
+    SendOne(AbsoluteMove(330, 310));
     CHECK(PumpHoldingGiveBack([] { return Settings.nMouseX == 330; }));
     SendMessageA(MainWindow(), WM_GIVEBACK, 0, 0);
     CHECK(PumpUntil([] { return nClicks == 1; }));
     CHECK(ptClicked.x == pressed.x);
     CHECK(ptClicked.y == pressed.y);
     CHECK(pressed.x != 330);
-    Send(KeyInput(VK_LCONTROL, true));
+    SendOne(KeyInput(VK_LCONTROL, true));
     PumpPosted();
     CHECK(GetAsyncKeyState(VK_LCONTROL) >= 0);
     Command(IDM_STOP);
     DestroyWindow(target);
-    Send(AbsoluteMove(400, 400));                 // the next test's first move must be one
+    SendOne(AbsoluteMove(400, 400));                 // the next test's first move must be one
     PumpPosted();
 }
 
@@ -161,15 +148,15 @@ TEST_CASE("OFF gives back what is queued before the keyboard hook goes")
     MainWindow();
     Command(IDM_START);
     Settings.nMessageType = MESSAGE_WHEEL;
-    Send(KeyInput(VK_LCONTROL, false));
-    Send(KeyInput('X', false));                   // a chord: Control, then X, queued
+    SendOne(KeyInput(VK_LCONTROL, false));
+    SendOne(KeyInput('X', false));                   // a chord: Control, then X, queued
     CHECK(PumpHoldingGiveBack([] { return ProgramInputOwed() != 0; }));
     CHECK(GetAsyncKeyState(VK_LCONTROL) >= 0);    // not given back yet
     Command(IDM_STOP);
     CHECK(ProgramInputOwed() == 0);
     CHECK(GetAsyncKeyState(VK_LCONTROL) < 0);     // in programs before its real release
-    Send(KeyInput('X', true));
-    Send(KeyInput(VK_LCONTROL, true));
+    SendOne(KeyInput('X', true));
+    SendOne(KeyInput(VK_LCONTROL, true));
     CHECK(PumpUntil([] { return GetAsyncKeyState(VK_LCONTROL) >= 0 && GetAsyncKeyState('X') >= 0; }));
 }
 
@@ -185,8 +172,8 @@ static LRESULT CALLBACK TurnProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
 TEST_CASE("a real turn goes where it was meant, or nowhere, never beside it")
 {
     MainWindow();
-    EnsureTestClass("Windows.UI.Core.CoreWindow", TurnProc);
-    EnsureTestClass("TurnNeighbour", TurnProc);
+    RegisterClassOnce("Windows.UI.Core.CoreWindow", TurnProc);
+    RegisterClassOnce("TurnNeighbour", TurnProc);
     hXamlWindow = CreateWindowExA(WS_EX_TOPMOST, "Windows.UI.Core.CoreWindow", "Xaml", WS_POPUP | WS_VISIBLE,
                                   100, 100, 300, 300, NULL, NULL, GetModuleHandleA(NULL), NULL);
     HWND beside = CreateWindowExA(WS_EX_TOPMOST, "TurnNeighbour", "Beside", WS_POPUP | WS_VISIBLE, 420,
@@ -199,15 +186,15 @@ TEST_CASE("a real turn goes where it was meant, or nowhere, never beside it")
     for (int x : {260, 570}) {
         CAPTURE(x);
         anRealTurns[0] = anRealTurns[1] = 0;
-        Send(AbsoluteMove(250, 150));
+        SendOne(AbsoluteMove(250, 150));
         PumpUntil([] { return Settings.nMouseY == 150; });
-        Send(KeyInput(VK_LCONTROL, false));
-        Send(AbsoluteMove(250, 200));
+        SendOne(KeyInput(VK_LCONTROL, false));
+        SendOne(AbsoluteMove(250, 200));
         CHECK(PumpHoldingGiveBack([] { return GiveBackNext(&HookTrigger()->give) != NULL; }));
-        Send(AbsoluteMove(x, 200));               // sideways: no more vertical turns
+        SendOne(AbsoluteMove(x, 200));               // sideways: no more vertical turns
         CHECK(PumpHoldingGiveBack([x] { return Settings.nMouseX == x; }));
         SendMessageA(MainWindow(), WM_GIVEBACK, 0, 0);
-        Send(KeyInput(VK_LCONTROL, true));
+        SendOne(KeyInput(VK_LCONTROL, true));
         PumpPosted();
         CHECK(anRealTurns[0] == (x == 260 ? 1 : 0));
         CHECK(anRealTurns[1] == 0);
@@ -215,6 +202,6 @@ TEST_CASE("a real turn goes where it was meant, or nowhere, never beside it")
     Command(IDM_STOP);
     DestroyWindow(beside);
     DestroyWindow(hXamlWindow);
-    Send(AbsoluteMove(400, 400));
+    SendOne(AbsoluteMove(400, 400));
     PumpPosted();
 }

@@ -134,7 +134,7 @@ const DWORD DIALOG = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALF
 
 }  // namespace
 
-TEST_CASE("OPTIONSDLG holds its 43 controls in tab order")
+TEST_CASE("OPTIONSDLG holds its 45 controls in tab order")
 {
     TEMPLATE t = LoadTemplate("OPTIONSDLG");
     CHECK(t.style == DIALOG);
@@ -144,7 +144,7 @@ TEST_CASE("OPTIONSDLG holds its 43 controls in tab order")
     CHECK(t.pointSize == 8);
     CHECK(t.menu.empty());
     CHECK(t.cls.empty());
-    CHECK((t.x == 0 && t.y == 0 && t.cx == 233 && t.cy == 282));
+    CHECK((t.x == 0 && t.y == 0 && t.cx == 233 && t.cy == 319));
 
     const ROW rows[] = {
         {IDOK, "button", "OK", 172, 6, 50, 14, PUSH},
@@ -156,43 +156,45 @@ TEST_CASE("OPTIONSDLG holds its 43 controls in tab order")
         {1545, "button", "PostMessage", 8, 85, 48, 20, RADIO},
         {1546, "button", "SendMessage", 8, 64, 48, 20, RADIO},
         {1547, "button", "Mouse wheel", 8, 106, 48, 20, RADIO},
+        {1548, "button", "Automatic", 8, 127, 48, 20, RADIO},
         {1534, "static", "Scroll X Times", 4, 28, 56, 8, LABEL},
         {1525, "edit", "Edit", 4, 36, 56, 12, NUMEDIT},
         {1625, "listbox", "ListBox1", 68, 28, 96, 36,
          CV | WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_SORT},
         {1624, "button", "Scroll When Holding This Key:", 68, 8, 96, 19, CHECKBOX | BS_MULTILINE},
-        {1626, "button", "Arrow Keys Scroll", 152, 132, 72, 12, CHECKBOX | BS_MULTILINE},
+        {1626, "button", "Arrow Keys Scroll", 152, 153, 72, 12, CHECKBOX | BS_MULTILINE},
         {1627, "button", "Scroll When Mouse Hits Edge of Screen:", 76, 72, 144, 10, CHECKBOX},
         {1628, "button", "Keep Scrolling While Mouse Sits At Edge", 80, 102, 144, 9, CHECKBOX},
         {1535, "static", "Repeat Scroll Every", 80, 114, 64, 9, LABEL},
         {1526, "edit", "Edit", 144, 112, 40, 12, NUMEDIT},
         {1536, "static", "Milliseconds", 184, 114, 40, 9, LABEL},
-        {1540, "static", "Frame1", 4, 61, 56, 67, FRAME},
+        {1540, "static", "Frame1", 4, 61, 56, 88, FRAME},
         {1541, "static", "Frame3", 68, 69, 160, 59, FRAME},
         {1542, "static", "Frame4", 74, 99, 152, 28, FRAME},
-        {1543, "static", "Frame4", 4, 144, 224, 48, FRAME},
-        {1537, "static", "Scroll Windows With These Types of Classes:", 8, 148, 216, 10, LABEL},
-        {1730, "button", "\"Edit\" (Notepad, Wordpad, etc.)", 8, 159, 116, 12, CHECKBOX},
-        {1731, "button", "\"AFX:\" (Netscape 3)", 8, 177, 80, 12, CHECKBOX},
-        {1732, "button", "\"Channel\" (mIRC)", 128, 159, 84, 12, CHECKBOX},
-        {1733, "button", "All Other Types", 128, 177, 72, 12, CHECKBOX},
-        {1631, "button", "Save Settings On Exit", 4, 196, 224, 12, CHECKBOX | BS_PUSHLIKE},
-        {1734, "button", "Middle Mouse Button Scrolls (If It Exists)", 4, 133, 140, 11, CHECKBOX},
+        {1543, "static", "Frame4", 4, 165, 224, 48, FRAME},
+        {1537, "static", "Scroll Windows With These Types of Classes:", 8, 169, 216, 10, LABEL},
+        {1730, "button", "\"Edit\" (Notepad, Wordpad, etc.)", 8, 180, 116, 12, CHECKBOX},
+        {1731, "button", "\"AFX:\" (Netscape 3)", 8, 198, 80, 12, CHECKBOX},
+        {1732, "button", "\"Channel\" (mIRC)", 128, 180, 84, 12, CHECKBOX},
+        {1733, "button", "All Other Types", 128, 198, 72, 12, CHECKBOX},
+        {1631, "button", "Save Settings On Exit", 4, 217, 224, 12, CHECKBOX | BS_PUSHLIKE},
+        {1734, "button", "Middle Mouse Button Scrolls (If It Exists)", 4, 154, 140, 11, CHECKBOX},
         {1538, "static", "Edge of Screen Is", 80, 86, 60, 8, LABEL},
         {1527, "edit", "Edit4", 140, 84, 40, 12, NUMEDIT},
         {1539, "static", "Pixels Thick", 180, 86, 40, 8, LABEL},
         {101, "static", "Frame5", 74, 81, 152, 19, FRAME},
         // The drag options' row, below everything else.
-        {1735, "button", "Tap to Lock Scrolling", 4, 212, 72, 18, CHECKBOX | BS_MULTILINE},
-        {1736, "button", "One Direction at a Time", 80, 212, 72, 18, CHECKBOX | BS_MULTILINE},
-        {1737, "button", "Reverse Drag Direction", 156, 212, 72, 18, CHECKBOX | BS_MULTILINE},
+        {1735, "button", "Tap to Lock Scrolling", 4, 233, 72, 18, CHECKBOX | BS_MULTILINE},
+        {1736, "button", "One Direction at a Time", 80, 233, 72, 18, CHECKBOX | BS_MULTILINE},
+        {1737, "button", "Reverse Drag Direction", 156, 233, 72, 18, CHECKBOX | BS_MULTILINE},
         // The newer options' rows; the Button list goes with 1734.
-        {1742, "static", "Button:", 4, 236, 26, 8, LABEL},
-        {1741, "combobox", "", 30, 234, 74, 52, CV | CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
-        {1738, "button", "Pause in Full-Screen Programs", 110, 234, 118, 12, CHECKBOX},
-        {1739, "button", "Keep Pointer Still While Dragging", 4, 250, 126, 12, CHECKBOX},
-        {1740, "button", "Glide After Release", 134, 250, 94, 12, CHECKBOX},
-        {1743, "button", "Start With Windows", 4, 266, 224, 12, CHECKBOX},
+        {1742, "static", "Button:", 4, 257, 26, 8, LABEL},
+        {1741, "combobox", "", 30, 255, 74, 52, CV | CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
+        {1738, "button", "Pause in Full-Screen Programs", 110, 255, 118, 12, CHECKBOX},
+        {1739, "button", "Keep Pointer Still While Dragging", 4, 271, 126, 12, CHECKBOX},
+        {1740, "button", "Glide After Release", 134, 271, 94, 12, CHECKBOX},
+        {1743, "button", "Start With Windows", 4, 287, 224, 12, CHECKBOX},
+        {1744, "button", "Scroll the Window Under the Pointer", 4, 303, 224, 12, CHECKBOX},
     };
     CheckItems(t, rows, sizeof rows / sizeof rows[0]);
 }

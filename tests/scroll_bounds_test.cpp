@@ -8,25 +8,9 @@
 #include "scroll/delivery.h"
 #include "scroll/engine.h"
 #include "scroll/settings.h"
-#include "input_coords.h"
+#include "testkit/kit_input.h"
 #include "test_support.h"
-#include "test_thread_target.h"
 #include <vector>
-
-// Defaults, scrolling ON, a 1024 x 768 screen, the cursor mid-screen.
-static void Reset(void)
-{
-    if (Settings.bTimerRunning)
-        KillTimer(NULL, Settings.idRepeatTimer);
-    SetDefaultSettings();
-    Settings.nScreenMaxX = 1023;
-    Settings.nScreenMaxY = 767;
-    Settings.bScrolling = 1;
-    Settings.bEdgeRepeat = 0;
-    Settings.nMouseX = Settings.nLastX = 400;
-    Settings.nMouseY = Settings.nLastY = 400;
-    ResetCounts();
-}
 
 static DWORD Elapsed(DWORD start)
 {
@@ -39,8 +23,8 @@ static const DWORD BOUND_MS = 600;
 
 TEST_CASE("huge step counts: every tick returns within the bound, in send and post mode")
 {
-    Reset();
-    THREADTARGET *t = StartThreadTarget({"Bounds Target", "ThrdEdit", 4, 0, NULL, NULL});
+    StartEngine(false);
+    THREADTARGET *t = StartThreadTarget("Bounds Target", "ThrdEdit", 4);
     REQUIRE(t);
     HWND target = ThreadTargetWindow(t);
     for (int type : {MESSAGE_SEND, MESSAGE_POST}) {
@@ -74,10 +58,10 @@ TEST_CASE("huge step counts: every tick returns within the bound, in send and po
 
 TEST_CASE("children that answer slowly cannot stretch a tick")
 {
-    Reset();
+    StartEngine(false);
     // 25 ms per message: answered in time, so no send ever fails, yet 20
     // steps to 4 children would hold the desktop for two seconds.
-    THREADTARGET *t = StartThreadTarget({"Slow Target", "ThrdEdit", 4, 25, NULL, NULL});
+    THREADTARGET *t = StartThreadTarget("Slow Target", "ThrdEdit", 4, 25);
     REQUIRE(t);
     STEPSEGMENT steps = {{SCROLL_UP, SCROLL_UP}, 1, 20};
     DWORD start = GetTickCount();
@@ -110,7 +94,7 @@ static LRESULT CALLBACK LoggingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM l
 
 TEST_CASE("ordinary ticks are untouched: every message, in order")
 {
-    Reset();
+    StartEngine(false);
     WNDCLASSA wc = {};
     wc.lpfnWndProc = LoggingProc;
     wc.hInstance = GetModuleHandleA(NULL);
@@ -160,8 +144,7 @@ static HWND hSecond;
 static void SwitchAndMove(void *)
 {
     SetForegroundWindow(hSecond);
-    INPUT in = AbsoluteMove(0, 300);
-    SendInput(1, &in, sizeof in);
+    SendOne(AbsoluteMove(0, 300));
 }
 
 static HHOOK hRelay;
@@ -186,11 +169,10 @@ static LRESULT CALLBACK RelayProc(int code, WPARAM wParam, LPARAM lParam)
 // then the go proved nothing either way.
 static bool NestOnce(void)
 {
-    Reset();
+    StartEngine(false);
     // The pointer away from where the move goes: a move to where it already
     // is makes no input event at all, and an earlier go may have left it there.
-    INPUT away = AbsoluteMove(400, 300);
-    SendInput(1, &away, sizeof away);
+    SendOne(AbsoluteMove(400, 300));
     WaitFor([] {
         POINT pt = {};
         GetCursorPos(&pt);
@@ -198,12 +180,11 @@ static bool NestOnce(void)
     });
     std::vector<const char *> classes(98, "TestEdit");
     hSecond = CreateTestTarget("Second", classes.data(), (int)classes.size());
-    THREADTARGET *t = StartThreadTarget({"First", "ThrdEdit", 1, 10, SwitchAndMove, NULL});
+    THREADTARGET *t = StartThreadTarget("First", "ThrdEdit", 1, 10, SwitchAndMove);
     REQUIRE(t);
     HWND first = ThreadTargetWindow(t);
     // A child of the first window on this thread, after the slow one.
-    HWND local = CreateWindowExA(WS_EX_NOPARENTNOTIFY, "TestEdit", "", WS_CHILD, 0, 0, 5, 5,
-                                 first, NULL, GetModuleHandleA(NULL), NULL);
+    HWND local = CreateCountedChild(first, "TestEdit", 0);
     REQUIRE(local);
     hRelay = SetWindowsHookExA(WH_MOUSE_LL, RelayProc, GetModuleHandleA(NULL), 0);
     REQUIRE(hRelay);
@@ -260,7 +241,7 @@ TEST_CASE("a tick nested in another's send keeps to its own target and the share
 
 TEST_CASE("a negative repeat period still repeats, at the shortest period timers take")
 {
-    Reset();
+    StartEngine(false);
     const char *classes[] = {"TestEdit"};
     HWND top = CreateTestTarget("Repeat", classes, 1);
     HWND edit = TestChild(top, 0);

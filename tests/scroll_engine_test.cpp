@@ -19,31 +19,6 @@ static void LockDrag(void)
     REQUIRE(DragLocked());
 }
 
-static SETTINGS *SavedDefaults(void)
-{
-    static SETTINGS *saved = [] {
-        SETTINGS *s = new SETTINGS;
-        memcpy(s, &Settings, sizeof *s);
-        return s;
-    }();
-    return saved;
-}
-
-// Defaults, scrolling ON, a 1024 x 768 screen, no timer left over.
-static void StartEngine(void)
-{
-    if (Settings.bTimerRunning)
-        KillTimer(NULL, Settings.idRepeatTimer);
-    memcpy(&Settings, SavedDefaults(), sizeof Settings);
-    Settings.nScreenMaxX = 1023;
-    Settings.nScreenMaxY = 767;
-    Settings.bScrolling = 1;
-    // Start from the middle of the screen, away from every edge band.
-    Settings.nMouseX = Settings.nLastX = 400;
-    Settings.nMouseY = Settings.nLastY = 400;
-    ResetCounts();
-}
-
 static void StopTimer(void)
 {
     if (Settings.bTimerRunning)
@@ -74,7 +49,6 @@ struct Target {
 
 TEST_CASE("OFF: reports keep the positions but nothing scrolls and no timer starts")
 {
-    SavedDefaults();
     StartEngine();
     Target t;
     Settings.bScrolling = 0;

@@ -9,30 +9,6 @@
 #include <string.h>
 #include <string>
 
-static SETTINGS *Saved(void)
-{
-    static SETTINGS *saved = [] {
-        SETTINGS *s = new SETTINGS;
-        memcpy(s, &Settings, sizeof *s);
-        return s;
-    }();
-    return saved;
-}
-
-static void Reset(void)
-{
-    if (Settings.bTimerRunning)
-        KillTimer(NULL, Settings.idRepeatTimer);
-    memcpy(&Settings, Saved(), sizeof Settings);
-    Settings.nScreenMaxX = 1023;
-    Settings.nScreenMaxY = 767;
-    Settings.nMouseX = Settings.nLastX = 400;
-    Settings.nMouseY = Settings.nLastY = 400;
-    Settings.bScrolling = 1;
-    Settings.bEdgeRepeat = 0;
-    ResetCounts();
-}
-
 // A child that does something nasty when its first scroll message arrives.
 static void (*pfnOnScroll)(HWND child);
 static WNDPROC pfnCounting;
@@ -58,8 +34,7 @@ static HWND MakeNasty(HWND child, void (*act)(HWND))
 
 TEST_CASE("the target destroyed in the middle of a tick")
 {
-    Saved();
-    Reset();
+    StartEngine(false);
     const char *classes[] = {"TestEdit", "TestEdit"};
     HWND top = CreateTestTarget("doomed", classes, 2);
     MakeNasty(TestChild(top, 0), [](HWND child) { DestroyWindow(GetParent(child)); });
@@ -76,7 +51,7 @@ static HWND hOther;
 
 TEST_CASE("the foreground changing between steps: the tick keeps its target")
 {
-    Reset();
+    StartEngine(false);
     const char *classes[] = {"TestEdit"};
     hOther = CreateTestTarget("other", classes, 1);
     HWND top = CreateTestTarget("first", classes, 1);
@@ -95,7 +70,7 @@ TEST_CASE("the foreground changing between steps: the tick keeps its target")
 
 TEST_CASE("titles and lists of 100,000 characters cost little per report")
 {
-    Reset();
+    StartEngine(false);
     const char *classes[] = {"TestEdit"};
     HWND top = CreateTestTarget("long", classes, 1);
     HWND edit = TestChild(top, 0);

@@ -8,25 +8,15 @@
 #include <string.h>
 #include <string>
 
-static const SETTINGS *Defaults(void)
+static void Reset(void)
 {
-    static SETTINGS *saved = [] {
-        SETTINGS *s = new SETTINGS;
-        memcpy(s, &Settings, sizeof *s);
-        return s;
-    }();
-    return saved;
-}
-
-static void ResetRecord(void)
-{
-    memcpy(&Settings, Defaults(), sizeof Settings);
+    ResetRecord();
     ResetCounts();
 }
 
 TEST_CASE("title lists decide the target")
 {
-    ResetRecord();
+    Reset();
     const char *classes[] = {"TestEdit"};
     HWND top = CreateTestTarget("Untitled - Notepad", classes, 1);
     REQUIRE(GetForegroundWindow() == top);
@@ -60,7 +50,7 @@ TEST_CASE("title lists decide the target")
 
 TEST_CASE("a list starting with a newline counts as empty and is cleared")
 {
-    ResetRecord();
+    Reset();
     const char *classes[] = {"TestEdit"};
     HWND top = CreateTestTarget("Untitled - Notepad", classes, 1);
     strcpy(Settings.szExcludeList, "\nnotepad\n");
@@ -77,7 +67,7 @@ TEST_CASE("a list starting with a newline counts as empty and is cleared")
 
 TEST_CASE("entries anywhere in a long list are matched, and an untitled window never is")
 {
-    ResetRecord();
+    Reset();
     const char *classes[] = {"TestEdit"};
     HWND top = CreateTestTarget("Untitled - Notepad", classes, 1);
 
@@ -110,7 +100,7 @@ TEST_CASE("entries anywhere in a long list are matched, and an untitled window n
 
 TEST_CASE("class filter sees 9 characters and the first matching test decides")
 {
-    ResetRecord();
+    Reset();
     const char *classes[] = {"RichEdit20A", "Afx:400000:8", "mIRC_chAnnel", "Longname_Edit",
                              "Static9", "EditAfx:"};
     HWND top = CreateTestTarget("filter", classes, 6);
@@ -141,7 +131,7 @@ TEST_CASE("class filter sees 9 characters and the first matching test decides")
 
 TEST_CASE("a class containing channel within its first 9 characters passes under the channel flag")
 {
-    ResetRecord();
+    Reset();
     const char *classes[] = {"xCHANNELx"};
     HWND top = CreateTestTarget("chan", classes, 1);
     Settings.bClassChannel = 1;
@@ -153,7 +143,7 @@ TEST_CASE("a class containing channel within its first 9 characters passes under
 
 TEST_CASE("delivery modes: send, post, and silent for any other value")
 {
-    ResetRecord();
+    Reset();
     const char *classes[] = {"TestEdit", "TestEdit", "Static9"};
     HWND top = CreateTestTarget("modes", classes, 3);
     HWND a = TestChild(top, 0), b = TestChild(top, 1), s = TestChild(top, 2);
@@ -191,11 +181,10 @@ TEST_CASE("delivery modes: send, post, and silent for any other value")
 
 TEST_CASE("grandchildren are scrolled too")
 {
-    ResetRecord();
+    Reset();
     const char *classes[] = {"Static9"};
     HWND top = CreateTestTarget("nested", classes, 1);
-    HWND inner = CreateWindowExA(0, "TestEdit", "", WS_CHILD, 0, 0, 5, 5, TestChild(top, 0),
-                                 (HMENU)7, GetModuleHandleA(NULL), NULL);
+    HWND inner = CreateCountedChild(TestChild(top, 0), "TestEdit", 7);
     REQUIRE(inner);
     ScrollChildren(top, SCROLL_UP);
     CHECK(ChildCount(inner).nUp == 1);
@@ -216,8 +205,7 @@ static DWORD WINAPI HungThread(void *p)
     HUNGCHILD *h = (HUNGCHILD *)p;
     // No WM_PARENTNOTIFY: it would be sent to the parent's thread, which is
     // waiting for this one.
-    h->child = CreateWindowExA(WS_EX_NOPARENTNOTIFY, "TestEdit", "", WS_CHILD, 0, 0, 5, 5, h->parent, (HMENU)50,
-                               GetModuleHandleA(NULL), NULL);
+    h->child = CreateCountedChild(h->parent, "TestEdit", 50);
     SetEvent(h->ready);
     Sleep(h->sleepMs);
     DestroyWindow(h->child);
@@ -226,7 +214,7 @@ static DWORD WINAPI HungThread(void *p)
 
 TEST_CASE("a hung child in send mode does not stall the tick beyond the bound")
 {
-    ResetRecord();
+    Reset();
     const char *classes[] = {"TestEdit", "TestEdit"};
     HWND top = CreateTestTarget("hung", classes, 2);
     HUNGCHILD h = {top, NULL, CreateEventA(NULL, TRUE, FALSE, NULL), 3000};

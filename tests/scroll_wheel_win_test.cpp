@@ -6,6 +6,8 @@
 #include "scroll/engine.h"
 #include "scroll/settings.h"
 #include "test_support.h"
+#include <math.h>
+#include <string.h>
 #include <vector>
 
 struct WHEELSEEN {
@@ -16,9 +18,14 @@ struct WHEELSEEN {
     int x, y;
 };
 static std::vector<WHEELSEEN> seen;
+static int anLines[4];          // line codes seen: up, down, left, right
 
 static LRESULT CALLBACK RecordProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
+    if (msg == WM_VSCROLL || msg == WM_HSCROLL) {
+        anLines[(msg == WM_HSCROLL ? 2 : 0) + (LOWORD(wParam) == SB_LINEDOWN ? 1 : 0)]++;
+        return 0;
+    }
     if (msg == WM_MOUSEWHEEL || msg == WM_MOUSEHWHEEL) {
         seen.push_back({hwnd, msg, (short)HIWORD(wParam), LOWORD(wParam),
                         (short)LOWORD(lParam), (short)HIWORD(lParam)});
@@ -30,7 +37,9 @@ static LRESULT CALLBACK RecordProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
 static HWND Make(const char *cls, HWND parent, int x, int y, int w, int h, DWORD style = 0)
 {
     WNDCLASSA wc = {};
-    if (!GetClassInfoA(GetModuleHandleA(NULL), cls, &wc)) {
+    // A system class of the name (ComboBox) is stood in for by one of ours.
+    if (!GetClassInfoA(GetModuleHandleA(NULL), cls, &wc) || wc.lpfnWndProc != RecordProc) {
+        wc = WNDCLASSA{};
         wc.lpfnWndProc = RecordProc;
         wc.hInstance = GetModuleHandleA(NULL);
         wc.lpszClassName = cls;
@@ -52,7 +61,10 @@ static void Reset(void)
     Settings.nMessageType = MESSAGE_WHEEL;
     Settings.nWheelLineDelta = 40;       // three lines a notch
     Settings.nWheelCharDelta = 30;       // four characters a notch
+    Settings.nWheelLines = 3;
+    Settings.nWheelChars = 4;
     seen.clear();
+    memset(anLines, 0, sizeof anLines);
 }
 
 static POINT ClientToScreenPt(HWND w, int x, int y)
@@ -158,4 +170,66 @@ TEST_CASE("one message per step, in order, to a window with no children; any cla
     MSG m;
     while (PeekMessageA(&m, NULL, 0, 0, PM_REMOVE))   // drop what was posted
         ;
+}
+
+TEST_CASE("Automatic: each window the way its class wants, a drag as a smooth amount")
+{
+    // A drag of 60 one-pixel reports, down or right, with the hold key held.
+    // At sensitivity 5 and three lines (four characters) a notch, a pixel is
+    // 8 units down or 6 units right: 480 or 360 for the whole drag (the first
+    // pixels wait until the drag has gone further than the sensitivity, then
+    // go with it).
+    struct {
+        const char *cls;
+        DWORD style;
+        int dx, dy;
+        int wheels;            // -1: any number of wheel messages, else exactly
+        int sum;               // their deltas together, vertical or horizontal
+        int quantum;           // every delta a multiple of it
+        int lines[4];
+    } rows[] = {
+        {"Chrome_RenderWidgetHostHWND", 0, 0, 1, -1, -480, 1, {0, 0, 0, 0}},
+        {"HwndWrapper[Test;;1]", 0, 0, 1, -1, -480, 120, {0, 0, 0, 0}},
+        {"HwndWrapper[Test;;2]", 0, 1, 0, 0, 0, 1, {0, 0, 0, 0}},     // never sideways
+        {"EXCEL7", 0, 1, 0, 0, 0, 1, {0, 0, 0, 12}},                   // 360 / 30
+        {"Edit", WS_HSCROLL, 1, 0, 0, 0, 1, {0, 0, 0, 12}},
+        {"Edit", WS_HSCROLL, 0, 1, -1, -480, 1, {0, 0, 0, 0}},
+        {"ComboBox", 0, 0, 1, 0, 0, 1, {0, 0, 0, 0}},                  // never scrolled
+    };
+    for (auto &r : rows) {
+        CAPTURE(r.cls);
+        Reset();
+        Settings.nMessageType = MESSAGE_AUTO;
+        HWND top = Make(r.cls, NULL, 100, 100, 300, 200);
+        if (r.style)
+            SetWindowLongA(top, GWL_STYLE, GetWindowLongA(top, GWL_STYLE) | r.style);
+        SetForegroundWindow(top);
+        CHECK(PumpUntil([&] { return GetForegroundWindow() == top; }));
+        OnMouseReport(200, 150);
+        OnKeyReport(17, 1);
+        for (int i = 1; i <= 60; i++)
+            OnMouseReport(200 + r.dx * i, 150 + r.dy * i);
+        OnKeyReport(17, 0);
+        // What waited for its gap comes from the timer.
+        int sum = 0;
+        PumpUntil([&] {
+            sum = 0;
+            for (const WHEELSEEN &w : seen)
+                sum += w.turn;
+            return sum == r.sum && seen.size() >= (size_t)(r.wheels < 0 ? 1 : r.wheels) &&
+                   anLines[3] >= r.lines[3];
+        }, 2000);
+        PumpPosted();
+        CHECK(sum == r.sum);
+        if (r.wheels >= 0)
+            CHECK(seen.size() == (size_t)r.wheels);
+        for (const WHEELSEEN &w : seen) {
+            CHECK(w.hwnd == top);
+            CHECK(w.turn % r.quantum == 0);
+            CHECK(w.keys == 0);
+        }
+        for (int k = 0; k < 4; k++)
+            CHECK(anLines[k] == r.lines[k]);
+        DestroyWindow(top);
+    }
 }

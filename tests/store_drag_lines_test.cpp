@@ -1,7 +1,7 @@
-// Lines 22 to 28 of settings.dat, the drag options and the newer options
+// Lines 22 to 29 of settings.dat, the drag options and the newer options
 // after them: written only when one of them is not 0 (so the default file
 // stays the 21 lines, 102 bytes, that every copy of the program reads), then
-// all seven; read when present; the drag button's line read as one of its
+// all eight; read when present; the drag button's line read as one of its
 // three buttons.
 #include <doctest.h>
 #include "scroll/settings.h"
@@ -25,11 +25,12 @@ static int Load(const std::string &bytes)
     return ReadSettingsLines(&r);
 }
 
-// The seven optional fields, in file order.
+// The eight optional fields, in file order.
 static int *const apOptional[] = {
     &Settings.bDragLock, &Settings.bOneAxis, &Settings.bReverse, &Settings.bPauseFullScreen,
-    &Settings.bKeepPointerStill, &Settings.bGlide, &Settings.nDragButton,
+    &Settings.bKeepPointerStill, &Settings.bGlide, &Settings.nDragButton, &Settings.bUnderPointer,
 };
+#define OPTIONAL_COUNT 8
 
 TEST_CASE("the optional lines are written only when one of the options is not 0")
 {
@@ -38,33 +39,34 @@ TEST_CASE("the optional lines are written only when one of the options is not 0"
     CHECK(plain.size() == 102);
     CHECK(LineCount(plain) == 21);
 
-    struct { int values[7]; const char *tail; } rows[] = {
-        {{1, 0, 0, 0, 0, 0, 0}, "1\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n"},
-        {{0, 1, 0, 0, 0, 0, 0}, "0\r\n1\r\n0\r\n0\r\n0\r\n0\r\n0\r\n"},
-        {{0, 0, 1, 0, 0, 0, 0}, "0\r\n0\r\n1\r\n0\r\n0\r\n0\r\n0\r\n"},
-        {{0, 0, 0, 1, 0, 0, 0}, "0\r\n0\r\n0\r\n1\r\n0\r\n0\r\n0\r\n"},
-        {{0, 0, 0, 0, 1, 0, 0}, "0\r\n0\r\n0\r\n0\r\n1\r\n0\r\n0\r\n"},
-        {{0, 0, 0, 0, 0, 1, 0}, "0\r\n0\r\n0\r\n0\r\n0\r\n1\r\n0\r\n"},
-        {{0, 0, 0, 0, 0, 0, DRAG_BUTTON_X1}, "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n1\r\n"},
-        {{0, 0, 0, 0, 0, 0, DRAG_BUTTON_X2}, "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n2\r\n"},
-        {{1, 1, 1, 1, 1, 1, 2}, "1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n2\r\n"},
+    struct { int values[OPTIONAL_COUNT]; const char *tail; } rows[] = {
+        {{1, 0, 0, 0, 0, 0, 0, 0}, "1\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n"},
+        {{0, 1, 0, 0, 0, 0, 0, 0}, "0\r\n1\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n"},
+        {{0, 0, 1, 0, 0, 0, 0, 0}, "0\r\n0\r\n1\r\n0\r\n0\r\n0\r\n0\r\n0\r\n"},
+        {{0, 0, 0, 1, 0, 0, 0, 0}, "0\r\n0\r\n0\r\n1\r\n0\r\n0\r\n0\r\n0\r\n"},
+        {{0, 0, 0, 0, 1, 0, 0, 0}, "0\r\n0\r\n0\r\n0\r\n1\r\n0\r\n0\r\n0\r\n"},
+        {{0, 0, 0, 0, 0, 1, 0, 0}, "0\r\n0\r\n0\r\n0\r\n0\r\n1\r\n0\r\n0\r\n"},
+        {{0, 0, 0, 0, 0, 0, DRAG_BUTTON_X1, 0}, "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n1\r\n0\r\n"},
+        {{0, 0, 0, 0, 0, 0, DRAG_BUTTON_X2, 0}, "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n2\r\n0\r\n"},
+        {{1, 1, 1, 1, 1, 1, 2, 0}, "1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n2\r\n0\r\n"},
+        {{0, 0, 0, 0, 0, 0, 0, 1}, "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n1\r\n"},
         // From an edited file: written as it stands.
-        {{2, 0, -1, 0, 3, 0, 0}, "2\r\n0\r\n-1\r\n0\r\n3\r\n0\r\n0\r\n"},
+        {{2, 0, -1, 0, 3, 0, 0, 0}, "2\r\n0\r\n-1\r\n0\r\n3\r\n0\r\n0\r\n0\r\n"},
     };
     for (auto &r : rows) {
         CAPTURE(r.tail);
         SetDefaultSettings();
-        for (int i = 0; i < 7; i++)
+        for (int i = 0; i < OPTIONAL_COUNT; i++)
             *apOptional[i] = r.values[i];
         std::string bytes = SettingsFileBytes();
-        CHECK(LineCount(bytes) == 28);
+        CHECK(LineCount(bytes) == 29);
         CHECK(bytes.compare(0, plain.size(), plain) == 0);   // the first 21 lines as ever
         CHECK(bytes.substr(plain.size()) == r.tail);
 
         // And back.
         SetDefaultSettings();
         CHECK(Load(bytes) == SETTINGS_FIELD_COUNT);
-        for (int i = 0; i < 7; i++) {
+        for (int i = 0; i < OPTIONAL_COUNT; i++) {
             CAPTURE(i + 22);
             CHECK(*apOptional[i] == r.values[i]);
         }
@@ -92,17 +94,18 @@ TEST_CASE("a file without the optional lines leaves the options as they were")
     CHECK(Settings.bDragLock == 0);
     CHECK(Settings.bOneAxis == 5);
     CHECK(Settings.bGlide == 5);
-    // A file of the drag options' time, lines 22 to 24: 25 to 28 keep theirs.
+    // A file of the drag options' time, lines 22 to 24: 25 to 29 keep theirs.
     Load(plain + "1\r\n1\r\n1\r\n");
     CHECK(Settings.bReverse == 1);
     CHECK(Settings.bGlide == 5);
     CHECK(Settings.nDragButton == 1);
-    // Lines after 28 are ignored.
-    Load(plain + "1\r\n1\r\n1\r\n7\r\nrest\r\n0\r\n2\r\n9\r\n");
+    // Lines after 29 are ignored.
+    Load(plain + "1\r\n1\r\n1\r\n7\r\nrest\r\n0\r\n2\r\n1\r\n9\r\n");
     CHECK(Settings.bPauseFullScreen == 7);
     CHECK(Settings.bKeepPointerStill == 0);
     CHECK(Settings.bGlide == 0);
     CHECK(Settings.nDragButton == DRAG_BUTTON_X2);
+    CHECK(Settings.bUnderPointer == 1);
     SetDefaultSettings();
 }
 
@@ -119,7 +122,7 @@ TEST_CASE("line 28 reads as one of the three buttons; any other value is the mid
     for (auto &r : rows) {
         CAPTURE(r.line);
         Settings.nDragButton = 7;
-        CHECK(Load(head + r.line + "\r\n") == SETTINGS_FIELD_COUNT);
+        CHECK(Load(head + r.line + "\r\n") == SETTINGS_FIELD_COUNT - 1);
         CHECK(Settings.nDragButton == r.button);
     }
     SetDefaultSettings();

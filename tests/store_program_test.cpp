@@ -5,64 +5,19 @@
 #include "res/resource.h"
 #include "scroll/settings.h"
 #include "test_support.h"
+#include "testkit/kit_procs.h"
 #include "store_test_files.h"
 #include <stdio.h>
 #include <stdlib.h>
 #include <string>
 
-struct RUNNING {
-    PROCESS_INFORMATION pi;
-    HWND hwnd;
-};
-
-static HWND FindOwnWindow(DWORD pid)
+// Ends the program through its close box and returns the exit code (-1 if
+// it hung).
+static int CloseProgram(CHILDPROC *run)
 {
-    HWND hwnd = NULL;
-    while ((hwnd = FindWindowExA(NULL, hwnd, MAIN_CLASS_NAME, NULL)) != NULL) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(hwnd, &owner);
-        if (owner == pid)
-            return hwnd;
-    }
-    return NULL;
-}
-
-// Starts Veltrac.exe in the current folder and waits for its main window and
-// then for its message loop: a sent message is answered only from there.
-static RUNNING StartProgram(void)
-{
-    RUNNING run = {};
-    const char *exe = getenv("VELTRAC_EXE");
-    char cmd[MAX_PATH * 2];
-    snprintf(cmd, sizeof cmd, "\"%s\"", exe ? exe : "Veltrac.exe");
-    STARTUPINFOA si = {};
-    si.cb = sizeof si;
-    if (!CreateProcessA(NULL, cmd, NULL, NULL, FALSE, 0, NULL, NULL, &si, &run.pi))
-        return run;
-    WaitForInputIdle(run.pi.hProcess, 20000);
-    WaitFor([&] { return (run.hwnd = FindOwnWindow(run.pi.dwProcessId)) != NULL; }, 20000);
-    DWORD_PTR result;
-    if (run.hwnd)
-        SendMessageTimeoutA(run.hwnd, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &result);
-    return run;
-}
-
-// Ends it through its close box and returns the exit code (-1 if it hung).
-static int CloseProgram(RUNNING *run)
-{
-    if (!run->pi.hProcess)
-        return -1;
-    if (run->hwnd)
-        PostMessageA(run->hwnd, WM_CLOSE, 0, 0);
-    DWORD code = (DWORD)-1;
-    if (WaitForSingleObject(run->pi.hProcess, 20000) != WAIT_OBJECT_0)
-        TerminateProcess(run->pi.hProcess, 99);
-    else
-        GetExitCodeProcess(run->pi.hProcess, &code);
-    CloseHandle(run->pi.hProcess);
-    CloseHandle(run->pi.hThread);
-    run->pi.hProcess = NULL;
-    return (int)code;
+    int code = EndVeltrac(run, WM_CLOSE);
+    CloseChild(run);
+    return code;
 }
 
 static std::string SettingsText(int nSensitivity, const char *key, int bSaveOnExit, int x, int y)
@@ -84,7 +39,7 @@ TEST_CASE("the program keeps options and lists across Save, Load and restarts")
     WriteBytes("list1.txt", "Notepad\nCalc 100%\n");            // LF only: saved as CR LF
     WriteBytes("list2.txt", longEntry + "\r\nshort\r\n");
 
-    RUNNING run = StartProgram();
+    CHILDPROC run = StartVeltrac("");
     CHECK(run.hwnd != NULL);
     RECT rc = {};
     GetWindowRect(run.hwnd, &rc);
@@ -122,7 +77,7 @@ TEST_CASE("the program keeps options and lists across Save, Load and restarts")
     // A second start reads what the first one left; without bSaveOnExit the
     // exit writes nothing.
     WriteBytes("settings.dat", SettingsText(12, "NumPad4", 0, 60, 70));
-    run = StartProgram();
+    run = StartVeltrac("");
     CHECK(run.hwnd != NULL);
     GetWindowRect(run.hwnd, &rc);
     CHECK(rc.left == 60);
@@ -143,25 +98,12 @@ TEST_CASE("the program keeps options and lists across Save, Load and restarts")
             crOnly += c;
     WriteBytes("settings.dat", crOnly);
     WriteBytes("list1.txt", "One\rTwo\r");
-    run = StartProgram();
+    run = StartVeltrac("");
     CHECK(run.hwnd != NULL);
     CHECK(CloseProgram(&run) == 0);
     CHECK_BYTES(ReadBytes("settings.dat"), dat3);
     CHECK_BYTES(ReadBytes("list1.txt"), "One\r\nTwo\r\n");
     LeaveScratchDir();
-}
-
-// A top-level dialog (a message box) of the process with this title.
-static HWND FindProcessBox(DWORD pid, const char *title)
-{
-    HWND hwnd = NULL;
-    while ((hwnd = FindWindowExA(NULL, hwnd, "#32770", title)) != NULL) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(hwnd, &owner);
-        if (owner == pid && IsWindowVisible(hwnd))
-            return hwnd;
-    }
-    return NULL;
 }
 
 static std::string Utf16LeFile(const std::wstring &text)
@@ -184,7 +126,7 @@ TEST_CASE("in a folder named outside the ANSI code page: marked files read, reje
     std::string list2 = "Calc\r\n\x1a" "after the end\r\n";
     WriteBytes("list2.txt", list2);
 
-    RUNNING run = StartProgram();
+    CHILDPROC run = StartVeltrac("");
     CHECK(run.hwnd != NULL);
     RECT rc = {};
     GetWindowRect(run.hwnd, &rc);
@@ -204,7 +146,7 @@ TEST_CASE("in a folder named outside the ANSI code page: marked files read, reje
     // exit keeps it before writing the record over it.
     std::string other = "settings 2\r\n9\r\n";
     WriteBytes("settings.dat", other);
-    run = StartProgram();
+    run = StartVeltrac("");
     CHECK(run.hwnd != NULL);
     CHECK(CloseProgram(&run) == 0);
     CHECK_BYTES(ReadBytes("settings.dat.bak"), other);
@@ -213,34 +155,21 @@ TEST_CASE("in a folder named outside the ANSI code page: marked files read, reje
 
     // Help: Yes opens readme.txt from this folder in Notepad, maximized.
     WriteBytes("readme.txt", "Veltrac help\r\n");
-    run = StartProgram();
+    run = StartVeltrac("");
     REQUIRE(run.hwnd != NULL);
     PostMessageA(run.hwnd, WM_COMMAND, IDM_HELP, 0);
     HWND box = NULL;
-    CHECK(WaitFor([&] { return (box = FindProcessBox(run.pi.dwProcessId, "Help With Veltrac v2.5")) != NULL; }));
+    CHECK(WaitFor([&] {
+        box = FindProcessDialog(run.pi.dwProcessId, "Help With Veltrac v2.5");
+        return box && IsWindowVisible(box);
+    }));
     if (box)
         PostMessageA(box, WM_COMMAND, IDYES, 0);
-    HWND notepad = NULL;
-    std::string title;
-    CHECK(WaitFor([&] {
-        notepad = FindWindowA("Notepad", NULL);
-        char text[256] = "";
-        if (notepad)
-            GetWindowTextA(notepad, text, sizeof text);
-        title = text;
-        return title.find("readme") != std::string::npos;
-    }, 20000));
-    CAPTURE(title);
+    HWND notepad = WaitReadmeNotepad();
+    CHECK(notepad != NULL);
     if (notepad) {
         CHECK(IsZoomed(notepad));
-        DWORD pid = 0;
-        GetWindowThreadProcessId(notepad, &pid);
-        HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, pid);
-        PostMessageA(notepad, WM_CLOSE, 0, 0);
-        if (process) {
-            CHECK(WaitForSingleObject(process, 10000) == WAIT_OBJECT_0);
-            CloseHandle(process);
-        }
+        CHECK(CloseWindowProcess(notepad, 10000));
     }
     CHECK(CloseProgram(&run) == 0);
     LeaveScratchDir();

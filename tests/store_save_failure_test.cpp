@@ -79,7 +79,7 @@ static HWND ReportWindow(void)
 {
     static HWND hwnd;
     if (!hwnd) {
-        EnsureTestClass("StoreReportTest", PlainProc);
+        RegisterClassOnce("StoreReportTest", PlainProc);
         hwnd = CreateWindowExA(WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW,
                                "StoreReportTest", "", WS_POPUP, 0, 0, SHOT_W, SHOT_H, NULL,
                                NULL, GetModuleHandleA(NULL), NULL);

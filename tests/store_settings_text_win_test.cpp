@@ -17,25 +17,6 @@
 #include <string>
 #include <vector>
 
-// The record as the program starts, whatever the cases did to it meanwhile.
-static const SETTINGS &DefaultRecord(void)
-{
-    static const SETTINGS *defaults = [] {
-        SETTINGS *keep = new SETTINGS(Settings);
-        SetDefaultSettings();
-        SETTINGS *d = new SETTINGS(Settings);
-        Settings = *keep;
-        delete keep;
-        return d;
-    }();
-    return *defaults;
-}
-
-static void RestoreDefaults(void)
-{
-    memcpy(&Settings, &DefaultRecord(), sizeof Settings);
-}
-
 // Sets every option to a value unlike its default, so that a test can see
 // which fields a load changed and which it left alone.
 static void SetSentinels(void)
@@ -58,14 +39,14 @@ static bool FieldIsSentinel(const SETTINGSLINE &row)
 
 static std::string DefaultsFile(void)
 {
-    RestoreDefaults();
+    ResetRecord();
     return SettingsFileBytes();
 }
 
 TEST_CASE("no files: loading changes nothing, saving writes the defaults exactly")
 {
     EnterScratchDir("store_nofiles");
-    RestoreDefaults();
+    ResetRecord();
     LoadSettings();
     CHECK(memcmp(&Settings, &DefaultRecord(), sizeof Settings) == 0);
 
@@ -114,7 +95,7 @@ TEST_CASE("settings.dat lines: short files, line 15, odd numbers, extra and long
     for (int line = 2; line <= 14; line++)
         to14 += std::to_string(line) + "\r\n";
     std::string after15 = "16\r\n17\r\n18\r\n19\r\n20\r\n21\r\n";
-    std::string after21 = "22\r\n23\r\n24\r\n25\r\n26\r\n27\r\n28\r\n";
+    std::string after21 = "22\r\n23\r\n24\r\n25\r\n26\r\n27\r\n28\r\n29\r\n";
     auto CrOnly = [](std::string bytes) {
         std::string out;
         for (char c : bytes)
@@ -145,14 +126,14 @@ TEST_CASE("settings.dat lines: short files, line 15, odd numbers, extra and long
          "kkkkkkkkkkkkkkkkkkkkkkkkkkkkkkk", 17},
         {"the drag options' lines 22 to 24", to14 + "F5\r\n" + after15 + "22\r\n23\r\n24\r\n", 23,
          "F5", 116},
-        {"lines 22 to 28", to14 + "F5\r\n" + after15 + after21, 27, "F5", 116},
-        {"lines after 28", to14 + "F5\r\n" + after15 + after21 + "99\r\ngarbage\r\n", 27,
+        {"lines 22 to 29", to14 + "F5\r\n" + after15 + after21, 28, "F5", 116},
+        {"lines after 29", to14 + "F5\r\n" + after15 + after21 + "99\r\ngarbage\r\n", 28,
          "F5", 116},
         // As some old editors save: every line ends with a lone CR.
-        {"CR-only line ends", CrOnly(to14 + "F5\r\n" + after15 + after21), 27, "F5", 116},
+        {"CR-only line ends", CrOnly(to14 + "F5\r\n" + after15 + after21), 28, "F5", 116},
         {"CR-only, short", CrOnly(to14), 13, nullptr, 0},
         {"mixed line ends", to14 + "F5\r" + "16\n17\r18\r\n19\n20\r21\r" + "22\n23\r24\r\n" +
-         "25\r26\n27\r28", 27, "F5", 116},
+         "25\r26\n27\r28\n29", 28, "F5", 116},
     };
     EnterScratchDir("store_lines");
     for (auto &r : rows) {
@@ -204,7 +185,7 @@ TEST_CASE("numbers are stored unvalidated, and an over-long line shifts the fiel
     CHECK(Settings.bHoldKey == 7006);
 
     // The window position saved as CW_USEDEFAULT reads back as that value.
-    RestoreDefaults();
+    ResetRecord();
     Settings.nWindowX = 1;
     Settings.nWindowY = 2;
     WriteBytes("settings.dat", DefaultsFile());
@@ -267,7 +248,7 @@ TEST_CASE("list files load by the text-mode rules, and whole")
 TEST_CASE("a list of 3,000 entries round-trips save, load, save byte for byte")
 {
     EnterScratchDir("store_big_list");
-    RestoreDefaults();
+    ResetRecord();
     std::string list;
     for (int i = 0; i < 3000; i++)
         list += "Window " + std::to_string(i) + " - 100% done\n";
@@ -361,7 +342,7 @@ TEST_CASE("randomized records the dialogs can produce save and load back equal")
     };
     for (int iter = 0; iter < 40; iter++) {
         CAPTURE(iter);
-        RestoreDefaults();
+        ResetRecord();
         Settings.nSensitivity = anyInt();
         Settings.nScrollTimes = anyInt();
         Settings.nMessageType = flag() ? MESSAGE_POST : MESSAGE_SEND;
@@ -397,7 +378,7 @@ TEST_CASE("randomized records the dialogs can produce save and load back equal")
         std::string bytes = ReadBytes("settings.dat");
 
         SetSentinels();
-        // As at a start: lines 22 to 28 are missing when all seven are 0,
+        // As at a start: lines 22 to 29 are missing when all eight are 0,
         // and the fields keep their start-up 0.
         for (const SETTINGSLINE &row : aSettingsLines)
             if (row.bOptional)
@@ -474,7 +455,7 @@ TEST_CASE("files with a byte-order mark load as text and save in the plain forma
     for (auto &r : listRows) {
         std::string what = r.what;
         CAPTURE(what);
-        RestoreDefaults();
+        ResetRecord();
         WriteBytes("list1.txt", r.bytes);
         WriteBytes("list2.txt", r.bytes);
         LoadSettings();
@@ -515,7 +496,7 @@ TEST_CASE("a file the last load rejected is kept as .bak before a save replaces 
         std::string what = r.what;
         CAPTURE(what);
         std::string bak = std::string(r.name) + ".bak";
-        RestoreDefaults();
+        ResetRecord();
         SaveSettings();                             // three files the program reads whole
         for (const char *name : {"settings.dat.bak", "list1.txt.bak", "list2.txt.bak"})
             DeleteFileA(name);
@@ -536,7 +517,7 @@ TEST_CASE("a file the last load rejected is kept as .bak before a save replaces 
 
     // A load that reads the file whole again (the user mended it and chose
     // Load Settings) takes back the copy the earlier load asked for.
-    RestoreDefaults();
+    ResetRecord();
     WriteBytes("settings.dat", "settings 2\r\n");
     LoadSettings();
     WriteBytes("settings.dat", DefaultsFile());

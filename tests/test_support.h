@@ -1,61 +1,38 @@
-// Shared helpers for the tests: real test windows with children of chosen
-// classes that count the scroll messages they receive, waiting for conditions
-// (with or without pumping this thread's messages) and scratch folders.
+// Helpers of the tests alone, built on the test kit: real test windows in
+// this thread with children of chosen classes that count the scroll
+// messages they get, the program's main window brought up in this process,
+// and what only a test asks of the desktop (balloons, processes by name).
 #pragma once
 #include <windows.h>
-#include <functional>
 #include <string>
-
-#define MAX_TEST_CHILDREN 256
+#include <vector>
+#include "testkit/kit_files.h"
+#include "testkit/kit_target.h"
+#include "testkit/kit_wait.h"
+#include "testkit/kit_windows.h"
 
 struct SCROLLCOUNT {
     int nUp, nDown, nLeft, nRight;
     int nBadLParam;     // messages whose lParam was not the child's own handle
 };
 
-// Registers a window class of this program once; a class already there is
-// left as it is (so a name belongs to the first procedure it was given).
-void EnsureTestClass(const char *name, WNDPROC proc);
-
 // A top-level test window made the foreground window, with one child per
 // class name given (children of the same class can repeat).
 HWND CreateTestTarget(const char *title, const char *const *classes, int nClasses);
 void DestroyTestTarget(HWND target);
 HWND TestChild(HWND target, int index);
+// One more child (5 x 5, hidden, no WM_PARENTNOTIFY) of a class of its own
+// choosing, counted the same way; it may be made on another thread while
+// this one waits.
+HWND CreateCountedChild(HWND parent, const char *cls, int id);
 SCROLLCOUNT ChildCount(HWND child);
 void ResetCounts(void);
 int TotalScrolls(HWND child);
 
-// Every wait is for a condition, bounded by a deadline generous enough for a
-// loaded machine: a slow machine only makes the tests slower, never wrong.
-#define WAIT_MS 10000
-
-// Polls cond every few ms, without pumping, until it holds or ms milliseconds
-// have passed; returns whether it held. For what other processes do.
-bool WaitFor(const std::function<bool()> &cond, int ms = WAIT_MS);
-
-// Takes a message before TranslateMessage/DispatchMessage, the way a message
-// loop's IsDialogMessage does; returns whether it handled it.
-typedef std::function<bool(MSG &)> MSGFILTER;
-
-// Pumps this thread's messages until cond holds (checked after every pump
-// round) or deadlineMs milliseconds have passed; returns whether it held.
-// The one way to wait for something this thread's windows or hooks do.
-bool PumpUntil(const std::function<bool()> &cond, int deadlineMs = WAIT_MS,
-               const MSGFILTER &filter = nullptr);
-
-// Pumps until every message posted to this thread before the call has been
-// handled: posted messages arrive in order, so a marker posted now is taken
-// after them. Scroll messages posted here by the engine, or by another
-// process before it answered or returned from the hook, are all counted then.
-bool PumpPosted(int deadlineMs = WAIT_MS, const MSGFILTER &filter = nullptr);
-
-// Pumps until a thread timer of this period, set now, has fired nTicks times.
-// A timer of the same period set earlier on this thread comes due first, and
-// timer messages are taken in the order they come due, so by then such a
-// timer has had its turn nTicks - 1 times at least: the way to show that a
-// timer that should be gone really does nothing.
-bool PumpTimerTicks(UINT periodMs, int nTicks, int deadlineMs = WAIT_MS);
+// The engine as a test starts it: the start-up values, scrolling ON, a
+// 1024 x 768 screen, the cursor in the middle (away from every edge band),
+// no repeat timer left over, every count zero; the repeat timer as asked.
+void StartEngine(bool bEdgeRepeat = true);
 
 // Wine runs every process at one integrity level. With bOn every process
 // counts as run as administrator (its level cannot be read, as a real one's
@@ -76,11 +53,15 @@ inline bool BalloonShows(const std::string &text)
 // window at every later call.
 HWND InProcessMainWindow(const char *szFolder);
 
-// A fresh empty folder under the temp directory; becomes the current one.
-std::string EnterScratchDir(const char *name);
-// The same for a name that may lie outside the ANSI code page.
-std::wstring EnterScratchDirW(const wchar_t *name);
-void LeaveScratchDir(void);
+// The Help command's Notepad: a Notepad window whose title names readme
+// (Notepad names the file once it has read it), waited for; NULL when none
+// came.
+HWND WaitReadmeNotepad(void);
 
-// How many processes of this executable name are running.
-int CountProcesses(const char *szExe);
+// The processes of this executable name that are running (those a process
+// started, with parent).
+std::vector<DWORD> Processes(const char *szExe, DWORD parent = 0);
+inline int CountProcesses(const char *szExe)
+{
+    return (int)Processes(szExe).size();
+}
