@@ -5,6 +5,8 @@
 #include "input/trigger.h"
 
 TRIGGER *HookTrigger(void);
+// The trigger's configuration from the options in force now.
+TRIGGERCONFIG HookTriggerConfig(void);
 
 // Tells delivery what programs have now: input owed, a modifier down
 // (scroll/delivery.h SetProgramInput).

@@ -64,109 +64,10 @@ POINT HookPointer(void)
     return ptPassed;
 }
 
-#define OWN_WHEELS 64
-static struct {
-    HWND hReceiver;
-    POINT ptSeen;
-} aOwnWheels[OWN_WHEELS];
-static unsigned nOwnFirst, nOwnCount;
-
-void NoteOwnWheel(HWND hReceiver, POINT ptSeen)
-{
-    if (nOwnCount == OWN_WHEELS) {          // never seen come back: the oldest goes
-        nOwnFirst = (nOwnFirst + 1) % OWN_WHEELS;
-        nOwnCount--;
-    }
-    unsigned i = (nOwnFirst + nOwnCount++) % OWN_WHEELS;
-    aOwnWheels[i].hReceiver = hReceiver;
-    aOwnWheels[i].ptSeen = ptSeen;
-}
-
-void DropLastOwnWheel(void)
-{
-    if (nOwnCount)
-        nOwnCount--;
-}
-
-HWND TakeOwnWheel(POINT *pptSeen)
-{
-    if (!nOwnCount)
-        return NULL;
-    HWND h = aOwnWheels[nOwnFirst].hReceiver;
-    *pptSeen = aOwnWheels[nOwnFirst].ptSeen;
-    nOwnFirst = (nOwnFirst + 1) % OWN_WHEELS;
-    nOwnCount--;
-    return h;
-}
-
-struct FINDMAIN {
-    const char *szTitle;
-    HWND hFound;
-};
-
-static BOOL CALLBACK MatchOwnWindow(HWND hwnd, LPARAM lParam)
-{
-    FINDMAIN *find = (FINDMAIN *)lParam;
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    if (pid != GetCurrentProcessId())
-        return TRUE;
-    char szClass[64], szText[64];
-    if (!GetClassNameA(hwnd, szClass, sizeof szClass) || strcmp(szClass, MAIN_CLASS_NAME))
-        return TRUE;
-    GetWindowTextA(hwnd, szText, sizeof szText);
-    if (find->szTitle[0] ? strcmp(szText, find->szTitle) != 0
-                         : strcmp(szText, TITLE_OFF) && strcmp(szText, TITLE_ON))
-        return TRUE;
-    find->hFound = hwnd;
-    return FALSE;
-}
-
-// Only windows of this process count, so that a second instance started with
-// "-letmeopen2" never drives the first one's engine.
-HWND FindOwnMainWindow(const char *title)
-{
-    FINDMAIN find = {title, NULL};
-    EnumWindows(MatchOwnWindow, (LPARAM)&find);
-    return find.hFound;
-}
-
 void RefreshDragBox(void)
 {
     trigger.nDragCX = GetSystemMetrics(SM_CXDRAG);
     trigger.nDragCY = GetSystemMetrics(SM_CYDRAG);
-}
-
-// Asked once per trigger press.
-static int NothingScrollsHere(void)
-{
-    return FindTargetWindowForPress() == NULL;
-}
-
-static int DragButtonCode(void)
-{
-    switch (Settings.nDragButton) {
-    case DRAG_BUTTON_X1: return TRIG_X1;
-    case DRAG_BUTTON_X2: return TRIG_X2;
-    default: return TRIG_MIDDLE;
-    }
-}
-
-static TRIGGERCONFIG TriggerConfig(void)
-{
-    TRIGGERCONFIG c;
-    c.bWatch = Settings.bScrolling != 0;
-    c.bKeepKey = Settings.bScrolling && IsWheelLikeType(OptionsNow()->nMessageType);
-    c.nHoldVk = Settings.bHoldKey ? Settings.nScrollVk : 0;
-    // The chosen button drags only when its option is on.
-    c.nButton = Settings.bMiddleButton ? DragButtonCode() : 0;
-    // Back and Forward would turn every drag into a page back in a browser:
-    // they are kept in every type.
-    c.bKeepButton = c.bKeepKey || (c.bWatch && c.nButton && c.nButton != TRIG_MIDDLE);
-    c.bLockTaps = Settings.bDragLock != 0;
-    c.nDrags = DragTicks();
-    c.pfnLeaveAlone = NothingScrollsHere;
-    return c;
 }
 
 static const int anModifierVk[] = {VK_LSHIFT, VK_RSHIFT, VK_LCONTROL, VK_RCONTROL, VK_LMENU,
@@ -260,7 +161,7 @@ static void ReportRelease(const TRIGGERANSWER *a)
 
 void SyncHeldTriggers(void)
 {
-    TRIGGERCONFIG c = TriggerConfig();
+    TRIGGERCONFIG c = HookTriggerConfig();
     TriggerRefresh(&trigger, &c);
     // Keys let go while no keyboard hook watched (OFF, a dead hook) are up
     // for programs, whatever the record last saw.
@@ -333,7 +234,7 @@ LRESULT CALLBACK MouseHookProc(int code, WPARAM wParam, LPARAM lParam)
     TICKBUDGET budget;
     BeginEventBudget(&budget);
     ForgetMissedReleases();
-    TRIGGERCONFIG c = TriggerConfig();
+    TRIGGERCONFIG c = HookTriggerConfig();
     TRIGGEREVENT e;
     TRIGGERANSWER a = {};
     int nAsyncVk = 0;
@@ -342,7 +243,7 @@ LRESULT CALLBACK MouseHookProc(int code, WPARAM wParam, LPARAM lParam)
     POINT delta = {0, 0};
     if (bButton && TriggerIsNewPress(&trigger, &e, &c)) {
         FindTargetWindowForPress();     // the options where its drag scrolls
-        c = TriggerConfig();
+        c = HookTriggerConfig();
     }
     if (bButton) {
         a = Decide(hMouseTarget, &e, &c, nAsyncVk);
@@ -404,7 +305,7 @@ LRESULT CALLBACK KeyboardHookProc(int code, WPARAM wParam, LPARAM lParam)
         hKeyboardTarget = FindOwnMainWindow("");
     TICKBUDGET budget;
     BeginEventBudget(&budget);
-    TRIGGERCONFIG c = TriggerConfig();
+    TRIGGERCONFIG c = HookTriggerConfig();
     TRIGGEREVENT e = {};
     e.nKind = TRIG_KEY;
     e.nCode = FoldModifierVk((int)event->vkCode);
@@ -417,7 +318,7 @@ LRESULT CALLBACK KeyboardHookProc(int code, WPARAM wParam, LPARAM lParam)
     ForgetMissedReleases();
     if (TriggerIsNewPress(&trigger, &e, &c)) {
         FindTargetWindowForPress();     // the options where its drag scrolls
-        c = TriggerConfig();
+        c = HookTriggerConfig();
     }
     // A key press is measured from where the pointer really is: another
     // program may have moved it, and at start no mouse event has told yet.

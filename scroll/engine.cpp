@@ -1,5 +1,6 @@
-// The scroll engine. It runs on the program's one thread, inside the handling
-// of a hook report or a timer tick, and keeps its state in the Settings record.
+// The scroll Engine. It runs on the program's one thread, inside the handling
+// of a hook report or a timer tick, and keeps its state in the Settings record
+// and in its own (engine_state.h).
 // A tick plans its steps first and looks for a target only when there is
 // something to deliver: most cursor reports plan nothing, and they are the
 // program's whole day while it is ON. In the classic types a drag compares
@@ -7,6 +8,7 @@
 // distance moved, so a slow drag scrolls too.
 #include "scroll/engine.h"
 #include "scroll/delivery.h"
+#include "scroll/engine_state.h"
 #include "scroll/glide_win.h"
 #include "scroll/monitors.h"
 #include "scroll/messages.h"
@@ -16,48 +18,6 @@
 #include "scroll/smooth.h"
 #include "scroll/tick_plan.h"
 #include "scroll/wheel_win.h"
-
-// What the engine alone keeps of a drag: no file or dialog holds it.
-static struct {
-    int bHoldKeyDown;         // each trigger on its own, for the "Mouse wheel" type,
-    int bMiddleDown;          // where each drags only when its own option is on
-    unsigned nDragTicks;      // ticks that delivered drag steps, ever
-    int bDragLocked;          // locked: moves drag as if the hold key were held
-    int nDragAxis;            // the axis a one-axis drag keeps (DRAG_AXIS_*), 0 none yet
-    int nDragSumX, nDragSumY; // "Mouse wheel" type: distance dragged since the last step
-    int nGlideDirection;      // the direction of the drag's last step
-    SMOOTHDRAG smooth;        // "Automatic" type: the drag's moves as distance
-    // The window under the pointer that the drag scrolls, with the option.
-    HWND hDragTarget;
-    RECT rcDragTarget;
-    BOOL bDragTargetFound;
-    // The window in front when the lock began: the lock ends when another
-    // comes to the front, as a browser's autoscroll ends when focus leaves it.
-    HWND hLockFront;
-} engine;
-
-int DragLocked(void)
-{
-    return engine.bDragLocked;
-}
-
-unsigned DragTicks(void)
-{
-    return engine.nDragTicks;
-}
-
-int DragButtonDown(void)
-{
-    return engine.bMiddleDown;
-}
-
-static int DragHeld(void)
-{
-    DRAGSTATE d = {IsWheelLikeType(OptionsNow()->nMessageType), Settings.bHoldKey,
-                   Settings.bMiddleButton, Settings.bKeyHeld, engine.bHoldKeyDown,
-                   engine.bMiddleDown, engine.bDragLocked};
-    return IsDragHeld(&d);
-}
 
 // "Mouse wheel" and "Automatic": the triggers are kept, and a drag goes by
 // the distance moved, so a slow drag scrolls too.
@@ -98,16 +58,16 @@ static int LastDirection(const TICKPLAN *drag, long long dx, long long dy)
 static HWND DragTarget(void)
 {
     POINT pt = {Settings.nMouseX, Settings.nMouseY};
-    if (engine.bDragTargetFound && PtInRect(&engine.rcDragTarget, pt))
-        return engine.hDragTarget;
-    engine.hDragTarget = FindPointerTarget(pt, NULL);
-    engine.bDragTargetFound = TRUE;
+    if (Engine.bDragTargetFound && PtInRect(&Engine.rcDragTarget, pt))
+        return Engine.hDragTarget;
+    Engine.hDragTarget = FindPointerTarget(pt, NULL);
+    Engine.bDragTargetFound = TRUE;
     // A rule of programs.txt for the window crossed into applies from here.
-    UseOptionsOf(engine.hDragTarget, engine.hDragTarget ? WindowFromPoint(pt) : NULL);
+    UseOptionsOf(Engine.hDragTarget, Engine.hDragTarget ? WindowFromPoint(pt) : NULL);
     // Over nothing to scroll, the next move looks again.
-    if (!engine.hDragTarget || !GetWindowRect(engine.hDragTarget, &engine.rcDragTarget))
-        SetRectEmpty(&engine.rcDragTarget);
-    return engine.hDragTarget;
+    if (!Engine.hDragTarget || !GetWindowRect(Engine.hDragTarget, &Engine.rcDragTarget))
+        SetRectEmpty(&Engine.rcDragTarget);
+    return Engine.hDragTarget;
 }
 
 // One tick, the drag at (dragX, dragY) in the classic types (the cursor, or
@@ -127,13 +87,13 @@ static void Tick(int dragX, int dragY)
     // The drag references (and a one-axis drag's axis) move only when the
     // tick has a target to scroll. Drag steps are planned on their own, turned
     // as the drag options say, and then follow the edge steps.
-    int lastX = Settings.nLastX, lastY = Settings.nLastY, axis = engine.nDragAxis;
-    int sumX = engine.nDragSumX, sumY = engine.nDragSumY;
+    int lastX = Settings.nLastX, lastY = Settings.nLastY, axis = Engine.nDragAxis;
+    int sumX = Engine.nDragSumX, sumY = Engine.nDragSumY;
     TICKPLAN drag = {};
     bool bDragged = false;
     int nDirection = -1;
     // Automatic: the drag is a distance, not steps (scroll/smooth.h).
-    SMOOTHDRAG smooth = engine.smooth;
+    SMOOTHDRAG smooth = Engine.smooth;
     int smoothX = 0, smoothY = 0;
     if (DragHeld() && AutoType()) {
         bDragged = PlanSmoothDrag(&smooth, SensitivityNow(), Settings.bOneAxis,
@@ -196,16 +156,16 @@ static void Tick(int dragX, int dragY)
         return;
     Settings.nLastX = lastX;
     Settings.nLastY = lastY;
-    engine.nDragSumX = sumX;
-    engine.nDragSumY = sumY;
-    engine.nDragAxis = axis;
-    engine.smooth = smooth;
+    Engine.nDragSumX = sumX;
+    Engine.nDragSumY = sumY;
+    Engine.nDragAxis = axis;
+    Engine.smooth = smooth;
     if (nDirection >= 0)
-        engine.nGlideDirection = nDirection;
+        Engine.nGlideDirection = nDirection;
     // Counted before delivery: a tick nested in this one's delivery must see
     // that a drag is under way.
     if (bDragged)
-        engine.nDragTicks++;
+        Engine.nDragTicks++;
     if (target)
         DeliverSteps(target, plan.aSegments, plan.nSegments);
     if (dragTarget)
@@ -224,28 +184,12 @@ void ScrollTick(void)
 static void NoteDragMove(int dx, int dy)
 {
     if (AutoType()) {
-        AddSmoothMove(&engine.smooth, dx, dy);
+        AddSmoothMove(&Engine.smooth, dx, dy);
     } else if (WheelType()) {
-        AddDragDistance(&engine.nDragSumX, dx);
-        AddDragDistance(&engine.nDragSumY, dy);
+        AddDragDistance(&Engine.nDragSumX, dx);
+        AddDragDistance(&Engine.nDragSumY, dy);
     }
     RecordGlideMove(dx, dy);
-}
-
-// The lock ends when another window comes to the front. TRUE when it did.
-static BOOL EndLockIfFrontChanged(void)
-{
-    if (!engine.bDragLocked || !engine.hLockFront || GetForegroundWindow() == engine.hLockFront)
-        return FALSE;
-    EndDragLock();
-    if (Settings.hMainWnd)
-        PostMessageA(Settings.hMainWnd, WM_SHOWDRAGLOCK, 0, 0);
-    return TRUE;
-}
-
-void CheckDragLockFront(void)
-{
-    EndLockIfFrontChanged();
 }
 
 void OnMouseReport(int x, int y)
@@ -264,7 +208,7 @@ void OnMouseReport(int x, int y)
     // nor one in the wheel type, where a key's repeats add no distance: its
     // moves do, whatever the edge setting.
     if (Settings.bEdgeScroll == 1 ||
-        (bDrag && (engine.bDragLocked || engine.bMiddleDown || WheelType())))
+        (bDrag && (Engine.bDragLocked || Engine.bMiddleDown || WheelType())))
         ScrollTick();
     if (Settings.bEdgeRepeat == 1 && !Settings.bTimerRunning) {
         Settings.idRepeatTimer =
@@ -297,33 +241,6 @@ void OnStillMove(int dx, int dy)
     Tick((int)((long long)Settings.nMouseX + dx), (int)((long long)Settings.nMouseY + dy));
 }
 
-// A drag starts afresh (nothing added up, no moves to glide on) or ends. It
-// glides on only when its trigger is let go cleanly (OnTriggerReport), never
-// when a chord, a click, the lock's end or a change of options ends it.
-static void DragChanged(bool bWas)
-{
-    bool bNow = DragHeld() != 0;
-    if (bNow == bWas)
-        return;
-    engine.nDragSumX = engine.nDragSumY = 0;
-    engine.smooth = SMOOTHDRAG{};
-    engine.bDragTargetFound = FALSE;     // a new drag finds its window anew
-    StopGlide();
-    if (bNow)
-        ForgetGlideMoves();
-}
-
-void SetHeldTriggers(int bKeyDown, int bButtonDown)
-{
-    bool bWas = DragHeld() != 0;
-    engine.bHoldKeyDown = bKeyDown != 0;
-    engine.bMiddleDown = bButtonDown != 0;
-    Settings.bKeyHeld = (short)(bKeyDown || bButtonDown);
-    if (bWas != (DragHeld() != 0))
-        engine.nDragAxis = 0;
-    DragChanged(bWas);
-}
-
 void OnKeyReport(int vk, int pressed)
 {
     int direction = ArrowDirection(vk);
@@ -340,56 +257,16 @@ void OnKeyReport(int vk, int pressed)
     if (vk == Settings.nScrollVk || vk == MIDDLE_BUTTON_KEY) {
         bool bWas = DragHeld() != 0;
         Settings.bKeyHeld = (short)pressed;
-        int *pDown = vk == MIDDLE_BUTTON_KEY ? &engine.bMiddleDown : &engine.bHoldKeyDown;
+        int *pDown = vk == MIDDLE_BUTTON_KEY ? &Engine.bMiddleDown : &Engine.bHoldKeyDown;
         // A new press (not an auto-repeat) and a release start a one-axis
         // drag afresh.
         if (*pDown != (pressed != 0))
-            engine.nDragAxis = 0;
+            Engine.nDragAxis = 0;
         *pDown = pressed != 0;
         DragChanged(bWas);
         if (Settings.bKeyHeld && DragHeld())
             ScrollTick();
     }
-}
-
-BOOL OnTriggerReport(int what, int bClean)
-{
-    bool bDragWas = DragHeld() != 0;
-    BOOL bWas = engine.bDragLocked;
-    if (what == TRIGGER_TAPPED && Settings.bDragLock && Settings.bScrolling)
-        engine.bDragLocked = !engine.bDragLocked;
-    else if (what == TRIGGER_DRAGGED)
-        engine.bDragLocked = 0;      // a press that dragged ends the lock with it
-    engine.hLockFront = engine.bDragLocked ? (bWas ? engine.hLockFront : GetForegroundWindow()) : NULL;
-    if (engine.bDragLocked != bWas) {
-        engine.nDragAxis = 0;
-        DragChanged(bDragWas);
-    }
-    // A flick: the trigger let go while the hand still moved, nothing else
-    // pressed meanwhile, and no drag going on after it.
-    if (what == TRIGGER_DRAGGED && bClean && !DragHeld())
-        GlideAfterDrag(engine.nGlideDirection,
-                       OptionsNow()->bUnderPointer ? engine.hDragTarget : FindTargetWindow());
-    return engine.bDragLocked != bWas;
-}
-
-void EndDragLock(void)
-{
-    engine.bDragLocked = 0;
-    engine.hLockFront = NULL;
-    engine.nDragAxis = 0;
-    engine.nDragSumX = engine.nDragSumY = 0;
-    engine.smooth = SMOOTHDRAG{};
-    StopGlide();
-}
-
-BOOL EndUnusableDragLock(void)
-{
-    if (!engine.bDragLocked ||
-        (Settings.bDragLock && (Settings.bHoldKey || Settings.bMiddleButton)))
-        return FALSE;
-    EndDragLock();
-    return TRUE;
 }
 
 void CALLBACK RepeatTimerProc(HWND, UINT, UINT_PTR, DWORD)
