@@ -28,6 +28,9 @@ static FIGURE aFigures[] = {
     {"still_drag_vs_bare", 1.5, NAN, "%.2f", true, NAN, NAN},
     {"hook_idle_vs_bare", 1.25, NAN, "%.2f", true, NAN, NAN},
     {"hook_move_vs_bare", 2.5, NAN, "%.2f", true, NAN, NAN},
+    {"auto_drag_vs_bare", 1.2, NAN, "%.2f", true, NAN, NAN},
+    {"auto_msgs_per_s", 130, NAN, "%.0f", false, NAN, NAN},
+    {"pointer_drag_vs_bare", 1.2, NAN, "%.2f", true, NAN, NAN},
 };
 
 static bool IsMeasured(const FIGURE &f)

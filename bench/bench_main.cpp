@@ -119,6 +119,7 @@ static void MeasureMoves(const OPTIONS &o)
         "no hook", "bare LL hook, other process", "Veltrac OFF",
         "Veltrac ON at rest, send, 4 children", "Veltrac ON, wheel, drag, no children",
         "Veltrac ON, wheel, drag, real-input window", "Veltrac ON, wheel, drag, pointer held",
+        "Veltrac ON, Automatic, drag, Chromium class", "Veltrac ON, wheel, drag, under pointer",
         "Veltrac ON, post, drag, 200 children", "Veltrac ON, send, drag, 200 children",
     };
     char heading[128];
@@ -138,6 +139,10 @@ static void MeasureMoves(const OPTIONS &o)
             snprintf(more, sizeof more, "; the pointer stayed put in %d of %d rounds",
                      r.nStillHeld, r.nStillRounds);
             WheelNote(r, sc, "wheel messages", more, note, sizeof note);
+        } else if (sc == SC_ON_AUTO) {
+            snprintf(note, sizeof note, "%ld smooth wheel messages", r.anDelivered[sc]);
+        } else if (sc == SC_ON_POINTER) {
+            WheelNote(r, sc, "wheel messages", " to the window not in front", note, sizeof note);
         } else if (r.anExpected[sc]) {
             snprintf(note, sizeof note, "%ld of %ld scroll messages arrived", r.anDelivered[sc],
                      r.anExpected[sc]);
@@ -151,7 +156,9 @@ static void MeasureMoves(const OPTIONS &o)
     RatioRow(r, SC_ON_WHEEL, "wheel drag/bare, ratio of medians per round");
     RatioRow(r, SC_ON_REAL_WHEEL, "real wheel/bare, ratio of medians per round");
     RatioRow(r, SC_ON_STILL, "held drag/bare, ratio of medians per round");
-    for (int sc : {SC_ON_WHEEL, SC_ON_REAL_WHEEL, SC_ON_STILL})
+    RatioRow(r, SC_ON_AUTO, "Automatic drag/bare, ratio of medians per round");
+    RatioRow(r, SC_ON_POINTER, "drag under the pointer/bare, ratio of medians per round");
+    for (int sc : {SC_ON_WHEEL, SC_ON_REAL_WHEEL, SC_ON_STILL, SC_ON_POINTER})
         if (r.anDelivered[sc] != r.anExpected[sc])
             fprintf(stderr, "bench: the %s delivered %ld wheel messages for %ld moves, not one "
                             "per move\n", aszRows[sc], r.anDelivered[sc], r.anExpected[sc]);
@@ -180,6 +187,30 @@ static void MeasureMoves(const OPTIONS &o)
         fprintf(stderr, "bench: the held drag scrolled %ld times and ended at %ld,%ld (held in %d "
                         "of %d rounds); still_drag_vs_bare void\n", r.anDelivered[SC_ON_STILL],
                 r.nStillX, r.nStillY, r.nStillHeld, r.nStillRounds);
+    if (r.anDelivered[SC_ON_AUTO] > 0)
+        SetRoundFigure("auto_drag_vs_bare", r.aVsBare[SC_ON_AUTO]);
+    else
+        fprintf(stderr, "bench: no smooth wheel message arrived; auto_drag_vs_bare void\n");
+    // Wheel messages elsewhere than the window under the pointer: not this drag.
+    if (r.anDelivered[SC_ON_POINTER] == r.anExpected[SC_ON_POINTER])
+        SetRoundFigure("pointer_drag_vs_bare", r.aVsBare[SC_ON_POINTER]);
+    else
+        fprintf(stderr, "bench: the drag under the pointer delivered %ld of %ld; "
+                        "pointer_drag_vs_bare void\n", r.anDelivered[SC_ON_POINTER],
+                r.anExpected[SC_ON_POINTER]);
+
+    AUTORATE a = {};
+    if (!MeasureAutoRate(1000, &a) || a.dSeconds <= 0)
+        return;
+    AddHeading("an Automatic drag over the Chromium-class window, a move a millisecond");
+    char note[160];
+    snprintf(note, sizeof note, "%ld moves in %.2f s (%.0f a second): %ld wheel messages",
+             a.nMoves, a.dSeconds, a.nMoves / a.dSeconds, a.nWheels);
+    AddRow("wheel messages a second", std::vector<double>{a.nWheels / a.dSeconds}, note);
+    if (a.nWheels > 0)
+        SetFigure("auto_msgs_per_s", a.nWheels / a.dSeconds);
+    else
+        fprintf(stderr, "bench: no wheel message reached the Chromium window; auto_msgs_per_s void\n");
 }
 
 static void MeasureTick(const OPTIONS &o)

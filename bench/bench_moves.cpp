@@ -9,7 +9,10 @@
 // still, one wheel message posted to the wheel target for a move 10 pixels
 // to either side of the held point, which the hook keeps from programs; in
 // post and send mode over the 200-child target, a walk of the 200 children
-// and a message to each.
+// and a message to each. In the "Automatic" type over the Chromium-class
+// window the moves go up and down a longer way, so that a frame's moves add
+// up to a distance; with the window under the pointer scrolled, the wheel
+// target is under the pointer while a small window aside is in front.
 #include "bench/bench_moves.h"
 #include "bench/bench_procs.h"
 #include "bench/bench_stats.h"
@@ -28,7 +31,8 @@
 
 static const char *const aszNames[SC_COUNT] = {
     "no hook", "bare hook", "Veltrac OFF", "Veltrac ON idle", "Veltrac ON wheel",
-    "Veltrac ON real wheel", "Veltrac ON still drag", "Veltrac ON post", "Veltrac ON send",
+    "Veltrac ON real wheel", "Veltrac ON still drag", "Veltrac ON auto", "Veltrac ON pointer",
+    "Veltrac ON post", "Veltrac ON send",
 };
 
 // The drags over the 200-child target, sized apart from the cheap scenarios.
@@ -39,18 +43,20 @@ static bool IsChildDrag(int sc)
 
 static bool IsWheelDrag(int sc)
 {
-    return sc == SC_ON_WHEEL || sc == SC_ON_REAL_WHEEL || sc == SC_ON_STILL;
+    return sc == SC_ON_WHEEL || sc == SC_ON_REAL_WHEEL || sc == SC_ON_STILL ||
+           sc == SC_ON_POINTER;
 }
 
 static bool IsDrag(int sc)
 {
-    return IsWheelDrag(sc) || IsChildDrag(sc);
+    return IsWheelDrag(sc) || IsChildDrag(sc) || sc == SC_ON_AUTO;
 }
 
 static HWND ScenarioTarget(int sc)
 {
     switch (sc) {
-    case SC_ON_WHEEL: case SC_ON_STILL: return Targets.hWheel;
+    case SC_ON_WHEEL: case SC_ON_STILL: case SC_ON_POINTER: return Targets.hWheel;
+    case SC_ON_AUTO: return Targets.hChrome;
     case SC_ON_REAL_WHEEL: return Targets.hRealWheel;
     case SC_ON_POST: case SC_ON_SEND: return Targets.hScroll;
     default: return Targets.hOrdinary;
@@ -65,6 +71,8 @@ static long DeliveredCount(int sc, long nExpected, int settleMs)
 {
     if (sc == SC_ON_REAL_WHEEL)
         return AwaitRealWheels(nExpected, DRAIN_MS);
+    if (sc == SC_ON_AUTO)
+        return DrainedChromeWheelCount(DRAIN_MS);
     return IsWheelDrag(sc) ? DrainedWheelCount(DRAIN_MS) : SettledScrollCount(settleMs);
 }
 
@@ -75,6 +83,10 @@ static int nMoveIndex;
 // above and below it, so that every move is a step from the held point.
 static POINT MovePoint(int sc, int i)
 {
+    if (sc == SC_ON_AUTO) {     // 20 moves down, 20 up: 200 pixels each way
+        int k = i % 40;
+        return POINT{MOVE_X, MOVE_Y - 100 + (k < 20 ? k : 40 - k) * MOVE_DY};
+    }
     int dy = sc == SC_ON_STILL ? (i % 2 ? MOVE_DY : -MOVE_DY) : (i % 2) * MOVE_DY;
     return POINT{MOVE_X, MOVE_Y + dy};
 }
@@ -118,6 +130,8 @@ static bool StartScenario(int sc, CHILDPROC *p)
     case SC_ON_IDLE: return StartVeltracIn(Paths.szSendDir, true, p);
     case SC_ON_WHEEL: case SC_ON_REAL_WHEEL: return StartVeltracIn(Paths.szWheelDir, true, p);
     case SC_ON_STILL: return StartVeltracIn(Paths.szStillDir, true, p);
+    case SC_ON_AUTO: return StartVeltracIn(Paths.szAutoDir, true, p);
+    case SC_ON_POINTER: return StartVeltracIn(Paths.szPointerDir, true, p);
     case SC_ON_POST: return StartVeltracIn(Paths.szPostDir, true, p);
     case SC_ON_SEND: return StartVeltracIn(Paths.szSendDir, true, p);
     default: return true;
@@ -142,6 +156,8 @@ static bool RunScenario(int sc, int nMoves, std::vector<double> *samples, MOVERE
     if (!StartScenario(sc, &p))
         return false;
     MakeForeground(ScenarioTarget(sc));
+    if (sc == SC_ON_POINTER)        // on top, but not in front
+        MakeForeground(Targets.hAside);
     if (IsDrag(sc)) {
         PlacePointer(sc);
         KeyDown(VK_CONTROL);
@@ -151,13 +167,16 @@ static bool RunScenario(int sc, int nMoves, std::vector<double> *samples, MOVERE
     DeliveredCount(sc, WARMUP_MOVES, 2000);   // let the warm-up's messages drain
     ResetScrollCount();
     ResetWheelCount();
+    ResetChromeWheelCount();
     for (int i = 0; i < nMoves; i++)
         samples->push_back(NextMove(sc));
     if (sc == SC_ON_STILL)
         CheckHeld(r);
     if (IsDrag(sc))
         KeyUp(VK_CONTROL);
-    long nExpected = IsDrag(sc) ? (long)nMoves * (IsWheelDrag(sc) ? 1 : BENCH_CHILDREN) : 0;
+    // Automatic sends what a frame's moves add up to: no count per move.
+    long nExpected = !IsDrag(sc) || sc == SC_ON_AUTO
+                         ? 0 : (long)nMoves * (IsWheelDrag(sc) ? 1 : BENCH_CHILDREN);
     r->anDelivered[sc] += DeliveredCount(sc, nExpected, 5000);
     r->anExpected[sc] += nExpected;
     if (sc == SC_ON_REAL_WHEEL)
@@ -169,8 +188,8 @@ static bool RunScenario(int sc, int nMoves, std::vector<double> *samples, MOVERE
 // The scenarios with a figure, each timed between two blocks of the bare
 // hook: its reference is the mean of the bare medians just before and just
 // after it, so that a drift of the machine over the round cancels.
-static const int aBracketed[] = {SC_NONE, SC_OFF, SC_ON_IDLE, SC_ON_WHEEL, SC_ON_REAL_WHEEL,
-                                 SC_ON_STILL};
+static const int aBracketed[] = {SC_NONE,     SC_OFF,     SC_ON_IDLE,   SC_ON_WHEEL,
+                                 SC_ON_REAL_WHEEL, SC_ON_STILL, SC_ON_AUTO, SC_ON_POINTER};
 #define BRACKETED (int)(sizeof aBracketed / sizeof aBracketed[0])
 
 // One block: the scenario's program started, nMoves timed moves, the program
@@ -190,9 +209,11 @@ static void ReportRound(int round, int nRounds, const double *adMedian, const MO
     for (int sc = 0; sc < SC_COUNT; sc++)
         fprintf(stderr, " %s %.3f,", aszNames[sc], adMedian[sc]);
     fprintf(stderr, " OFF/bare %.2f, ON idle/bare %.2f, ON wheel/bare %.2f, real wheel/bare "
-                    "%.2f, still drag/bare %.2f\n", r->aVsBare[SC_OFF].back(),
-            r->aVsBare[SC_ON_IDLE].back(), r->aVsBare[SC_ON_WHEEL].back(),
-            r->aVsBare[SC_ON_REAL_WHEEL].back(), r->aVsBare[SC_ON_STILL].back());
+                    "%.2f, still drag/bare %.2f, auto/bare %.2f, pointer/bare %.2f\n",
+            r->aVsBare[SC_OFF].back(), r->aVsBare[SC_ON_IDLE].back(),
+            r->aVsBare[SC_ON_WHEEL].back(), r->aVsBare[SC_ON_REAL_WHEEL].back(),
+            r->aVsBare[SC_ON_STILL].back(), r->aVsBare[SC_ON_AUTO].back(),
+            r->aVsBare[SC_ON_POINTER].back());
 }
 
 bool RunMoveRounds(int nRounds, int nCheap, int nOn, MOVERESULTS *r)
@@ -233,5 +254,30 @@ bool RunMoveRounds(int nRounds, int nCheap, int nOn, MOVERESULTS *r)
                 r->aVsBare[sc].push_back(Ratio(adMedian[sc], adReference[sc]));
         ReportRound(round, nRounds, adMedian, r);
     }
+    return true;
+}
+
+bool MeasureAutoRate(int nMoves, AUTORATE *r)
+{
+    CHILDPROC p = {};
+    if (!StartScenario(SC_ON_AUTO, &p))
+        return false;
+    MakeForeground(Targets.hChrome);
+    // Up and down 400 pixels in moves of 2.
+    auto Y = [](int i) { int k = i % 400; return MOVE_Y - 150 + (k < 200 ? k : 400 - k) * 2; };
+    TimedMove(MOVE_X, Y(0));
+    KeyDown(VK_CONTROL);
+    ResetChromeWheelCount();
+    double t0 = NowMs();
+    for (int i = 1; i <= nMoves; i++) {
+        while (NowMs() < t0 + i)
+            ;                       // the pace of a fast mouse: a move a millisecond
+        TimedMove(MOVE_X, Y(i));
+    }
+    r->dSeconds = (NowMs() - t0) / 1000.0;
+    KeyUp(VK_CONTROL);
+    r->nMoves = nMoves;
+    r->nWheels = DrainedChromeWheelCount(DRAIN_MS);
+    StopChild(&p);
     return true;
 }

@@ -4,7 +4,9 @@
 // ordinary target), with Veltrac ON drag-scrolling in the "Mouse wheel" type
 // over a window with no children (one that takes posted wheel messages, one
 // of a class that reads only real input, and the first again with the
-// pointer held still), and with Veltrac ON drag-scrolling a 200-child target
+// pointer held still, or not in front while the drag scrolls the window
+// under the pointer), in the "Automatic" type over a Chromium-class window
+// (smooth wheel messages), and with Veltrac ON drag-scrolling a 200-child target
 // in post and in send mode; in rounds that alternate every scenario with the
 // bare hook, its reference.
 #pragma once
@@ -12,7 +14,7 @@
 
 enum {
     SC_NONE, SC_BARE, SC_OFF, SC_ON_IDLE, SC_ON_WHEEL, SC_ON_REAL_WHEEL, SC_ON_STILL,
-    SC_ON_POST, SC_ON_SEND, SC_COUNT
+    SC_ON_AUTO, SC_ON_POINTER, SC_ON_POST, SC_ON_SEND, SC_COUNT
 };
 
 struct MOVERESULTS {
@@ -41,3 +43,12 @@ double CheckHooksWait(std::vector<double> *samples);
 // on (in reverse order every other round), then the two 200-child drags.
 // False if a program would not start.
 bool RunMoveRounds(int nRounds, int nCheap, int nOn, MOVERESULTS *r);
+
+// An "Automatic" drag over the Chromium-class window of nMoves moves, one
+// each millisecond as near as the moves allow: the wheel messages that
+// reached it per second of the drag. -1 when the program would not start.
+struct AUTORATE {
+    long nMoves, nWheels;
+    double dSeconds;
+};
+bool MeasureAutoRate(int nMoves, AUTORATE *r);

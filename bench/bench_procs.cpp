@@ -8,8 +8,29 @@
 #include "testkit/kit_windows.h"
 #include <stdio.h>
 #include <string.h>
+#include <string>
 
 BENCHPATHS Paths;
+
+// Rules of the kinds a user writes: games hands off, programs at their own
+// speed, players reversed, a Java program narrowed by class and title.
+static bool WriteRules(const char *dir)
+{
+    std::string text = "; rules for programs the benchmark never runs\r\n";
+    for (int i = 0; i < BENCH_RULES; i++) {
+        char line[160];
+        switch (i % 4) {
+        case 0: snprintf(line, sizeof line, "-game%03d.exe\r\n", i); break;
+        case 1: snprintf(line, sizeof line, "cad%03d speed=50%%\r\n", i); break;
+        case 2: snprintf(line, sizeof line, "\"Media Player %03d.exe\" reverse=on\r\n", i); break;
+        default:
+            snprintf(line, sizeof line, "javaw.exe class=SunAwt* title=\"Tool %03d\" "
+                     "delivery=notched glide=off\r\n", i);
+        }
+        text += line;
+    }
+    return WriteBytes((std::string(dir) + "\\programs.txt").c_str(), text);
+}
 
 bool MakeScratch(const char *name, const std::function<void()> &edit, char *dir)
 {
@@ -19,9 +40,9 @@ bool MakeScratch(const char *name, const std::function<void()> &edit, char *dir)
             Settings.nWindowX = BENCH_VELTRAC_X;
             Settings.nWindowY = BENCH_VELTRAC_Y;
             edit();
-        }, dir))
+        }, dir) && WriteRules(dir))
         return true;
-    fprintf(stderr, "bench: cannot write settings.dat in %s\n", dir);
+    fprintf(stderr, "bench: cannot write settings.dat or programs.txt in %s\n", dir);
     return false;
 }
 
@@ -53,7 +74,12 @@ bool PreparePaths(const char *szVeltracArg)
            MakeScratch("still", [] {
                Settings.nMessageType = MESSAGE_WHEEL;
                Settings.bKeepPointerStill = 1;
-           }, Paths.szStillDir);
+           }, Paths.szStillDir) &&
+           MakeScratch("auto", [] { Settings.nMessageType = MESSAGE_AUTO; }, Paths.szAutoDir) &&
+           MakeScratch("pointer", [] {
+               Settings.nMessageType = MESSAGE_WHEEL;
+               Settings.bUnderPointer = 1;
+           }, Paths.szPointerDir);
 }
 
 static bool Started(const char *cmdline, const char *dir, CHILDPROC *p)

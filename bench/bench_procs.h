@@ -17,6 +17,8 @@ struct BENCHPATHS {
     char szSendDir[MAX_PATH];     // settings.dat with send mode
     char szWheelDir[MAX_PATH];    // settings.dat with the "Mouse wheel" type
     char szStillDir[MAX_PATH];    // the same, and a drag holds the pointer still
+    char szAutoDir[MAX_PATH];     // settings.dat with the "Automatic" type
+    char szPointerDir[MAX_PATH];  // the "Mouse wheel" type, the window under the pointer
 };
 extern BENCHPATHS Paths;
 
@@ -29,10 +31,13 @@ bool PreparePaths(const char *szVeltracArg);
 // the benchmark's own changes (no save on exit, so the folder stays as
 // written; no title list, so every window is a target; the window at
 // BENCH_VELTRAC_X, BENCH_VELTRAC_Y) and then edit()'s; its path goes to dir
-// (MAX_PATH). RemoveScratchDirs (kit_files.h) removes them all.
+// (MAX_PATH). Beside it a programs.txt of BENCH_RULES rules for other
+// programs, every one of which is tested at each press and matches none.
+// RemoveScratchDirs (kit_files.h) removes them all.
 bool MakeScratch(const char *name, const std::function<void()> &edit, char *dir);
 
 // Veltrac opens there, which also proves it read the file.
+#define BENCH_RULES 200
 #define BENCH_VELTRAC_X 760
 #define BENCH_VELTRAC_Y 560
 

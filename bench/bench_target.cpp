@@ -8,13 +8,17 @@
 
 BENCHTARGETS Targets;
 
-enum { T_HUNG, T_ORDINARY, T_WHEEL, T_REAL_WHEEL, T_SCROLL, T_HUNG_CHILD, T_COUNT };
+enum {
+    T_HUNG, T_ORDINARY, T_WHEEL, T_REAL_WHEEL, T_CHROME, T_ASIDE, T_SCROLL, T_HUNG_CHILD, T_COUNT
+};
 static THREADTARGET *apTargets[T_COUNT];
 
-static bool Start(int i, const char *title, const char *cls, int nChildren, HWND hParent)
+static bool Start(int i, const char *title, const char *cls, int nChildren, HWND hParent,
+                  RECT rc = {100, 80, 700, 580})
 {
-    apTargets[i] = StartThreadTarget(
-        {title, BENCH_PASS_CLASS, nChildren, 0, NULL, NULL, cls, hParent, 100, 80, 600, 500});
+    apTargets[i] = StartThreadTarget({title, BENCH_PASS_CLASS, nChildren, 0, NULL, NULL, cls,
+                                      hParent, (int)rc.left, (int)rc.top,
+                                      (int)(rc.right - rc.left), (int)(rc.bottom - rc.top)});
     return apTargets[i] != NULL;
 }
 
@@ -25,6 +29,8 @@ bool StartTargets(void)
         !Start(T_ORDINARY, "Bench ordinary target", NULL, BENCH_FEW_CHILDREN, NULL) ||
         !Start(T_WHEEL, "Bench wheel target", "Veltrac Bench Wheel Target", 0, NULL) ||
         !Start(T_REAL_WHEEL, "Bench real-input target", BENCH_REAL_INPUT_CLASS, 0, NULL) ||
+        !Start(T_CHROME, "Bench Chromium target", BENCH_CHROME_CLASS, 0, NULL) ||
+        !Start(T_ASIDE, "Bench window aside", NULL, 0, NULL, {760, 60, 960, 200}) ||
         !Start(T_SCROLL, "Bench scroll target", NULL, BENCH_CHILDREN, NULL)) {
         fprintf(stderr, "bench: cannot create the target windows\n");
         return false;
@@ -34,6 +40,8 @@ bool StartTargets(void)
     Targets.hWheel = ThreadTargetWindow(apTargets[T_WHEEL]);
     Targets.hRealWheel = ThreadTargetWindow(apTargets[T_REAL_WHEEL]);
     Targets.hScroll = ThreadTargetWindow(apTargets[T_SCROLL]);
+    Targets.hChrome = ThreadTargetWindow(apTargets[T_CHROME]);
+    Targets.hAside = ThreadTargetWindow(apTargets[T_ASIDE]);
     if (!Start(T_HUNG_CHILD, "", NULL, 1, Targets.hHung)) {
         fprintf(stderr, "bench: cannot create the hung child\n");
         return false;
@@ -129,4 +137,17 @@ long UntaggedRealWheels(void)
 {
     const WINDOWCOUNTS &w = ThreadTargetCounts(apTargets[T_REAL_WHEEL]);
     return TotalWheels(w) - w.nTagged;
+}
+
+void ResetChromeWheelCount(void)
+{
+    ResetThreadTarget(apTargets[T_CHROME]);
+}
+
+long DrainedChromeWheelCount(int ms)
+{
+    if (!ThreadTargetDrain(apTargets[T_CHROME], ms))
+        fprintf(stderr, "bench: the Chromium target did not reach the end of its queue in %d ms\n",
+                ms);
+    return TotalWheels(ThreadTargetCounts(apTargets[T_CHROME]));
 }

@@ -14,6 +14,7 @@
 #define BENCH_HUNG_TARGET_CHILDREN 4   // responsive ones, beside the hung one
 #define BENCH_PASS_CLASS "BenchEdit"   // "Edit" within the first 9 characters
 #define BENCH_REAL_INPUT_CLASS "Windows.UI.Core.CoreWindow"   // reads only real input
+#define BENCH_CHROME_CLASS "Chrome_WidgetWin_1"
 
 struct BENCHTARGETS {
     HWND hScroll;
@@ -21,6 +22,9 @@ struct BENCHTARGETS {
     HWND hHung;
     HWND hWheel;    // no children: wheel messages go to the window itself
     HWND hRealWheel;   // likewise, of BENCH_REAL_INPUT_CLASS
+    HWND hChrome;   // no children, of a Chromium class: smooth wheel messages in Automatic
+    HWND hAside;    // a small window beside the others, in front while a drag
+                    // scrolls the window under the pointer
 };
 extern BENCHTARGETS Targets;
 
@@ -44,6 +48,9 @@ long DrainedWheelCount(int ms);
 // tag), once there are at least nAtLeast of them (waits at most ms, and says
 // so on stderr if that was not enough); and those that came any other way.
 long AwaitRealWheels(long nAtLeast, int ms);
+// The same for the Chromium-class target.
+void ResetChromeWheelCount(void);
+long DrainedChromeWheelCount(int ms);
 long UntaggedRealWheels(void);
 
 // The hung child's thread stops handling messages / starts again.
