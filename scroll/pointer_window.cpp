@@ -2,6 +2,7 @@
 // refused, as data.
 #include "scroll/pointer_window.h"
 #include "scroll/receiver.h"
+#include "scroll/text_match.h"
 #include <string.h>
 
 #define LAYERED_AND_TRANSPARENT (0x00080000UL | 0x00000020UL)   // WS_EX_LAYERED | WS_EX_TRANSPARENT
@@ -41,18 +42,6 @@ int RefusalNeedsProgram(const char *szClass)
     return strcmp(szClass, "Windows.UI.Core.CoreWindow") == 0;
 }
 
-// File names compare in any letter case.
-static int SameName(const char *a, const char *b)
-{
-    for (; *a && *b; a++, b++) {
-        char ca = *a >= 'A' && *a <= 'Z' ? (char)(*a - 'A' + 'a') : *a;
-        char cb = *b >= 'A' && *b <= 'Z' ? (char)(*b - 'A' + 'a') : *b;
-        if (ca != cb)
-            return 0;
-    }
-    return *a == *b;
-}
-
 int RefusedRoot(const char *szClass, const char *szExe)
 {
     for (const char *p : aszRefused)
@@ -60,7 +49,7 @@ int RefusedRoot(const char *szClass, const char *szExe)
             return 1;
     if (RefusalNeedsProgram(szClass))
         for (const char *p : aszShellPrograms)
-            if (SameName(p, szExe ? szExe : ""))
+            if (SameTextAnyCase(p, szExe ? szExe : ""))
                 return 1;
     return 0;
 }

@@ -10,29 +10,6 @@ static char Lower(char c)
     return c >= 'A' && c <= 'Z' ? (char)(c - 'A' + 'a') : c;
 }
 
-// '*' any text, '?' any one character, any letter case.
-static int Wild(const char *p, const char *s)
-{
-    const char *pStar = NULL, *sStar = NULL;
-    while (*s) {
-        if (*p == '*') {
-            pStar = p++;
-            sStar = s;
-        } else if (*p == '?' || Lower(*p) == Lower(*s)) {
-            p++;
-            s++;
-        } else if (pStar) {
-            p = pStar + 1;
-            s = ++sStar;
-        } else {
-            return 0;
-        }
-    }
-    while (*p == '*')
-        p++;
-    return *p == '\0';
-}
-
 // The name without a last ".exe", any letter case.
 static std::string WithoutExe(const char *sz)
 {
@@ -46,7 +23,7 @@ static std::string WithoutExe(const char *sz)
 
 int ProgramMatches(const char *szPattern, const char *szProgram)
 {
-    return Wild(WithoutExe(szPattern).c_str(), WithoutExe(szProgram).c_str());
+    return WildcardMatch(WithoutExe(szPattern).c_str(), WithoutExe(szProgram).c_str(), 1);
 }
 
 // The words of a line: blanks between them, double quotes around a word or

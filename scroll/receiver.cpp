@@ -7,31 +7,13 @@
 // ignore horizontal wheels; combo boxes, spin boxes, sliders and ribbons
 // change their value instead of scrolling.
 #include "scroll/receiver.h"
+#include "scroll/text_match.h"
 #include "scroll/wheel.h"
 #include <string.h>
 
 int ClassMatches(const char *szPattern, const char *szClass)
 {
-    // Iterative glob with one backtrack point: no allocation, linear enough
-    // for class names.
-    const char *p = szPattern, *s = szClass, *pStar = NULL, *sStar = NULL;
-    while (*s) {
-        if (*p == '*') {
-            pStar = p++;
-            sStar = s;
-        } else if (*p == *s) {
-            p++;
-            s++;
-        } else if (pStar) {
-            p = pStar + 1;
-            s = ++sStar;
-        } else {
-            return 0;
-        }
-    }
-    while (*p == '*')
-        p++;
-    return *p == '\0';
+    return WildcardMatch(szPattern, szClass, 0);
 }
 
 // Row conditions beyond the receiver's class.

@@ -114,3 +114,40 @@ int ListMatchesTitle(const char *list, const char *title)
     free(queue);
     return match;
 }
+
+static char LowerAscii(char c)
+{
+    return c >= 'A' && c <= 'Z' ? (char)(c - 'A' + 'a') : c;
+}
+
+int WildcardMatch(const char *pattern, const char *text, int bAnyCase)
+{
+    // Iterative, with one backtrack point: no allocation, linear enough for
+    // class and program names.
+    const char *p = pattern, *s = text, *pStar = NULL, *sStar = NULL;
+    while (*s) {
+        if (*p == '*') {
+            pStar = p++;
+            sStar = s;
+        } else if (*p == '?' || *p == *s || (bAnyCase && LowerAscii(*p) == LowerAscii(*s))) {
+            p++;
+            s++;
+        } else if (pStar) {
+            p = pStar + 1;
+            s = ++sStar;
+        } else {
+            return 0;
+        }
+    }
+    while (*p == '*')
+        p++;
+    return *p == '\0';
+}
+
+int SameTextAnyCase(const char *a, const char *b)
+{
+    for (; *a && *b; a++, b++)
+        if (LowerAscii(*a) != LowerAscii(*b))
+            return 0;
+    return *a == *b;
+}

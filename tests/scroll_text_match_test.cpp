@@ -1,7 +1,8 @@
-// ContainsText: the one matching routine behind title lists, class names and
-// command-line switches.
+// The text matching behind title lists, command-line switches, class
+// patterns and program names.
 #include <doctest.h>
 #include "scroll/text_match.h"
+#include <string.h>
 #include <string>
 
 TEST_CASE("ContainsText is a case-insensitive substring test on ASCII letters")
@@ -30,6 +31,32 @@ TEST_CASE("ContainsText is a case-insensitive substring test on ASCII letters")
         CAPTURE(r.hay);
         CAPTURE(r.needle);
         CHECK(ContainsText(r.hay, r.needle) == r.expected);
+    }
+}
+
+TEST_CASE("WildcardMatch and SameTextAnyCase: whole texts, '*' and '?', letter case by choice")
+{
+    struct { const char *pattern, *text; int bAnyCase, expected; } rows[] = {
+        {"Chrome_WidgetWin_*", "Chrome_WidgetWin_1", 0, 1},
+        {"Chrome_WidgetWin_*", "chrome_widgetwin_1", 0, 0},
+        {"Chrome_WidgetWin_*", "chrome_widgetwin_1", 1, 1},
+        {"*updown*", "msctls_updown32", 0, 1},
+        {"HwndWrapper[*", "HwndWrapper[App;;1]", 0, 1},   // '[' is no class of characters
+        {"game??", "GAME01", 1, 1},
+        {"game??", "game1", 1, 0},                        // '?' is exactly one
+        {"*a*b", "xaxxbxb", 1, 1},                        // the last star backtracks
+        {"*a*b", "xaxxbx", 1, 0},
+        {"a", "ab", 1, 0},                                // the whole text
+        {"ApplicationFrameHost.exe", "applicationframehost.EXE", 1, 1},
+        {"", "", 1, 1},
+        {"**", "", 0, 1},
+    };
+    for (auto &r : rows) {
+        CAPTURE(r.pattern);
+        CAPTURE(r.text);
+        CHECK(WildcardMatch(r.pattern, r.text, r.bAnyCase) == r.expected);
+        if (r.bAnyCase && !strpbrk(r.pattern, "*?"))
+            CHECK(SameTextAnyCase(r.pattern, r.text) == r.expected);
     }
 }
 
