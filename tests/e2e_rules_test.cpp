@@ -79,6 +79,8 @@ static const RULEROW ruleRows[] = {
      "kdCtl kdCtl kdCtl kuCtl "},
     {"delivery=lines gives Chromium line codes", " delivery=lines", MESSAGE_AUTO, true, "sD7",
      NULL},
+    {"speed=200% doubles Automatic's amount", " delivery=lines speed=200%", MESSAGE_AUTO, true,
+     "sD14", NULL},
 };
 
 TEST_CASE("a rule for the program of a window changes what a drag does there")
