@@ -25,7 +25,9 @@ struct POINTERROW {
 };
 
 static const POINTERROW pointerRows[] = {
-    {"SendMessage: the window behind, in its classic child", 1, MESSAGE_SEND, OVER_BEHIND,
+    // A classic type by posting: a send may time out on a loaded machine, and
+    // the step is then dropped, as it must be inside a hook.
+    {"PostMessage: the window behind, in its classic child", 1, MESSAGE_POST, OVER_BEHIND,
      GETS_BEHIND_LINES, NULL},
     {"Automatic: the window behind", 1, MESSAGE_AUTO, OVER_BEHIND, GETS_BEHIND_WHEELS, NULL},
     {"a tooltip above it is looked beneath", 1, MESSAGE_AUTO, OVER_TOOLTIP, GETS_BEHIND_WHEELS,
@@ -81,6 +83,20 @@ static std::string Text(const TALLY &t)
 // Three moves of 12 pixels down: three line codes in the classic types; in
 // Automatic the formula's amount, exact to the rich edit, in whole notches
 // to the plain window.
+static std::string Expected(int nGets);
+
+// Whether the tally is what the row expects. A classic step is dropped
+// when its tick ran out of time (it runs inside the input hooks, which a
+// loaded machine slows down): there, which window got the lines is what
+// counts, and at least one of them must have come.
+static bool AsExpected(const TALLY &t, int nGets)
+{
+    if (Text(t) == Expected(nGets))
+        return true;
+    return nGets == GETS_BEHIND_LINES && t.anLines[DIR_DOWN] >= 1 && t.anLines[DIR_DOWN] <= 3 &&
+           !t.anLines[DIR_UP] && !t.nFront && !t.nBehind && !t.nOther;
+}
+
 static std::string Expected(int nGets)
 {
     UINT nLines = 3;
@@ -150,6 +166,13 @@ TEST_CASE("a drag scrolls the window under the pointer where it begins, as the o
             // The plain window in front, with the focus, and nothing else above.
             REQUIRE(RecorderForeground(s.rec.hPlain));
             CHECK(GetForegroundWindow() == s.rec.hPlain);
+            // The window system shows them where the drag begins (a
+            // click-through overlay it looks beneath itself).
+            HWND hTop = r.nOver == OVER_BEHIND || r.nOver == OVER_OVERLAY ? behind
+                        : r.nOver == OVER_POPUP                            ? NULL
+                                                                           : above;
+            if (hTop)
+                CHECK(WaitFor([&] { return WindowFromPoint(POINT{x, y}) == hTop; }));
             TALLY t = {};
             Tally(&t, s.rec.hPlain, behind);
             t = TALLY{};
@@ -161,13 +184,14 @@ TEST_CASE("a drag scrolls the window under the pointer where it begins, as the o
                 Tally(&t, s.rec.hPlain, behind);
                 return Text(t) == expected;
             });
-            CHECK(Text(t) == expected);
+            CAPTURE(expected);
+            CHECK_MESSAGE(AsExpected(t, r.nGets), Text(t));
             CHECK(GetForegroundWindow() == s.rec.hPlain);     // a drag activates nothing
             if (r.szKeys)
                 CHECK(InputsUpToMark() == r.szKeys);
             // Nothing more came later, while the mark went through.
             Tally(&t, s.rec.hPlain, behind);
-            CHECK(Text(t) == expected);
+            CHECK_MESSAGE(AsExpected(t, r.nGets), Text(t));
             CHECK_FALSE(AnyDown());
         }
     }
