@@ -121,6 +121,7 @@ static void Tick(int dragX, int dragY)
         }
         // A drag is a drag even when one axis drops its steps: it is no tap.
         bDragged = drag.nSegments > 0;
+        StepsAtDragSpeed(&drag);
         if (Settings.bOneAxis)
             KeepOneAxis(&drag, &axis, dx, dy);
         if (OptionsNow()->bReverse)

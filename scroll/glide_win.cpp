@@ -58,7 +58,7 @@ static void CALLBACK GlideTimerProc(HWND, UINT, UINT_PTR, DWORD)
         BOOL bHorizontal = d == SCROLL_LEFT || d == SCROLL_RIGHT;
         DeliverDistance(target, bHorizontal ? nSign * nSteps : 0, bHorizontal ? 0 : nSign * nSteps);
     } else if (nSteps > 0) {
-        STEPSEGMENT steps = {{nGlideDirection, nGlideDirection}, 1, nSteps};
+        STEPSEGMENT steps = {{nGlideDirection, nGlideDirection}, 1, DragTimesNow(nSteps)};
         DeliverSteps(target, &steps, 1);
     }
     if (bEnded)

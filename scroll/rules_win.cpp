@@ -117,7 +117,7 @@ const OPTIONSNOW *OptionsNow(void)
 int SensitivityNow(void)
 {
     int s = Settings.nSensitivity, nSpeed = OptionsNow()->nSpeed;
-    if (nSpeed == 100 || s <= 0)
+    if (nSpeed >= 100 || s <= 0)
         return s;
     long long v = ((long long)s * 100 + nSpeed / 2) / nSpeed;
     return v < 1 ? 1 : (int)v;
@@ -130,4 +130,15 @@ int AtSpeed(int n)
         return n;
     long long v = ((long long)n * nSpeed + 50) / 100;
     return v < 1 ? 1 : v > 0x7FFFFFFF ? 0x7FFFFFFF : (int)v;
+}
+
+int DragTimesNow(int nTimes)
+{
+    return OptionsNow()->nSpeed > 100 ? AtSpeed(nTimes) : nTimes;
+}
+
+void StepsAtDragSpeed(TICKPLAN *drag)
+{
+    for (int i = 0; i < drag->nSegments; i++)
+        drag->aSegments[i].nRepeat = DragTimesNow(drag->aSegments[i].nRepeat);
 }

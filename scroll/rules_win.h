@@ -6,6 +6,7 @@
 #pragma once
 #include <windows.h>
 #include "scroll/program_rules.h"
+#include "scroll/tick_plan.h"
 
 struct OPTIONSNOW {
     int bOff;               // hands off: nothing scrolled, nothing kept
@@ -32,9 +33,16 @@ const OPTIONSNOW *OptionsNow(void);
 // The global options alone (the rules changed, or OFF).
 void UseGlobalOptions(void);
 
-// The drag's pixels per line at the speed in force (the sensitivity, less at
-// a higher speed); 0 and negative values stay as they are.
+// The drag's pixels per line at the speed in force: the sensitivity, more
+// at a lower speed; 0 and negative values stay as they are. A higher speed
+// does not take fewer pixels: a move gives at most one step however far it
+// goes, so it would add nothing. It gives more lines per step instead.
 int SensitivityNow(void);
+// The lines of drag or glide steps (nTimes as planned) at the speed in
+// force: more at a higher speed, as planned at a lower one; and a drag's
+// planned steps made so.
+int DragTimesNow(int nTimes);
+void StepsAtDragSpeed(TICKPLAN *drag);
 
 // An amount (lines, steps) at the speed in force: speed% of it, rounded,
 // and at least 1 where it was at least 1.

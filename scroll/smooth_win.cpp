@@ -191,9 +191,11 @@ void DeliverSmoothDrag(HWND target, int dx, int dy)
 {
     if (!Aim(target))
         return;
-    // Down and right as the steps scroll: down turns the wheel backward.
-    Add(-DragDelta(dy, Settings.nScrollTimes, Settings.nWheelLines, SensitivityNow()),
-        DragDelta(dx, Settings.nScrollTimes, Settings.nWheelChars, SensitivityNow()));
+    // Down and right as the steps scroll: down turns the wheel backward. A
+    // program's speed multiplies the amount itself, exactly either way.
+    double dSpeed = OptionsNow()->nSpeed / 100.0;
+    Add(-DragDelta(dy, Settings.nScrollTimes, Settings.nWheelLines, Settings.nSensitivity) * dSpeed,
+        DragDelta(dx, Settings.nScrollTimes, Settings.nWheelChars, Settings.nSensitivity) * dSpeed);
 }
 
 void DeliverAutoSteps(HWND target, const STEPSEGMENT *segments, int nSegments)

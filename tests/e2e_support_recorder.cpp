@@ -10,10 +10,13 @@
 #define WM_TAKEFOCUS (WM_APP + 12)
 #define WM_FULLSCREEN (WM_APP + 13)
 #define WM_BUSY (WM_APP + 14)
+#define WM_STANDIN (WM_APP + 15)
 
 static CRITICAL_SECTION lock;
 static std::vector<WHEELRECORD> wheels;
 static std::vector<INPUTRECORD> inputs;
+static std::vector<SCROLLRECORD> scrolls;
+static std::vector<HWND> standIns;      // the further stand-ins, whose input is recorded too
 static int nScrolled, nZooms;
 static volatile LONG nMarkerSeen, nBusySeen;
 static LONG nMarkerPosted, nBusyPosted;
@@ -21,14 +24,67 @@ static HANDLE hThread, hReady;
 static DWORD dwThreadId;
 static RECORDER windows;
 
+static LRESULT CALLBACK RecorderProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
 static bool Down(int vk)
 {
     return GetKeyState(vk) < 0;
 }
 
+static bool Recorded(HWND hwnd)
+{
+    if (hwnd == windows.hPlain || hwnd == windows.hExcluded)
+        return true;
+    for (HWND w : standIns)
+        if (w == hwnd)
+            return true;
+    return false;
+}
+
+static HWND MakeStandIn(const STANDIN &w)
+{
+    // Registered for this program even where the system has a class of
+    // the name (a program's own class comes first); a second time it fails,
+    // as it may.
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = RecorderProc;
+    wc.hInstance = GetModuleHandleA(NULL);
+    wc.lpszClassName = w.szClass;
+    wc.hCursor = LoadCursorA(NULL, (LPCSTR)IDC_ARROW);
+    wc.hbrBackground = (HBRUSH)GetStockObject(WHITE_BRUSH);
+    RegisterClassA(&wc);
+    DWORD style = w.dwStyle ? w.dwStyle : w.hParent ? WS_CHILD | WS_BORDER : WS_OVERLAPPEDWINDOW;
+    HWND hwnd = CreateWindowExA(w.dwExStyle, w.szClass, w.szTitle ? w.szTitle : w.szClass, style,
+                                w.x, w.y, w.cx, w.cy, w.hParent ? w.hParent : w.hOwner, NULL,
+                                GetModuleHandleA(NULL), NULL);
+    if (!hwnd)
+        return NULL;
+    // The system's class of the name, should it have won, is no stand-in.
+    if (GetWindowLongPtrA(hwnd, GWLP_WNDPROC) != (LONG_PTR)RecorderProc) {
+        DestroyWindow(hwnd);
+        return NULL;
+    }
+    if (w.dwExStyle & WS_EX_LAYERED)
+        SetLayeredWindowAttributes(hwnd, 0, 128, LWA_ALPHA);
+    EnterCriticalSection(&lock);
+    standIns.push_back(hwnd);
+    LeaveCriticalSection(&lock);
+    SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    return hwnd;
+}
+
 static LRESULT CALLBACK RecorderProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
+    case WM_VSCROLL:
+    case WM_HSCROLL:
+        EnterCriticalSection(&lock);
+        scrolls.push_back({hwnd, msg, (int)LOWORD(wParam)});
+        LeaveCriticalSection(&lock);
+        return 0;
+    case WM_STANDIN:
+        return (LRESULT)MakeStandIn(*(const STANDIN *)lParam);
     case WM_MOUSEWHEEL:
     case WM_MOUSEHWHEEL: {
         // The frame itself never scrolls: only its content does.
@@ -53,7 +109,7 @@ static LRESULT CALLBACK RecorderProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
     case WM_SYSCHAR:
     case WM_LBUTTONDOWN: case WM_LBUTTONUP: case WM_MBUTTONDOWN: case WM_MBUTTONUP:
     case WM_RBUTTONDOWN: case WM_RBUTTONUP: case WM_XBUTTONDOWN: case WM_XBUTTONUP:
-        if (hwnd == windows.hPlain || hwnd == windows.hExcluded) {
+        if (Recorded(hwnd)) {
             POINT pt = {(short)LOWORD(lParam), (short)HIWORD(lParam)};
             ClientToScreen(hwnd, &pt);
             EnterCriticalSection(&lock);
@@ -77,7 +133,7 @@ static LRESULT CALLBACK RecorderProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
     case WM_QUERYKEY:
         return GetKeyState((int)wParam) < 0;
     case WM_TAKEFOCUS:
-        SetForegroundWindow(hwnd);
+        SetForegroundWindow(GetAncestor(hwnd, GA_ROOT));
         SetFocus(hwnd);
         return GetFocus() == hwnd;
     case WM_FULLSCREEN:
@@ -123,6 +179,9 @@ static DWORD WINAPI RecorderThread(void *)
     DestroyWindow(windows.hFramed);
     DestroyWindow(windows.hXaml);
     DestroyWindow(windows.hExcluded);
+    for (HWND w : standIns)
+        if (IsWindow(w) && !GetParent(w))
+            DestroyWindow(w);
     return 0;
 }
 
@@ -131,6 +190,8 @@ bool StartRecorder(RECORDER *r)
     InitializeCriticalSection(&lock);
     wheels.clear();
     inputs.clear();
+    scrolls.clear();
+    standIns.clear();
     nScrolled = nZooms = 0;
     hReady = CreateEventA(NULL, TRUE, FALSE, NULL);
     hThread = CreateThread(NULL, 0, RecorderThread, NULL, 0, &dwThreadId);
@@ -178,6 +239,23 @@ std::vector<INPUTRECORD> TakeInputs(void)
     return out;
 }
 
+std::vector<SCROLLRECORD> TakeScrolls(void)
+{
+    Settle();
+    EnterCriticalSection(&lock);
+    std::vector<SCROLLRECORD> out;
+    out.swap(scrolls);
+    LeaveCriticalSection(&lock);
+    return out;
+}
+
+HWND RecorderStandIn(const STANDIN &w)
+{
+    DWORD_PTR made = 0;
+    SendMessageTimeoutA(windows.hPlain, WM_STANDIN, 0, (LPARAM)&w, SMTO_NORMAL, 10000, &made);
+    return (HWND)made;
+}
+
 int PlainScrolled(void)
 {
     Settle();
@@ -222,15 +300,16 @@ bool RecorderForeground(HWND hwnd)
     // In front for the keys, and on top for the pointer: Wine raises the
     // window a moment after it has become the foreground one. Such word can
     // still come late and undo it: then it is asked again.
+    HWND root = GetAncestor(hwnd, GA_ROOT);
     RECT rc = {};
-    GetWindowRect(hwnd, &rc);
+    GetWindowRect(root, &rc);
     POINT mid = {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
     DWORD dwAsked = GetTickCount();
     return WaitFor([&] {
         GUITHREADINFO gti = {};
         gti.cbSize = sizeof gti;
-        if (GetForegroundWindow() == hwnd && GetGUIThreadInfo(dwThreadId, &gti) &&
-            gti.hwndFocus == hwnd && GetAncestor(WindowFromPoint(mid), GA_ROOT) == hwnd)
+        if (GetForegroundWindow() == root && GetGUIThreadInfo(dwThreadId, &gti) &&
+            gti.hwndFocus == hwnd && GetAncestor(WindowFromPoint(mid), GA_ROOT) == root)
             return true;
         if (GetTickCount() - dwAsked > 500) {
             PostMessageA(hwnd, WM_TAKEFOCUS, 0, 0);
@@ -240,90 +319,7 @@ bool RecorderForeground(HWND hwnd)
     });
 }
 
-static std::string KeyName(WPARAM vk)
+const RECORDER &RecorderWindows(void)
 {
-    switch (vk) {
-    case VK_CONTROL: return "Ctl";
-    case VK_SHIFT: return "Shift";
-    case VK_MENU: return "Alt";
-    default: return std::string(1, (char)vk);
-    }
-}
-
-std::string InputNames(const std::vector<INPUTRECORD> &in)
-{
-    std::string s;
-    for (const INPUTRECORD &r : in) {
-        switch (r.msg) {
-        case WM_KEYDOWN: s += "kd"; break;
-        case WM_KEYUP: s += "ku"; break;
-        case WM_SYSKEYDOWN: s += "sd"; break;
-        case WM_SYSKEYUP: s += "su"; break;
-        case WM_CHAR: s += "ch"; break;
-        case WM_SYSCHAR: s += "sc"; break;
-        case WM_LBUTTONDOWN: s += "ld"; break;
-        case WM_LBUTTONUP: s += "lu"; break;
-        case WM_MBUTTONDOWN: s += "md"; break;
-        case WM_MBUTTONUP: s += "mu"; break;
-        case WM_XBUTTONDOWN: s += "xd"; break;
-        case WM_XBUTTONUP: s += "xu"; break;
-        default: s += "?"; break;
-        }
-        bool bKey = r.msg == WM_KEYDOWN || r.msg == WM_KEYUP || r.msg == WM_SYSKEYDOWN ||
-                    r.msg == WM_SYSKEYUP;
-        if (bKey)
-            s += KeyName(r.wParam);
-        if (r.msg == WM_CHAR || r.msg == WM_SYSCHAR)
-            s += std::to_string((int)r.wParam);
-        if (r.bControl && !bKey)
-            s += "^";
-        if (r.hwnd != windows.hPlain)
-            s += "@excluded";
-        s += " ";
-    }
-    return s;
-}
-
-// The program gives back what it kept from a message it posts itself, later
-// than the input that caused it, but always in order: once the mark has come
-// through, so has everything before it. The mark is a chord of the hold key,
-// so it goes the same way as what it follows, and unlike a plain tap it
-// cannot be taken for a tap that is still on its way.
-bool InputRecordsUpToMark(std::vector<INPUTRECORD> *pOut)
-{
-    static const std::string mark = "kdCtl kdQ ch17^ kuQ kuCtl ";
-    // Control is let go only once the letter's character has come, as a
-    // user's fingers would: Wine reads the key state for a character from the
-    // keyboard as it is when the character is made, not as it was at the key.
-    pOut->clear();
-    KeyDown(VK_CONTROL);
-    KeyDown('Q');
-    WaitFor([&] {
-        std::vector<INPUTRECORD> more = TakeInputs();
-        pOut->insert(pOut->end(), more.begin(), more.end());
-        if (pOut->empty() || pOut->back().msg != WM_CHAR)
-            return false;
-        WPARAM ch = pOut->back().wParam;
-        return ch == 17 || ch == 'q' || ch == 'Q';
-    });
-    KeyUp('Q');
-    KeyUp(VK_CONTROL);
-    std::string tail;
-    bool done = WaitFor([&] {
-        std::vector<INPUTRECORD> more = TakeInputs();
-        pOut->insert(pOut->end(), more.begin(), more.end());
-        size_t n = pOut->size() < 5 ? 0 : pOut->size() - 5;
-        tail = InputNames(std::vector<INPUTRECORD>(pOut->begin() + n, pOut->end()));
-        return tail == mark;
-    });
-    if (done)
-        pOut->resize(pOut->size() - 5);
-    return done;
-}
-
-std::string InputsUpToMark(void)
-{
-    std::vector<INPUTRECORD> in;
-    bool done = InputRecordsUpToMark(&in);
-    return (done ? "" : "(no mark) ") + InputNames(in);
+    return windows;
 }

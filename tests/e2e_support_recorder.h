@@ -35,6 +35,13 @@ struct INPUTRECORD {
     HWND hwnd;          // the plain window, or the excluded one
 };
 
+// A scroll message (WM_VSCROLL or WM_HSCROLL) a window got: its line code.
+struct SCROLLRECORD {
+    HWND hwnd;
+    UINT msg;
+    int code;           // LOWORD(wParam): SB_LINEUP, SB_LINEDOWN, ...
+};
+
 struct RECORDER {
     HWND hPlain;        // no child windows; records input too (as does hExcluded)
     HWND hFramed;       // the frame's top-level window
@@ -55,19 +62,39 @@ struct RECORDER {
 bool StartRecorder(RECORDER *r);
 void StopRecorder(void);
 
+// A further stand-in on the windows' thread, for a program of its class:
+// its wheel and scroll messages are recorded as the others', and its key
+// and button messages too (InputNames marks them "@" and the class). A class of
+// the system's ("ComboBox", "tooltips_class32") is registered anew for this
+// program, so the window is the recorder's and only its name is borrowed.
+// Shown without being activated, above the windows there.
+struct STANDIN {
+    const char *szClass, *szTitle;
+    HWND hParent;           // a child of this window; NULL a top-level one
+    HWND hOwner;            // a top-level one owned by this window
+    int x, y, cx, cy;       // screen pixels, or the parent's client pixels
+    DWORD dwStyle, dwExStyle;   // 0: WS_OVERLAPPEDWINDOW, or WS_CHILD | WS_BORDER
+};
+HWND RecorderStandIn(const STANDIN &w);
+
 // Everything recorded since the last call, once everything posted to the
 // thread before this call has been handled.
 std::vector<WHEELRECORD> TakeWheels(void);
+std::vector<SCROLLRECORD> TakeScrolls(void);
 std::vector<INPUTRECORD> TakeInputs(void);
 // Scroll and zoom totals of the plain window (turns of non-Control wheels,
 // and count of wheels that came with Control down).
 int PlainScrolled(void);
 int PlainZooms(void);
 
+// The windows made by StartRecorder.
+const RECORDER &RecorderWindows(void);
+
 // GetKeyState(vk) as the windows' thread sees it now: down or not.
 bool RecorderKeyDown(int vk);
 
-// Makes the window the foreground window with the keyboard focus.
+// Makes the window (or a child's top-level window) the foreground window,
+// with the keyboard focus on the window itself.
 bool RecorderForeground(HWND hwnd);
 // The windows' thread does not take a message for ms milliseconds (a
 // program busy with work of its own): what reaches it meanwhile waits in
@@ -80,7 +107,7 @@ void RecorderFullScreen(bool bOn);
 // The recorded inputs as short names: "kdCtl" a key down, "ku" up, "ch17"
 // a character, "sd" / "su" / "sc" the same with Alt, "ld" / "lu" / "md" /
 // "mu" / "xd" / "xu" buttons, "^" with Control down, "@excluded" what the
-// excluded window got.
+// excluded window got, "@<class>" what a further stand-in got.
 std::string InputNames(const std::vector<INPUTRECORD> &in);
 // Everything the plain (and the excluded) window got up to a mark made now
 // (Control+Q, which no test sends otherwise), by name; or as records (false:
