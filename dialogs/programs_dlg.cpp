@@ -301,8 +301,10 @@ INT_PTR CALLBACK ProgramsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARA
             OnFileChanged(dialog);
         return TRUE;
     // The finder: a press on the cross-hair (a static control lets clicks
-    // through to the dialog) starts a drag with the mouse captured.
-    case WM_LBUTTONDOWN: {
+    // through to the dialog) starts a drag with the mouse captured. The
+    // dialog class takes double clicks: a quick second press is one too.
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: {
         POINT pt = {(short)LOWORD(lParam), (short)HIWORD(lParam)};
         StartFinderDrag(dialog, pt);
         return TRUE;
