@@ -152,6 +152,9 @@ static void OnCommand(HWND hwnd, UINT id)
     case IDM_OPTIONS: OpenDialog(hwnd, &Settings.hOptionsDlg, "OPTIONSDLG", OptionsDlgProc); break;
     case IDM_WINDOWS: OpenDialog(hwnd, &Settings.hWindowsDlg, "WINDOWSDLG", WindowsDlgProc); break;
     case IDM_ABOUT: OpenDialog(hwnd, &Settings.hAboutDlg, "ABOUTDLG", AboutDlgProc); break;
+    case IDM_PROGRAMS:
+        OpenDialog(hwnd, &Settings.hProgramsDlg, "PROGRAMSDLG", ProgramsDlgProc);
+        break;
     case IDM_LOADSETTINGS:
         LoadSettings();
         LoadProgramRules();

@@ -152,7 +152,8 @@ int MessageLoop(HACCEL hAccel)
         // message-filter round trip on every mouse move.
         if ((Settings.hOptionsDlg && IsDialogMessageA(Settings.hOptionsDlg, &msg)) ||
             (Settings.hWindowsDlg && IsDialogMessageA(Settings.hWindowsDlg, &msg)) ||
-            (Settings.hAboutDlg && IsDialogMessageA(Settings.hAboutDlg, &msg)))
+            (Settings.hAboutDlg && IsDialogMessageA(Settings.hAboutDlg, &msg)) ||
+            (Settings.hProgramsDlg && IsDialogMessageA(Settings.hProgramsDlg, &msg)))
             continue;
         if (!TranslateAcceleratorA(Settings.hMainWnd, hAccel, &msg)) {
             TranslateMessage(&msg);

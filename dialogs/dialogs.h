@@ -1,10 +1,17 @@
-// The three modeless dialogs and the help command.
+// The modeless dialogs (Options, Windows, About, Programs), the rule
+// editor and the help command.
 #pragma once
 #include <windows.h>
 
 INT_PTR CALLBACK OptionsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK WindowsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK AboutDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK ProgramsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The rule editor of the Programs dialog, modal: TRUE, with *rule changed,
+// when the user pressed OK on a rule the file can hold.
+struct PROGRAMRULE;
+BOOL EditRule(HWND owner, PROGRAMRULE *rule);
 
 // Options dialog: enables the edge-scrolling controls to match the two
 // edge check boxes.

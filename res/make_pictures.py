@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Draws Veltrac's pictures: the GO/STOP button faces (drawn in full colour,
 stored in 256), the tile drawing on the About box button, and the
-yellow-ball icons.
+yellow-ball icons,
+and the window finder's icon and cursor.
 
 Plain Python 3, standard library only.  Every random number comes from a
 fixed-seed xorshift generator, so each run writes exactly the same bytes.
@@ -637,6 +638,61 @@ def make_ball(size):
 
 # ---------------------------------------------------------------------------
 
+# ---------------------------------------------------------------------------
+# The window finder of the Programs dialog: a cross-hair in a ring, as an
+# icon to press on and as the cursor that is dragged onto a window.
+
+FINDER_SIZE = 32
+FINDER_HOT = 15
+
+
+def finder_marks(size=FINDER_SIZE):
+    """Returns (ring, cross): which pixels are the ring (radius 11, two
+    pixels wide) and which the cross-hair (gaps around the centre)."""
+    c = FINDER_HOT
+    ring = [[False] * size for _ in range(size)]
+    cross = [[False] * size for _ in range(size)]
+    for y in range(size):
+        for x in range(size):
+            d = math.hypot(x - c, y - c)
+            ring[y][x] = 9.6 <= d <= 11.4
+            gap = abs(x - c) + abs(y - c) <= 2
+            cross[y][x] = (x == c and 1 <= y <= 29 or y == c and 1 <= x <= 29) and not gap
+    return ring, cross
+
+
+def make_finder_icon():
+    ring, cross = finder_marks()
+    idx = [[BLACK] * FINDER_SIZE for _ in range(FINDER_SIZE)]
+    transparent = [[True] * FINDER_SIZE for _ in range(FINDER_SIZE)]
+    for y in range(FINDER_SIZE):
+        for x in range(FINDER_SIZE):
+            if ring[y][x] or cross[y][x]:
+                idx[y][x] = 12 if ring[y][x] else BLACK      # a blue ring, a black cross
+                transparent[y][x] = False
+    return idx, transparent
+
+
+def write_cur1(path, hot, marks):
+    """A single-image monochrome 32 x 32 cursor: black where marks[y][x],
+    the screen elsewhere."""
+    size = FINDER_SIZE
+    xor = b"".join(pack1([False] * size, size) for y in range(size - 1, -1, -1))
+    andm = b"".join(pack1([not marks[y][x] for x in range(size)], size)
+                    for y in range(size - 1, -1, -1))
+    palette = struct.pack("<BBBBBBBB", 0, 0, 0, 0, 255, 255, 255, 0)
+    image = info_header(size, size * 2, 1, len(xor) + len(andm), ppm=0) + palette + xor + andm
+    with open(path, "wb") as f:
+        f.write(struct.pack("<HHH", 0, 2, 1))
+        f.write(struct.pack("<BBBBHHII", size, size, 0, 0, hot, hot, len(image), 6 + 16))
+        f.write(image)
+
+
+def make_finder_cursor_marks():
+    ring, cross = finder_marks()
+    return [[ring[y][x] or cross[y][x] for x in range(FINDER_SIZE)] for y in range(FINDER_SIZE)]
+
+
 def main():
     out = sys.argv[1] if len(sys.argv) > 1 else os.path.dirname(os.path.abspath(__file__))
     write_bmp8(os.path.join(out, "go.bmp"), FACE_W, FACE_H, rgb24(make_go()))
@@ -645,6 +701,9 @@ def main():
     for name, size in (("main.ico", 32), ("small.ico", 16)):
         idx, tr = make_ball(size)
         write_ico4(os.path.join(out, name), size, idx, tr)
+    idx, tr = make_finder_icon()
+    write_ico4(os.path.join(out, "finder.ico"), FINDER_SIZE, idx, tr)
+    write_cur1(os.path.join(out, "finder.cur"), FINDER_HOT, make_finder_cursor_marks())
 
 
 if __name__ == "__main__":

@@ -10,6 +10,7 @@
 #define IDM_WINDOWS       1125
 #define IDM_LOADSETTINGS  1126
 #define IDM_SAVESETTINGS  1127
+#define IDM_PROGRAMS      1128   // the Programs dialog (programs.txt)
 #define IDM_HELP          1224
 #define IDM_ABOUT         1225
 #define IDM_TOTRAY        1825
@@ -79,3 +80,37 @@
 // About box.
 #define IDC_ABOUTTEXT          1828
 #define IDC_ABOUTPICTURE       1829
+
+// Programs dialog: the rules of programs.txt and the window finder.
+#define IDC_RULELIST           1840
+#define IDC_RULEADD            1841
+#define IDC_RULEEDIT           1842
+#define IDC_RULEDELETE         1843
+#define IDC_RULEUP             1844
+#define IDC_RULEDOWN           1845
+#define IDC_RULEOPENFILE       1846
+#define IDC_RULESTATUS         1847   // the first unreadable line of the file
+#define IDC_FINDER             1848   // the cross-hair icon the user drags
+#define IDC_FINDERPROGRAM      1849
+#define IDC_FINDERROOT         1850
+#define IDC_FINDERRECEIVER     1851
+#define IDC_FINDERTITLE        1852
+#define IDC_FINDERVERDICT      1853
+#define IDC_RULELISTLABEL      1854
+#define IDC_FINDERFRAME        1855
+#define IDC_FINDERHINT         1856
+
+// Rule editor (modal, opened by the Programs dialog).
+#define IDC_RULEPROGRAM        1860
+#define IDC_RULECLASS          1861
+#define IDC_RULETITLE          1862
+#define IDC_RULEOFF            1863
+#define IDC_RULEREVERSE        1864
+#define IDC_RULEHORIZONTAL     1865
+#define IDC_RULEGLIDE          1866
+#define IDC_RULESTILL          1867
+#define IDC_RULESPEEDON        1868
+#define IDC_RULESPEED          1869
+#define IDC_RULESPEED_SPIN     1870
+#define IDC_RULEDELIVERY       1871
+#define IDC_RULETARGET         1872

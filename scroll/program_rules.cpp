@@ -190,6 +190,31 @@ static std::string Quoted(const std::string &s)
     return s.find_first_of(" \t") == std::string::npos && !s.empty() ? s : "\"" + s + "\"";
 }
 
+// The keys in the order they are written, with their names in the file.
+static const struct { unsigned bit; const char *name; } aKeys[] = {
+    {RULE_OFF, "off"}, {RULE_SPEED, "speed"}, {RULE_REVERSE, "reverse"},
+    {RULE_HORIZONTAL, "horizontal"}, {RULE_DELIVERY, "delivery"}, {RULE_TARGET, "target"},
+    {RULE_GLIDE, "glide"}, {RULE_STILL, "still"},
+};
+
+std::string RuleValueText(const PROGRAMRULE &r, unsigned bit)
+{
+    if (!(r.nSet & bit))
+        return "";
+    auto OnOffWord = [](int b) { return std::string(b ? "on" : "off"); };
+    switch (bit) {
+    case RULE_OFF: return "off";
+    case RULE_SPEED: return std::to_string(r.nSpeed) + "%";
+    case RULE_REVERSE: return OnOffWord(r.bReverse);
+    case RULE_HORIZONTAL: return OnOffWord(r.bHorizontal);
+    case RULE_DELIVERY: return r.nDelivery >= 0 && r.nDelivery < 6 ? aszDelivery[r.nDelivery] : "";
+    case RULE_TARGET: return r.bPointer ? "pointer" : "front";
+    case RULE_GLIDE: return OnOffWord(r.bGlide);
+    case RULE_STILL: return OnOffWord(r.bStill);
+    default: return "";
+    }
+}
+
 std::string FormatRule(const PROGRAMRULE &r)
 {
     std::string s = Quoted(r.program);
@@ -197,23 +222,12 @@ std::string FormatRule(const PROGRAMRULE &r)
         s += " class=" + Quoted(r.cls);
     if (!r.title.empty())
         s += " title=" + Quoted(r.title);
-    if (r.nSet & RULE_OFF)
-        s += " off";
-    if (r.nSet & RULE_SPEED)
-        s += " speed=" + std::to_string(r.nSpeed) + "%";
-    auto OnOffWord = [](int b) { return b ? "on" : "off"; };
-    if (r.nSet & RULE_REVERSE)
-        s += std::string(" reverse=") + OnOffWord(r.bReverse);
-    if (r.nSet & RULE_HORIZONTAL)
-        s += std::string(" horizontal=") + OnOffWord(r.bHorizontal);
-    if (r.nSet & RULE_DELIVERY)
-        s += std::string(" delivery=") + aszDelivery[r.nDelivery];
-    if (r.nSet & RULE_TARGET)
-        s += std::string(" target=") + (r.bPointer ? "pointer" : "front");
-    if (r.nSet & RULE_GLIDE)
-        s += std::string(" glide=") + OnOffWord(r.bGlide);
-    if (r.nSet & RULE_STILL)
-        s += std::string(" still=") + OnOffWord(r.bStill);
+    for (const auto &k : aKeys) {
+        std::string value = RuleValueText(r, k.bit);
+        if (value.empty())
+            continue;
+        s += k.bit == RULE_OFF ? " off" : " " + std::string(k.name) + "=" + value;
+    }
     return s;
 }
 

@@ -58,6 +58,9 @@ RULESET ParseRules(const char *bytes, size_t n);
 std::string RulesFileBytes(const RULESET &rules);
 // A rule as the program writes it (the dialog's rules).
 std::string FormatRule(const PROGRAMRULE &rule);
+// One key's value as the file writes it ("50%", "on", "lines", "off" for
+// hands off), "" when the rule leaves that option as set globally.
+std::string RuleValueText(const PROGRAMRULE &rule, unsigned bit);
 // The first unreadable line: "Line 3: unknown key \"sped\"", or "" when none.
 std::string FirstBadLine(const RULESET &rules);
 

@@ -93,6 +93,7 @@ struct SETTINGS {
     HWND hOptionsDlg;
     HWND hWindowsDlg;
     HWND hAboutDlg;
+    HWND hProgramsDlg;
 };
 
 extern SETTINGS Settings;

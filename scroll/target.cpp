@@ -80,7 +80,7 @@ static int ListMatchesWindow(HWND hwnd, BOOL bExclude, const char *list)
 // or popup carries the program's name only on its owner, so an exclude
 // entry blocks if either title matches and an include entry passes if either
 // does.
-static HWND PassTitleLists(HWND hwnd, BOOL bOwnerToo)
+HWND PassTitleLists(HWND hwnd, BOOL bOwnerToo)
 {
     if (!Settings.bExcludeList && !Settings.bIncludeList)
         return hwnd;

@@ -10,6 +10,11 @@
 // when the foreground window changed, so this stays cheap.
 HWND FindTargetWindow(void);
 
+// The title lists' verdict on a top-level window: the window, or NULL when
+// the governing list rules it out. With bOwnerToo its owner's title counts
+// as well (an owned dialog carries the program's name only on its owner).
+HWND PassTitleLists(HWND hwnd, BOOL bOwnerToo);
+
 // The same answer read afresh, for a trigger press: whether the window in
 // front would be scrolled now (its target) or not (NULL), so that a press
 // there can pass untouched. Safe inside a hook: it only posts.

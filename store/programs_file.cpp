@@ -46,6 +46,11 @@ BOOL CheckProgramRulesFile(void)
     if (now - dwLastLook < 1000)
         return FALSE;
     dwLastLook = now;
+    return CheckProgramRulesFileNow();
+}
+
+BOOL CheckProgramRulesFileNow(void)
+{
     FILETIME ft = WrittenAt();
     if (CompareFileTime(&ft, &ftRead) == 0)
         return FALSE;

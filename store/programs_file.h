@@ -17,6 +17,8 @@ BOOL SaveProgramRules(const RULESET &rules);
 // Reads the file again when its last-write time changed since it was read.
 // TRUE when it did.
 BOOL CheckProgramRulesFile(void);
+// The same without the once-a-second limit (the dialog, back in front).
+BOOL CheckProgramRulesFileNow(void);
 
 // The rules in force, as last read.
 const RULESET &CurrentProgramRules(void);

@@ -134,13 +134,21 @@ TEST_CASE("one copy of each dialog: opening again raises it, closing clears the 
 
     Command(IDM_OPTIONS);
     Command(IDM_WINDOWS);
+    Command(IDM_PROGRAMS);
+    HWND programs = Settings.hProgramsDlg;
+    Command(IDM_PROGRAMS);
     CHECK(Settings.hOptionsDlg != NULL);
     CHECK(Settings.hWindowsDlg != NULL);
+    CHECK(programs != NULL);
+    CHECK(Settings.hProgramsDlg == programs);
     SendMessageA(Settings.hOptionsDlg, WM_COMMAND, IDCANCEL, 0);
     SendMessageA(Settings.hWindowsDlg, WM_COMMAND, IDCANCEL, 0);
-    CHECK(PumpUntil([] { return Settings.hOptionsDlg == NULL && Settings.hWindowsDlg == NULL; }));
-    CHECK(Settings.hOptionsDlg == NULL);
-    CHECK(Settings.hWindowsDlg == NULL);
+    SendMessageA(Settings.hProgramsDlg, WM_COMMAND, IDCANCEL, 0);
+    CHECK(PumpUntil([] {
+        return Settings.hOptionsDlg == NULL && Settings.hWindowsDlg == NULL &&
+               Settings.hProgramsDlg == NULL;
+    }));
+    CHECK_FALSE(IsWindow(programs));
 }
 
 // SendInput returns once the low-level hooks have run; they are this

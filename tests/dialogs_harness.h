@@ -52,6 +52,7 @@ inline void ResetSettings()
     CloseIfOpen(&Settings.hOptionsDlg);
     CloseIfOpen(&Settings.hWindowsDlg);
     CloseIfOpen(&Settings.hAboutDlg);
+    CloseIfOpen(&Settings.hProgramsDlg);
     Settings = Initial();
 }
 
@@ -60,7 +61,8 @@ inline bool DialogKeys(MSG &msg)
 {
     return (Settings.hOptionsDlg && IsDialogMessageA(Settings.hOptionsDlg, &msg)) ||
            (Settings.hWindowsDlg && IsDialogMessageA(Settings.hWindowsDlg, &msg)) ||
-           (Settings.hAboutDlg && IsDialogMessageA(Settings.hAboutDlg, &msg));
+           (Settings.hAboutDlg && IsDialogMessageA(Settings.hAboutDlg, &msg)) ||
+           (Settings.hProgramsDlg && IsDialogMessageA(Settings.hProgramsDlg, &msg));
 }
 
 // Handles, like the program's message loop, everything posted so far: what
@@ -94,6 +96,7 @@ inline HWND Open(UINT idm, HWND *phDialog)
 inline HWND OpenOptions() { return Open(IDM_OPTIONS, &Settings.hOptionsDlg); }
 inline HWND OpenWindows() { return Open(IDM_WINDOWS, &Settings.hWindowsDlg); }
 inline HWND OpenAbout() { return Open(IDM_ABOUT, &Settings.hAboutDlg); }
+inline HWND OpenPrograms() { return Open(IDM_PROGRAMS, &Settings.hProgramsDlg); }
 
 // A user cannot click a disabled control; BM_CLICK under Wine would.
 inline void Click(HWND dialog, int id)

@@ -1,5 +1,6 @@
 // The dialogs and the Help command in the real program, reached the way a
-// user reaches them: the F5, F6 and F1 keys, the menu bar and the tray menu.
+// user reaches them: the F5, F6, F7 and F1 keys, the menu bar and the tray
+// menu.
 #include <doctest.h>
 #include "e2e_support.h"
 #include "e2e_support_screen.h"
@@ -57,6 +58,7 @@ TEST_CASE("keys, menu bar and tray menu open the dialogs and Help in the real pr
     } keys[] = {
         {"F5", VK_F5, "Options", VK_ESCAPE},
         {"F6", VK_F6, "Windows", VK_ESCAPE},
+        {"F7", VK_F7, "Programs", VK_ESCAPE},
         {"F1", VK_F1, "Help With Veltrac v2.5", 'N'},   // answer No
     };
     for (auto &k : keys) {
@@ -67,19 +69,38 @@ TEST_CASE("keys, menu bar and tray menu open the dialogs and Help in the real pr
     }
     CHECK(CountProcesses("notepad.exe") == nNotepads);
 
-    // Help, About from the menu bar.
-    CHECK(PickFromMenuBar(app, 'H', 'A'));
-    CHECK(SeeAndClose(app, "About Veltrac v2.5", VK_ESCAPE));
+    struct {
+        WORD popupKey, itemKey;
+        const char *title;
+    } items[] = {
+        {'H', 'A', "About Veltrac v2.5"},
+        {'V', 'P', "Programs"},
+    };
+    // From the menu bar.
+    for (auto &i : items) {
+        CAPTURE(i.title);
+        CHECK(PickFromMenuBar(app, i.popupKey, i.itemKey));
+        CHECK(SeeAndClose(app, i.title, VK_ESCAPE));
+    }
 
-    // Veltrac, Options from the tray menu, which a left click on the icon
-    // opens at the cursor.
-    PostMessageA(app.hwnd, WM_TRAYNOTIFY, 1, WM_LBUTTONDOWN);
-    HWND menu = WaitPopup(app.pi.dwProcessId, NULL);
-    CHECK(menu != NULL);
-    PressKey('V');
-    CHECK(WaitPopup(app.pi.dwProcessId, menu) != NULL);
-    PressKey('O');
-    CHECK(SeeAndClose(app, "Options", VK_ESCAPE));
+    // From the tray menu, which a left click on the icon opens at the cursor.
+    struct {
+        WORD itemKey;
+        const char *title;
+    } trayItems[] = {
+        {'O', "Options"},
+        {'P', "Programs"},
+    };
+    for (auto &i : trayItems) {
+        CAPTURE(i.title);
+        PostMessageA(app.hwnd, WM_TRAYNOTIFY, 1, WM_LBUTTONDOWN);
+        HWND menu = WaitPopup(app.pi.dwProcessId, NULL);
+        CHECK(menu != NULL);
+        PressKey('V');
+        CHECK(WaitPopup(app.pi.dwProcessId, menu) != NULL);
+        PressKey(i.itemKey);
+        CHECK(SeeAndClose(app, i.title, VK_ESCAPE));
+    }
 
     CHECK(EndVeltrac(&app) == 0);
     CloseChild(&app);

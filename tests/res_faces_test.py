@@ -93,7 +93,8 @@ def main():
         mp_argv, sys.argv = sys.argv, ["make_pictures.py", out]
         mp.main()
         sys.argv = mp_argv
-        for name in ("go.bmp", "stop.bmp", "kq.bmp", "main.ico", "small.ico"):
+        for name in ("go.bmp", "stop.bmp", "kq.bmp", "main.ico", "small.ico", "finder.ico",
+                     "finder.cur"):
             with open(os.path.join(out, name), "rb") as a, open(os.path.join(res, name), "rb") as b:
                 check(f"res/{name} is what res/make_pictures.py draws", a.read() == b.read())
 

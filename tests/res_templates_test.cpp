@@ -249,3 +249,41 @@ TEST_CASE("ABOUTDLG has the help button style and three controls")
     };
     CheckItems(t, rows, sizeof rows / sizeof rows[0]);
 }
+
+TEST_CASE("PROGRAMSDLG and RULEDLG: every control has a keyboard path, mnemonics unique")
+{
+    for (const char *name : {"PROGRAMSDLG", "RULEDLG"}) {
+        CAPTURE(name);
+        TEMPLATE t = LoadTemplate(name);
+        // The other dialogs' look.
+        CHECK(t.style == DIALOG);
+        CHECK(t.exStyle == WS_EX_DLGMODALFRAME);
+        CHECK(t.font == "MS Sans Serif");
+        CHECK(t.pointSize == 8);
+        std::string letters;
+        for (size_t i = 0; i < t.items.size(); i++) {
+            const ITEM &item = t.items[i];
+            CAPTURE(item.id);
+            CAPTURE(item.text);
+            size_t amp = item.text.find('&');
+            if (amp != std::string::npos && amp + 1 < item.text.size()) {
+                char c = (char)tolower((unsigned char)item.text[amp + 1]);
+                CHECK(letters.find(c) == std::string::npos);
+                letters += c;
+            }
+            bool bGroupBox = item.cls == "button" && (item.style & BS_TYPEMASK) == BS_GROUPBOX;
+            bool bTakesInput = (item.cls == "button" && !bGroupBox) || item.cls == "edit" ||
+                               item.cls == "combobox" || item.cls == "syslistview32";
+            if (!bTakesInput)
+                continue;
+            CHECK((item.style & WS_TABSTOP) != 0);
+            // Reached by its own letter, by the letter of what stands before
+            // it (a label, or the box that switches it on), or by Enter and
+            // Escape.
+            bool bOwn = amp != std::string::npos;
+            bool bBefore = i > 0 && t.items[i - 1].text.find('&') != std::string::npos;
+            bool bEnterEscape = item.id == IDOK || item.id == IDCANCEL;
+            CHECK((bOwn || bBefore || bEnterEscape));
+        }
+    }
+}

@@ -157,3 +157,31 @@ TEST_CASE("a UWP app's frame belongs to the program of its content")
         CHECK(ProgramProcess(r.pid, r.program, r.children, r.n) == r.owner);
     }
 }
+
+TEST_CASE("each key's value as the Programs dialog's list shows it, blank where unset")
+{
+    struct {
+        const char *line;
+        unsigned bit;
+        const char *text;
+    } rows[] = {
+        {"-game", RULE_OFF, "off"},
+        {"game", RULE_OFF, ""},
+        {"cad speed=50", RULE_SPEED, "50%"},
+        {"cad speed=50", RULE_REVERSE, ""},
+        {"vlc reverse=on", RULE_REVERSE, "on"},
+        {"vlc horizontal=off", RULE_HORIZONTAL, "off"},
+        {"x delivery=notched", RULE_DELIVERY, "notched"},
+        {"x target=front", RULE_TARGET, "front"},
+        {"x target=pointer", RULE_TARGET, "pointer"},
+        {"x glide=off still=on", RULE_GLIDE, "off"},
+        {"x glide=off still=on", RULE_STILL, "on"},
+    };
+    for (auto &r : rows) {
+        CAPTURE(std::string(r.line));
+        CAPTURE(r.bit);
+        RULELINE l = ParseRuleLine(r.line);
+        REQUIRE(l.nKind == LINE_RULE);
+        CHECK(RuleValueText(l.rule, r.bit) == r.text);
+    }
+}
