@@ -7,6 +7,8 @@
 #include "res/resource.h"
 #include "scroll/settings.h"
 #include "test_support.h"
+#include "testkit/kit_files.h"
+#include "testkit/kit_target.h"
 #include <stdio.h>
 
 static const int X = 500, Y0 = 300;   // well away from every screen edge
@@ -135,4 +137,65 @@ TEST_CASE("notepad scrolls while ON and never while OFF")
     StopChild(&notepad);
     CloseChild(&app);
     LeaveScratchDir();
+}
+
+TEST_CASE("Automatic: notepad and wordpad scroll by a drag and stop when it stops, from behind too")
+{
+    struct { const char *name; CHILDPROC (*start)(HWND *); int bBehind; } rows[] = {
+        {"notepad", StartNotepad, 0},
+        {"wordpad", StartWordpad, 0},
+        {"notepad behind another window, the window under the pointer", StartNotepad, 1},
+    };
+    for (auto &r : rows) {
+        SUBCASE(r.name) {
+            EnterScratchDir("e2e_auto_real");
+            REQUIRE(WriteSettingsDat([&] {
+                Settings.nMessageType = MESSAGE_AUTO;
+                Settings.bEdgeScroll = Settings.bEdgeRepeat = 0;
+                Settings.bUnderPointer = r.bBehind;
+            }));
+            CHILDPROC app = StartVeltrac("-start");
+            HWND edit = NULL;
+            CHILDPROC editor = r.start(&edit);
+            THREADTARGET *front = NULL;
+            CHECK(app.hwnd != NULL);
+            CHECK(edit != NULL);
+            if (app.hwnd && edit && WaitTitle(app.hwnd, TITLE_ON)) {
+                RECT rc;
+                GetWindowRect(edit, &rc);
+                POINT mid = {(rc.left + rc.right) / 2, rc.top + 30};
+                // Wine reports its own pointer's place as a move when a window
+                // comes up under it, a while later: that place is where the
+                // drag begins, so such a move takes nothing from the drag.
+                SetCursorPos(mid.x, mid.y);
+                CHECK(MakeForeground(editor.hwnd));
+                if (r.bBehind) {   // in front, away from the drag's way
+                    front = StartThreadTarget({"Front Window", "ThrdEdit", 1, 0, NULL, NULL, NULL,
+                                               NULL, 600, 420, 300, 200});
+                    REQUIRE(front);
+                    CHECK(GetForegroundWindow() == ThreadTargetWindow(front));
+                }
+                MoveMouseTo(mid.x, mid.y + 1);
+                MoveMouseTo(mid.x, mid.y);
+                int before = SettledLine(edit);
+                KeyDown(VK_CONTROL);
+                for (int i = 1; i <= 10; i++)
+                    MoveMouseTo(mid.x, mid.y + 12 * i);
+                KeyUp(VK_CONTROL);
+                int after = SettledLine(edit);
+                CHECK(after > before);
+                // Stopped: a move without the key scrolls nothing more.
+                MoveMouseTo(mid.x, mid.y);
+                CHECK(SettledLine(edit) == after);
+                if (front)
+                    CHECK(ThreadTargetCounts(front).nScrolls == 0);
+            }
+            if (front)
+                StopThreadTarget(front);
+            StopChild(&editor);
+            CHECK(EndVeltrac(&app) == 0);
+            CloseChild(&app);
+            LeaveScratchDir();
+        }
+    }
 }

@@ -11,7 +11,10 @@ bool DragLockShown(HWND hApp)
     return (state & BST_PUSHED) != 0;
 }
 
-CHILDPROC StartNotepad(HWND *edit)
+// Wine's notepad or wordpad (by path and main window class) with a long
+// file, its edit control (by class) holding the text.
+static CHILDPROC StartEditor(const char *szCommand, const char *szFrame, const char *szEdit,
+                             HWND *edit)
 {
     std::string text;
     char line[64];
@@ -20,19 +23,30 @@ CHILDPROC StartNotepad(HWND *edit)
     *edit = NULL;
     if (!WriteBytes("long.txt", text))
         return CHILDPROC{};
-    CHILDPROC proc = StartChild("C:\\windows\\notepad.exe long.txt");
+    CHILDPROC proc = StartChild(szCommand);
     if (!proc.pi.hProcess)
         return proc;
     WaitForInputIdle(proc.pi.hProcess, 20000);
     // The edit control holds the text once the file has been read.
     WaitFor([&] {
-        proc.hwnd = FindProcessWindow(proc.pi.dwProcessId, "Notepad");
-        *edit = proc.hwnd ? FindWindowExA(proc.hwnd, NULL, "Edit", NULL) : NULL;
+        proc.hwnd = FindProcessWindow(proc.pi.dwProcessId, szFrame);
+        *edit = proc.hwnd ? FindWindowExA(proc.hwnd, NULL, szEdit, NULL) : NULL;
         return *edit && SendMessageA(*edit, EM_GETLINECOUNT, 0, 0) > 100;
     }, 20000);
     if (*edit)
         SetWindowPos(proc.hwnd, NULL, 0, 120, 440, 260, SWP_NOZORDER | SWP_NOACTIVATE);
     return proc;
+}
+
+CHILDPROC StartNotepad(HWND *edit)
+{
+    return StartEditor("C:\\windows\\notepad.exe long.txt", "Notepad", "Edit", edit);
+}
+
+CHILDPROC StartWordpad(HWND *edit)
+{
+    return StartEditor("\"C:\\Program Files\\Windows NT\\Accessories\\wordpad.exe\" long.txt",
+                       "WORDPADTOP", "RichEdit20W", edit);
 }
 
 int FirstVisibleLine(HWND edit)

@@ -20,4 +20,5 @@ bool DragLockShown(HWND hApp);
 // there, which would land inside a drag); its process, window and edit
 // control (NULL when any of it failed).
 CHILDPROC StartNotepad(HWND *edit);
+CHILDPROC StartWordpad(HWND *edit);
 int FirstVisibleLine(HWND edit);
