@@ -70,6 +70,17 @@ static HWND DragTarget(void)
     return Engine.hDragTarget;
 }
 
+// The options of the window in front, for the steps that go there (an edge's,
+// the arrow keys') while no drag has chosen a window. The rules are asked
+// only where there are any and only for a step: most moves are no step, and
+// a question to the window manager costs an idle move as much as the hook.
+static void UseFrontOptions(HWND front)
+{
+    const RULESET *rules = ProgramRules();
+    if (front && rules && !rules->lines.empty())
+        UseOptionsOf(front, NULL);
+}
+
 // One tick, the drag at (dragX, dragY) in the classic types (the cursor, or
 // with the pointer held still the point an event would have taken it to).
 static void Tick(int dragX, int dragY)
@@ -77,9 +88,9 @@ static void Tick(int dragX, int dragY)
     if (!Settings.bScrolling)
         return;
     // Without a drag the window in front is scrolled, with its options.
-    const RULESET *rules = ProgramRules();
-    if (rules && !rules->lines.empty() && !DragHeld())
-        UseOptionsOf(GetForegroundWindow(), NULL);
+    if (!DragHeld() && Settings.bEdgeScroll == 1 &&
+        CursorEdgeSides(Settings.nMouseX, Settings.nMouseY))
+        UseFrontOptions(FindTargetWindow());
     TICKPLAN plan = {};
     if (Settings.bEdgeScroll == 1)
         PlanEdgeSteps(&plan, CursorEdgeSides(Settings.nMouseX, Settings.nMouseY),
@@ -248,6 +259,7 @@ void OnKeyReport(int vk, int pressed)
     if (Settings.bArrowKeys && direction >= 0) {
         // Press, every auto-repeat and the release all scroll.
         HWND target = FindTargetWindow();
+        UseFrontOptions(target);
         if (target && Settings.nScrollTimes > 0 &&
             (OptionsNow()->bHorizontal || direction == SCROLL_UP || direction == SCROLL_DOWN)) {
             STEPSEGMENT steps = {{direction, direction}, 1, AtSpeed(Settings.nScrollTimes)};
