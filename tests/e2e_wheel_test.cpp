@@ -142,16 +142,19 @@ struct RANDOMROUND {
     const char *szName;
     int nType, nDragButton, bMiddleBox, bStill, bGlide, bLock;
     bool bFirstWithButton;          // the first drag with the drag button, not Control
+    int bUnderPointer;
 };
 
 static const RANDOMROUND randomRounds[] = {
-    {"wheel type, middle button", MESSAGE_WHEEL, DRAG_BUTTON_MIDDLE, 1, 0, 0, 0, true},
+    {"wheel type, middle button", MESSAGE_WHEEL, DRAG_BUTTON_MIDDLE, 1, 0, 0, 0, true, 0},
     {"wheel type, Back, still pointer, glide, lock", MESSAGE_WHEEL, DRAG_BUTTON_X1, 1, 1, 1, 1,
-     true},
+     true, 0},
     {"SendMessage, Forward, still pointer, glide", MESSAGE_SEND, DRAG_BUTTON_X2, 1, 1, 1, 0,
-     false},
+     false, 0},
+    {"Automatic, the window under the pointer, middle button, glide, lock", MESSAGE_AUTO,
+     DRAG_BUTTON_MIDDLE, 1, 0, 1, 1, true, 1},
     {"PostMessage, lock, the middle button through the hold key's flag", MESSAGE_POST,
-     DRAG_BUTTON_MIDDLE, 0, 0, 0, 1, true},
+     DRAG_BUTTON_MIDDLE, 0, 0, 0, 1, true, 0},
 };
 
 // What an input was, for the glide's exception to the time rule: a move, the
@@ -570,6 +573,7 @@ TEST_CASE("a seeded random run of keys, buttons, wheels and moves leaves nothing
                 Settings.bKeepPointerStill = r.bStill;
                 Settings.bGlide = r.bGlide;
                 Settings.bDragLock = r.bLock;
+                Settings.bUnderPointer = r.bUnderPointer;
                 Settings.bEdgeRepeat = 0;
                 WriteBytes("list1.txt", EXCLUDED_TITLE "\r\n");
             });
