@@ -16,6 +16,7 @@
 #include "scroll/wheel_win.h"
 #include "scroll/messages.h"
 #include "scroll/settings.h"
+#include "scroll/step_posts.h"
 #include "store/programs_file.h"
 #include "store/settings_store.h"
 #include <string.h>
@@ -229,6 +230,9 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         return 0;
     case WM_GIVEBACK:
         GiveBackHeldInput();
+        return 0;
+    case WM_POSTSTEPS:
+        PostQueuedSteps();
         return 0;
     case WM_HOOKTRIGGER:
         // Inside a hook: the tray tip waits on Explorer, so it is shown after.

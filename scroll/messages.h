@@ -18,6 +18,7 @@
 #define WM_HOOKACTIVITY (WM_USER + 108)  // 1132: a key, button or wheel turn: a glide stops
 #define WM_FOREGROUNDCHANGED (WM_USER + 109) // 1133: another window is in front: read its facts
 #define WM_LEARNPROCESS (WM_USER + 110)  // 1134: wParam a process id: learn whether it runs above us
+#define WM_POSTSTEPS   (WM_USER + 111)   // 1135: scroll messages a hook call made may leave now
 #define WM_TRAYNOTIFY  (WM_USER + 800)   // 1824: tray icon callback
 
 #define MIDDLE_BUTTON_KEY 1827           // WM_HOOKKEY "key" of the middle button

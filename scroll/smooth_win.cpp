@@ -12,6 +12,7 @@
 #include "scroll/rules_win.h"
 #include "scroll/settings.h"
 #include "scroll/smooth.h"
+#include "scroll/step_posts.h"
 #include "scroll/wheel.h"
 #include "scroll/wheel_win.h"
 
@@ -71,7 +72,7 @@ static void Send(int nAxis, int nWay, int nDelta)
         WPARAM code = bHorizontal ? (nDelta > 0 ? SB_LINERIGHT : SB_LINELEFT)
                                   : (nDelta > 0 ? SB_LINEUP : SB_LINEDOWN);
         for (int n = (nDelta < 0 ? -nDelta : nDelta) / LineDelta(nAxis); n > 0; n--)
-            if (!PostMessageA(smooth.hReceiver, msg, code, 0))
+            if (!PostStep(smooth.hReceiver, msg, code, 0, NULL))
                 break;
         return;
     }
@@ -80,10 +81,11 @@ static void Send(int nAxis, int nWay, int nDelta)
         return;
     }
     // No key flags in the low word: a plain wheel, whatever the keys.
-    if (!PostMessageA(smooth.hTo, bHorizontal ? WM_MOUSEHWHEEL : WM_MOUSEWHEEL,
-                      MAKEWPARAM(0, (WORD)(short)nDelta), MAKELPARAM((WORD)(short)smooth.x,
-                                                                     (WORD)(short)smooth.y)))
-        ForgetSmooth();                 // gone, or its queue is full
+    // Gone, or its queue is full: start afresh.
+    if (!PostStep(smooth.hTo, bHorizontal ? WM_MOUSEHWHEEL : WM_MOUSEWHEEL,
+                  MAKEWPARAM(0, (WORD)(short)nDelta),
+                  MAKELPARAM((WORD)(short)smooth.x, (WORD)(short)smooth.y), ForgetSmooth))
+        ForgetSmooth();
 }
 
 static void CALLBACK FlushTimerProc(HWND, UINT, UINT_PTR, DWORD);

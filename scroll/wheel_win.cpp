@@ -9,6 +9,7 @@
 #include "scroll/wheel_win.h"
 #include "scroll/delivery.h"
 #include "scroll/settings.h"
+#include "scroll/step_posts.h"
 #include "scroll/tick_budget.h"
 #include "scroll/wheel.h"
 
@@ -194,9 +195,10 @@ void DeliverWheelSteps(HWND target, const STEPSEGMENT *segments, int nSegments)
                 int direction = segments[s].anDirection[k];
                 int turn = WheelTurn(direction, Settings.nWheelLineDelta, Settings.nWheelCharDelta);
                 // No key flags in the low word: programs must see a plain wheel.
-                if (!PostMessageA(receiver, WheelMessage(direction),
-                                  MAKEWPARAM(0, (WORD)(short)turn), lParam)) {
-                    place.hTarget = NULL; // gone, or its queue is full: look again next time
+                // Gone, or its queue is full: look again next time.
+                if (!PostStep(receiver, WheelMessage(direction),
+                              MAKEWPARAM(0, (WORD)(short)turn), lParam, ForgetWheelPlace)) {
+                    ForgetWheelPlace();
                     return;
                 }
                 if (++nPosted % POSTS_BETWEEN_LOOKS == 0)

@@ -4,7 +4,10 @@
 #include <doctest.h>
 #include "scroll/delivery.h"
 #include "scroll/engine.h"
+#include "scroll/messages.h"
 #include "scroll/settings.h"
+#include "scroll/step_posts.h"
+#include "scroll/tick_budget.h"
 #include "test_support.h"
 #include <math.h>
 #include <string.h>
@@ -232,4 +235,58 @@ TEST_CASE("Automatic: each window the way its class wants, a drag as a smooth am
             CHECK(anLines[k] == r.lines[k]);
         DestroyWindow(top);
     }
+}
+
+static LRESULT CALLBACK MainStandInProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_POSTSTEPS) {
+        PostQueuedSteps();
+        return 0;
+    }
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+TEST_CASE("inside a hook call, wheel messages leave once it has returned, while programs may "
+          "read them")
+{
+    Reset();
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = MainStandInProc;
+    wc.hInstance = GetModuleHandleA(NULL);
+    wc.lpszClassName = "Veltrac Main Stand-in";
+    RegisterClassA(&wc);
+    HWND hMain = CreateWindowExA(0, wc.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, NULL,
+                                 wc.hInstance, NULL);
+    HWND top = Make("Static9", NULL, 100, 100, 300, 200);
+    Settings.hMainWnd = hMain;
+    Settings.nMouseX = 200;
+    Settings.nMouseY = 200;
+    // What programs came to have between the hook call and its posts.
+    struct { const char *between; int bModifierDown, bReleased; size_t nWheels; } rows[] = {
+        {"nothing", 0, 0, 3},
+        {"Control went down", 1, 0, 0},
+        {"Control came up, its release maybe not read yet", 0, 1, 0},
+    };
+    for (auto &r : rows) {
+        CAPTURE(r.between);
+        seen.clear();
+        STEPSEGMENT steps[1] = {{{SCROLL_DOWN}, 1, 3}};
+        TICKBUDGET budget;
+        BeginEventBudget(&budget);
+        DeliverSteps(top, steps, 1);
+        EndTickBudget(&budget);
+        MSG m;
+        CHECK_FALSE(PeekMessageA(&m, top, WM_MOUSEWHEEL, WM_MOUSEWHEEL, PM_NOREMOVE));
+        SetProgramInput(0, r.bModifierDown);
+        if (r.bReleased)
+            NoteModifierReleased();
+        CHECK(PumpPosted());
+        CHECK(seen.size() == r.nWheels);
+        SetProgramInput(0, 0);
+        // Right after a release only real input may go, for a moment.
+        CHECK(PumpUntil([] { return WheelWayNow() == WHEEL_WAY_POST; }, 5000));
+    }
+    Settings.hMainWnd = NULL;
+    DestroyWindow(top);
+    DestroyWindow(hMain);
 }
