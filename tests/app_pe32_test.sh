@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The 32-bit build is a PE32 GUI program that stands alone: it imports only
-# from the system's own DLLs (no libgcc, libstdc++ or winpthread DLLs). Both
-# programs stay small.
+# from the system's own DLLs (no libgcc, libstdc++ or winpthread DLLs), and
+# the shell's and COM's only when first called. Both programs stay small.
 #   app_pe32_test.sh WIN32_EXE [WIN64_EXE]
 set -u
 exe=$1
@@ -23,8 +23,13 @@ for d in $dlls; do
         *) echo "FAILED: unexpected import $d"; fail=1 ;;
     esac
 done
-for d in USER32.DLL GDI32.DLL SHELL32.DLL COMCTL32.DLL KERNEL32.DLL ADVAPI32.DLL; do
+for d in USER32.DLL GDI32.DLL COMCTL32.DLL KERNEL32.DLL ADVAPI32.DLL; do
     check "imports $d" 'grep -qx "$d" <<<"$dlls"'
+done
+# shell32 and ole32 are loaded at their first call, not at start.
+for d in SHELL32.DLL OLE32.DLL; do
+    check "loads $d at its first call, not at start" \
+        '! grep -qx "$d" <<<"$dlls" && strings -a "$exe" | grep -qix "${d,,}"'
 done
 
 size=$(stat -c %s "$exe")
