@@ -25,6 +25,18 @@ static BOOL PointerOver(HWND hwnd, POINT *pptHook)
     return (pt.x == pptHook->x && pt.y == pptHook->y) || WindowFromPoint(*pptHook) == hwnd;
 }
 
+// The pointer is still where the step found the receiver under it (the
+// turn's own point): no input has moved it since, so no second look is
+// needed, and the mouse hook still drops the turn if the system routes it
+// to another point. This is the usual case, a turn injected right after the
+// hook call that made it, and the looks cost every input event of a drag
+// two round trips to the window manager.
+static BOOL StillWhereSeen(const TRIGGEREVENT *e, POINT *pptSeen)
+{
+    *pptSeen = HookPointer();
+    return pptSeen->x == e->nX && pptSeen->y == e->nY;
+}
+
 void GiveBackHeldInput(void)
 {
     GIVEBACK *g = &HookTrigger()->give;
@@ -37,7 +49,8 @@ void GiveBackHeldInput(void)
         // pointer has left since is dropped now, and the mouse hook drops
         // one that gets there too late, when the system routes it.
         POINT ptSeen = {0, 0};
-        if (copy.bOwnTurn && !PointerOver((HWND)copy.hReceiver, &ptSeen)) {
+        if (copy.bOwnTurn && !StillWhereSeen(&copy, &ptSeen) &&
+            !PointerOver((HWND)copy.hReceiver, &ptSeen)) {
             GiveBackTaken(g);
             continue;
         }
@@ -69,6 +82,8 @@ static int QueueRealTurn(int nDelta, int bHorizontal, HWND hReceiver)
     e.bHorizontal = bHorizontal;
     e.bOwnTurn = 1;
     e.hReceiver = hReceiver;
+    e.nX = Settings.nMouseX;
+    e.nY = Settings.nMouseY;
     if (!GiveBackOwnTurn(&HookTrigger()->give, &e))
         return 0;
     if (Settings.hMainWnd)

@@ -17,5 +17,6 @@ struct TRIGGEREVENT {
     int bHorizontal;    // wheel: a horizontal wheel
     int nX, nY;         // button and wheel: where it happened, in screen pixels
     int bOwnTurn;       // wheel: a turn the program gives itself, where the pointer is
-    void *hReceiver;    // with bOwnTurn: the window it is for (it is dropped elsewhere)
+    void *hReceiver;    // with bOwnTurn: the window it is for (it is dropped elsewhere);
+                        // nX, nY: where the pointer was when it was found under it
 };
