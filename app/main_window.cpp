@@ -80,6 +80,9 @@ static void SwitchOn(HWND hwnd)
     ShowSwitchState(hwnd, menu, 1);
     // What was held at OFF counts no more: a release then was never seen.
     SyncHeldTriggers();
+    // The rules in force from the first event (ON right at start comes
+    // before the timer that reads them).
+    CheckProgramRulesFileNow();
 }
 
 static void SwitchOff(HWND hwnd)
@@ -154,6 +157,7 @@ static void OnCommand(HWND hwnd, UINT id)
     case IDM_WINDOWS: OpenDialog(hwnd, &Settings.hWindowsDlg, "WINDOWSDLG", WindowsDlgProc); break;
     case IDM_ABOUT: OpenDialog(hwnd, &Settings.hAboutDlg, "ABOUTDLG", AboutDlgProc); break;
     case IDM_PROGRAMS:
+        CheckProgramRulesFileNow();
         OpenDialog(hwnd, &Settings.hProgramsDlg, "PROGRAMSDLG", ProgramsDlgProc);
         break;
     case IDM_LOADSETTINGS:
@@ -256,6 +260,11 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         WatchRawKeys(hwnd, message == WM_EXITMENULOOP);
         return 0;
     case WM_TIMER:
+        if (wParam == READ_RULES_TIMER) {
+            KillTimer(hwnd, READ_RULES_TIMER);
+            CheckProgramRulesFileNow();
+            return 0;
+        }
         if (wParam == HOOK_HEALTH_TIMER) {
             CheckHookHealth();
             CheckDragLockFront();       // a desktop at rest has no moves to ask it

@@ -15,7 +15,6 @@
 #include "scroll/settings.h"
 #include "scroll/text_match.h"
 #include "scroll/wheel_win.h"
-#include "store/programs_file.h"
 #include "store/settings_store.h"
 #include <commctrl.h>
 
@@ -110,7 +109,6 @@ BOOL StartUp(HINSTANCE hInstance, const char *cmd, int nCmdShow, HACCEL *phAccel
     if (!LoadResources(hInstance, phAccel) || !RegisterMainClass(hInstance))
         return FALSE;
     LoadSettings();
-    LoadProgramRules();
     if (!CreateMainWindow(hInstance, cmd))
         return FALSE;
     HWND hwnd = Settings.hMainWnd;
@@ -140,6 +138,11 @@ BOOL StartUp(HINSTANCE hInstance, const char *cmd, int nCmdShow, HACCEL *phAccel
     WatchRawKeys(hwnd, TRUE);
     WatchForeground();
     StartHookHealth(hwnd);
+    // programs.txt is read once the window is up and the program waits for
+    // input (a timer comes only when nothing else is waiting), or at ON if
+    // that comes first: a few hundred rules are a noticeable part of the
+    // time to the first paint, and nothing is scrolled while OFF.
+    SetTimer(hwnd, READ_RULES_TIMER, 0, NULL);
     return TRUE;
 }
 

@@ -1,5 +1,5 @@
-// programs.txt, beside settings.dat in the current folder: read at start,
-// at Load Settings, after the dialog saves it, and when another program
+// programs.txt, beside settings.dat in the current folder: read just after
+// start-up (at ON if that comes first), at Load Settings, after the dialog saves it, and when another program
 // changed it (its last-write time, looked at no more than once a second,
 // never inside a hook); written through a temporary file and a rename.
 #pragma once
