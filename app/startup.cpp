@@ -38,9 +38,9 @@ static BOOL LoadResources(HINSTANCE hInstance, HACCEL *phAccel)
 {
     *phAccel = LoadAcceleratorsA(hInstance, "MYMENU");
     const char *szBitmapError = "Can't load bitmap...corrupt .exe?\nOut of memory?\n";
+    // The About box's picture waits for the About box (dialogs/about_dlg.cpp).
     if (!(Settings.hStopBitmap = LoadBitmapA(hInstance, "STOPBMP")) ||
-        !(Settings.hGoBitmap = LoadBitmapA(hInstance, "GOBMP")) ||
-        !(Settings.hAboutBitmap = LoadBitmapA(hInstance, "KQBMP")))
+        !(Settings.hGoBitmap = LoadBitmapA(hInstance, "GOBMP")))
         return StartupError(szBitmapError, "Error", NULL);
     if (!(Settings.hPopupMenu = LoadMenuA(hInstance, "POPUPMENU")))
         return StartupError("Can't load menu...corrupt .exe?\nOut of memory?\n", "Error", NULL);

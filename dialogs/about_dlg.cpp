@@ -35,6 +35,10 @@ INT_PTR CALLBACK AboutDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
 {
     switch (message) {
     case WM_INITDIALOG:
+        // Loaded the first time the box opens, not at start: the first
+        // paint of the main window need not wait for it.
+        if (!Settings.hAboutBitmap)
+            Settings.hAboutBitmap = LoadBitmapA(Settings.hInst, "KQBMP");
         SendDlgItemMessageA(dialog, IDC_ABOUTPICTURE, BM_SETIMAGE, IMAGE_BITMAP,
                             (LPARAM)Settings.hAboutBitmap);
         SendDlgItemMessageA(dialog, IDC_ABOUTTEXT, WM_SETTEXT, 0, (LPARAM)szAboutText);
