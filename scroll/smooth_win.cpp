@@ -27,7 +27,15 @@ static struct {
     BOOL bRealOk;               // the pointer is over the receiver: real turns reach it
     BOOL bOverRoot;             // the pointer is over the receiver's top-level window
     UINT_PTR idTimer;
+    HWND hRootOf, hRoot;        // the receiver's top-level window and its rectangle,
+    RECT rcRoot;                // asked at most every ROOT_KEPT_MS
+    DWORD dwRootAt;
 } smooth;
+
+// A drag's moves come a millisecond apart, and each question about another
+// program's window is a round trip to the window manager; a top-level
+// window that moves meanwhile is seen at most this much later.
+#define ROOT_KEPT_MS 100
 
 static int Way(int nAxis)
 {
@@ -127,6 +135,7 @@ void ForgetSmooth(void)
     SmoothForget(&smooth.aAxis[0]);
     SmoothForget(&smooth.aAxis[1]);
     smooth.hReceiver = NULL;
+    smooth.hRootOf = NULL;
     if (smooth.idTimer)
         KillTimer(NULL, smooth.idTimer);
     smooth.idTimer = 0;
@@ -147,9 +156,17 @@ static BOOL Aim(HWND target)
     WHEELPLACE w;
     if (!FindWheelPlace(target, &w))
         return FALSE;
-    HWND hRoot = GetAncestor(w.hReceiver, GA_ROOT);
-    RECT rcRoot = {}, rcClient = {};
-    GetWindowRect(hRoot, &rcRoot);
+    DWORD dwNow = GetTickCount();
+    if (w.hReceiver != smooth.hRootOf || dwNow - smooth.dwRootAt > ROOT_KEPT_MS) {
+        smooth.hRootOf = w.hReceiver;
+        smooth.hRoot = GetAncestor(w.hReceiver, GA_ROOT);
+        smooth.rcRoot = RECT{};
+        GetWindowRect(smooth.hRoot, &smooth.rcRoot);
+        smooth.dwRootAt = dwNow;
+    }
+    HWND hRoot = smooth.hRoot;
+    const RECT &rcRoot = smooth.rcRoot;
+    RECT rcClient = {};
     BOOL bOverRoot = Contains(rcRoot, Settings.nMouseX, Settings.nMouseY);
     if (w.hReceiver != smooth.hReceiver || bOverRoot != smooth.bOverRoot) {
         // Another receiver starts afresh on both axes.
