@@ -57,26 +57,15 @@ std::string InputNames(const std::vector<INPUTRECORD> &in)
 // so it goes the same way as what it follows, and unlike a plain tap it
 // cannot be taken for a tap that is still on its way.
 //
-// It is told by its key messages, not by its character. Whenever one of its
+// Its character may come as a plain 'q' (markLate). Whenever one of its
 // windows gets the X focus or the X pointer enters one, Wine sets its key
 // state to what the X keyboard has down, and nothing is down there: the keys
 // are injected. That news can come late, between the mark's Control and its
-// Q, and then Q makes a plain 'q' though Control came first.
-static bool IsMark(const INPUTRECORD *r)
-{
-    const HWND plain = RecorderWindows().hPlain;
-    for (int i = 0; i < 5; i++)
-        if (r[i].hwnd != plain)
-            return false;
-    return r[0].msg == WM_KEYDOWN && r[0].wParam == VK_CONTROL &&
-           r[1].msg == WM_KEYDOWN && r[1].wParam == 'Q' &&
-           r[2].msg == WM_CHAR && (r[2].wParam == 17 || r[2].wParam == 'q') &&
-           r[3].msg == WM_KEYUP && r[3].wParam == 'Q' &&
-           r[4].msg == WM_KEYUP && r[4].wParam == VK_CONTROL;
-}
-
+// Q. The key messages still say that Control came first.
 bool InputRecordsUpToMark(std::vector<INPUTRECORD> *pOut)
 {
+    static const std::string mark = "kdCtl kdQ ch17^ kuQ kuCtl ";
+    static const std::string markLate = "kdCtl kdQ ch113 kuQ kuCtl ";
     // Control is let go only once the letter's character has come, as a
     // user's fingers would: Wine reads the key state for a character from the
     // keyboard as it is when the character is made, not as it was at the key.
@@ -96,7 +85,9 @@ bool InputRecordsUpToMark(std::vector<INPUTRECORD> *pOut)
     bool done = WaitFor([&] {
         std::vector<INPUTRECORD> more = TakeInputs();
         pOut->insert(pOut->end(), more.begin(), more.end());
-        return pOut->size() >= 5 && IsMark(&*(pOut->end() - 5));
+        size_t n = pOut->size() < 5 ? 0 : pOut->size() - 5;
+        std::string tail = InputNames(std::vector<INPUTRECORD>(pOut->begin() + n, pOut->end()));
+        return tail == mark || tail == markLate;
     });
     if (done)
         pOut->resize(pOut->size() - 5);
